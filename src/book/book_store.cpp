@@ -1,0 +1,151 @@
+#include "book/book_store.h"
+
+#include <algorithm>
+
+#include "book/record_reader.h"
+#include "book/utf8.h"
+
+namespace orvelis {
+namespace {
+
+const std::string kEmpty;
+
+std::string PositionDetail(const char* table, std::int64_t position) {
+  return std::string(table) + " position " + std::to_string(position) + " lies outside the file";
+}
+
+}  // namespace
+
+BookResult BookStore::OpenBook(const std::filesystem::path& bookPath) {
+  auto file = FileByteSource::Open(bookPath);
+  if (!file) {
+    CloseBook();
+    return BookResult::Damaged("cannot open " + bookPath.string());
+  }
+  return OpenBook(std::move(file));
+}
+
+BookResult BookStore::OpenBook(std::unique_ptr<ByteSource> source) {
+  CloseBook();
+  unsigned char bytes[kHeaderSize] = {};
+  if (!source || source->Size() < kHeaderSize ||
+      source->ReadAt(0, reinterpret_cast<char*>(bytes), kHeaderSize) != kHeaderSize) {
+    return BookResult::Damaged("the file is shorter than its 24-byte header");
+  }
+  const BookHeader header = ParseBookHeader(bytes);
+  if (header.FileLength != source->Size()) {
+    return BookResult::Damaged("header says " + std::to_string(header.FileLength) + " bytes, the file has " +
+                               std::to_string(source->Size()));
+  }
+  source_ = std::move(source);
+  header_ = header;
+  for (auto [pos, name] : {std::pair{header.PartsPos, "Parts table"}, {header.PapersPos, "Papers table"},
+                           {header.RussianTextPos, "Russian pages"}, {header.EnglishTextPos, "English pages"}}) {
+    if (BookResult r = CheckTablePosition(pos, name); !r) {
+      CloseBook();
+      return r;
+    }
+  }
+  if (favoritesOpener_) favoritesOpener_();
+  return {};
+}
+
+// A table starts at a 1-based position after the header; even an empty table needs its counts.
+BookResult BookStore::CheckTablePosition(std::int32_t position, const char* table) const {
+  if (position <= kHeaderSize || position > source_->Size()) return BookResult::Damaged(PositionDetail(table, position));
+  return {};
+}
+
+BookResult BookStore::LoadPartRecords() {
+  if (!source_) return BookResult::Damaged("the book is not open");
+  RecordReader reader(*source_, header_.PartsPos - 1, 1 << 14);
+  std::array<PartRecord, kPartCount> parts;
+  for (auto& part : parts) {
+    for (Language lang = 0; lang < kLanguageCount; ++lang) {
+      if (!reader.ReadString(part.name[lang]) || !reader.ReadString(part.note[lang])) {
+        return BookResult::Damaged("a Part record runs past the end of the file");
+      }
+    }
+  }
+  parts_ = std::move(parts);
+  extents_.partsEnd = reader.Position();
+  return {};
+}
+
+BookResult BookStore::LoadPaperRecords() {
+  if (!source_) return BookResult::Damaged("the book is not open");
+  RecordReader reader(*source_, header_.PapersPos - 1, 1 << 16);
+  auto papers = std::make_unique<std::array<PaperRecord, kPaperCount>>();
+  for (auto& paper : *papers) {
+    for (Language lang = 0; lang < kLanguageCount; ++lang) {
+      if (!reader.ReadString(paper.title[lang]) || !reader.ReadString(paper.author[lang]) ||
+          !reader.ReadString(paper.sections[lang])) {
+        return BookResult::Damaged("a Paper record runs past the end of the file");
+      }
+    }
+  }
+  papers_ = std::move(*papers);
+  extents_.papersEnd = reader.Position();
+  return {};
+}
+
+BookResult BookStore::LoadPageTexts(Language language) {
+  if (pageTextLoaded_[language]) return {};
+  if (!source_) return BookResult::Damaged("the book is not open");
+  const std::int32_t position = language == kEnglish ? header_.EnglishTextPos : header_.RussianTextPos;
+  RecordReader reader(*source_, position - 1);
+  std::vector<std::string> pages(kPageCount + 2);
+  for (int page = 1; page <= kPageCount; ++page) {
+    if (!reader.ReadString(pages[page])) {
+      return BookResult::Damaged("page " + std::to_string(page) + " runs past the end of the file");
+    }
+  }
+  pageText_[language] = std::move(pages);
+  pageTextLoaded_[language] = true;
+  extents_.pagesEnd[language] = reader.Position();
+  return {};
+}
+
+const std::string& BookStore::GetPageText(int page, Language language) const {
+  if (page < 0 || page > kPageCount + 1) return kEmpty;
+  return pageText_[language][page];
+}
+
+const std::string& BookStore::GetPartName(int part, Language language) const { return parts_[part].name[language]; }
+const std::string& BookStore::GetPartNote(int part, Language language) const { return parts_[part].note[language]; }
+
+std::string BookStore::GetPaperTitle(int paper, Language language) const {
+  return utf8::ToUpper(papers_[paper].title[language]);
+}
+
+const std::string& BookStore::GetPaperAuthor(int paper, Language language) const {
+  return papers_[paper].author[language];
+}
+
+std::string BookStore::GetPaperSections(int paper, Language language) const {
+  const std::string& s = papers_[paper].sections[language];
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string BookStore::ReadRawBytes(std::int64_t offset, std::int64_t count) {
+  if (!source_ || count <= 0 || offset < 0 || offset + count > source_->Size()) return {};
+  std::string bytes(static_cast<std::size_t>(count), '\0');
+  bytes.resize(source_->ReadAt(offset, bytes.data(), bytes.size()));
+  return bytes;
+}
+
+std::int64_t BookStore::FileSize() const { return source_ ? source_->Size() : 0; }
+
+void BookStore::CloseBook() {
+  source_.reset();
+  header_ = {};
+  parts_ = {};
+  for (auto& paper : papers_) paper = {};
+  for (auto& pages : pageText_) pages.assign(kPageCount + 2, std::string());
+  pageTextLoaded_ = {false, false};
+  extents_ = {};
+}
+
+}  // namespace orvelis

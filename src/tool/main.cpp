@@ -1,0 +1,25 @@
+// orvelis-tool: the core of the reader from the command line (inspect, export, build and compose
+// books), used by people scripting a book and by the end-to-end tests.
+
+#include <functional>
+#include <map>
+#include <set>
+
+#include "tool/book_commands.h"
+
+using namespace orvelis::tool;
+
+int main(int argc, char** argv) {
+  const std::set<std::string> flags = {"fixed-headers", "strip", "group", "help"};
+  ToolArgs args(argc, argv, flags);
+  if (!args.ok()) return Usage(args.error());
+  if (args.Flag("help") || args.positional().empty()) return Usage("");
+  const std::map<std::string, std::function<int(const ToolArgs&)>> commands = {
+      {"info", RunInfo},       {"page", RunPage},   {"paper", RunPaper},
+      {"part", RunPart},       {"export", RunExport}, {"build", RunBuild},
+      {"make-sample-book", RunMakeSampleBook},
+  };
+  const auto it = commands.find(args.positional().front());
+  if (it == commands.end()) return Usage("unknown command '" + args.positional().front() + "'");
+  return it->second(args);
+}

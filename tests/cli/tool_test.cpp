@@ -1,0 +1,128 @@
+// orvelis-tool end to end: real processes on real files.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+#include "support/test_books.h"
+
+namespace orvelis {
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+ToolRun Tool(const std::string& arguments) {
+  test::TempDir tmp;
+  const std::string command = std::string(ORVELIS_TOOL) + " " + arguments + " > " + (tmp / "out").string() +
+                              " 2> " + (tmp / "err").string();
+  const int raw = std::system(command.c_str());
+  ToolRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = test::ReadFileBytes(tmp / "out");
+  run.err = test::ReadFileBytes(tmp / "err");
+  return run;
+}
+
+std::string Quote(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+class ToolOnTinyBook : public ::testing::Test {
+ protected:
+  void SetUp() override { test::WriteFileBytes(book, test::TinyBookBytes()); }
+  std::string WithBook(const std::string& rest) const { return "--book " + Quote(book) + " " + rest; }
+  test::TempDir dir;
+  std::filesystem::path book = dir / "book.dat";
+};
+
+TEST_F(ToolOnTinyBook, InfoCountsTheBook) {
+  const ToolRun r = Tool(WithBook("info"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("text version: 3.7\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("file length: " + std::to_string(test::TinyBookBytes().size())), std::string::npos);
+  EXPECT_NE(r.out.find("papers: 197\n"), std::string::npos);
+  EXPECT_NE(r.out.find("english pages: 2097, "), std::string::npos);
+  EXPECT_NE(r.out.find("russian pages: 2097, "), std::string::npos);
+}
+
+TEST_F(ToolOnTinyBook, PrintsStoredTextsUnchanged) {
+  EXPECT_EQ(Tool(WithBook("page 17 --lang en")).out, "en page 17");
+  EXPECT_EQ(Tool(WithBook("page 2097")).out, "ru page 2097");
+  EXPECT_EQ(Tool(WithBook("part 2 --lang en")).out, "en part 2\n\n");
+  EXPECT_EQ(Tool(WithBook("paper 5 --lang ru")).out,
+            "ВСЕЛЕННАЯ ВСЕЛЕННЫХ\nru author 5\n1 | First | 6\n2 | Second / more | 9\n");
+}
+
+TEST_F(ToolOnTinyBook, WrongArgumentsPrintUsageWithStatus1) {
+  for (const char* args : {"", "page", "page 0", "page 2098", "page 1 --lang de", "paper 197", "part 5",
+                           "frobnicate", "page x", "info extra", "page 1 --lang"}) {
+    const ToolRun r = Tool(WithBook(args));
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_NE(r.err.find("usage: orvelis-tool"), std::string::npos) << args;
+  }
+}
+
+TEST_F(ToolOnTinyBook, ADamagedBookGivesTheMessageAndStatus2) {
+  std::string bytes = test::TinyBookBytes();
+  bytes.pop_back();
+  test::WriteFileBytes(book, bytes);
+  for (const char* args : {"info", "page 1", "paper 1", "part 1", "export out"}) {
+    const ToolRun r = Tool(WithBook(args));
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.err.find("Файл book.dat поврежден"), std::string::npos) << args;
+  }
+  EXPECT_EQ(Tool("--book " + Quote(dir / "missing.dat") + " info").status, 2);
+}
+
+TEST_F(ToolOnTinyBook, ExportThenBuildGivesTheSameBytes) {
+  const auto source = dir / "source";
+  const auto rebuilt = dir / "rebuilt.dat";
+  ASSERT_EQ(Tool(WithBook("export " + Quote(source))).status, 0);
+  EXPECT_EQ(test::ReadFileBytes(source / "pages" / "en" / "0042.html"), "en page 42");
+  EXPECT_EQ(test::ReadFileBytes(source / "papers" / "005.ru.title.txt"), "Вселенная Вселенных");
+  ASSERT_EQ(Tool("build " + Quote(source) + " " + Quote(rebuilt)).status, 0);
+  EXPECT_TRUE(test::ReadFileBytes(rebuilt) == test::TinyBookBytes());
+}
+
+TEST_F(ToolOnTinyBook, AnEditedSourceBuildsIntoTheBook) {
+  const auto source = dir / "source";
+  ASSERT_EQ(Tool(WithBook("export " + Quote(source))).status, 0);
+  test::WriteFileBytes(source / "pages" / "ru" / "0001.html", "Новая страница");
+  ASSERT_EQ(Tool("build " + Quote(source) + " " + Quote(book)).status, 0);
+  EXPECT_EQ(Tool(WithBook("page 1")).out, "Новая страница");
+  // A page too long for the format is refused and the old book stays.
+  const std::string before = test::ReadFileBytes(book);
+  test::WriteFileBytes(source / "pages" / "ru" / "0001.html", std::string(70000, 'x'));
+  const ToolRun r = Tool("build " + Quote(source) + " " + Quote(book));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("65535"), std::string::npos) << r.err;
+  EXPECT_TRUE(test::ReadFileBytes(book) == before);
+  std::filesystem::remove(source / "book.txt");
+  EXPECT_EQ(Tool("build " + Quote(source) + " " + Quote(book)).status, 2);
+}
+
+TEST(Tool, MakeSampleBookIsDeterministic) {
+  test::TempDir dir;
+  ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "a.dat")).status, 0);
+  ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "b.dat") + " --seed 1").status, 0);
+  ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "c.dat") + " --seed 2").status, 0);
+  const std::string a = test::ReadFileBytes(dir / "a.dat");
+  EXPECT_TRUE(a == test::ReadFileBytes(dir / "b.dat"));
+  EXPECT_FALSE(a == test::ReadFileBytes(dir / "c.dat"));
+  EXPECT_TRUE(a == test::SampleBookBytes());
+  EXPECT_EQ(Tool("make-sample-book " + Quote(dir / "d.dat") + " --seed x").status, 1);
+}
+
+TEST(Tool, DefaultBookIsTheSampleBesideTheTool) {
+  const ToolRun r = Tool("info");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("text version: 2.1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvelis

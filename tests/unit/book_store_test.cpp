@@ -1,0 +1,206 @@
+#include "book/book_store.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+#include "support/test_books.h"
+
+namespace orvelis {
+namespace {
+
+using test::PutInt32;
+using test::PutUInt16;
+using test::TinyBookBytes;
+
+BookResult Open(BookStore& store, std::string bytes) {
+  return store.OpenBook(std::make_unique<MemoryByteSource>(std::move(bytes)));
+}
+
+class OpenTinyBook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Open(store, TinyBookBytes()));
+    ASSERT_TRUE(store.LoadPartRecords());
+    ASSERT_TRUE(store.LoadPaperRecords());
+  }
+  BookStore store;
+};
+
+TEST_F(OpenTinyBook, ServesPartAndPaperRecordsByLanguage) {
+  EXPECT_EQ(store.Header().TextVersionMajor, 3);
+  EXPECT_EQ(store.Header().TextVersionMinor, 7);
+  EXPECT_EQ(store.GetPartName(3, kEnglish), "en part 3");
+  EXPECT_EQ(store.GetPartNote(4, kRussian), "ru note 4");
+  EXPECT_EQ(store.GetPartNote(2, kRussian), "");
+  EXPECT_EQ(store.GetPaperAuthor(196, kEnglish), "en author 196");
+}
+
+TEST_F(OpenTinyBook, PaperTitlesAreUpperCasedCyrillicIncluded) {
+  EXPECT_EQ(store.GetPaperTitle(7, kEnglish), "EN PAPER TITLE 7");
+  EXPECT_EQ(store.GetPaperTitle(5, kRussian), "ВСЕЛЕННАЯ ВСЕЛЕННЫХ");
+}
+
+TEST_F(OpenTinyBook, SectionListsLoseSurroundingBlanksOnly) {
+  EXPECT_EQ(store.GetPaperSections(0, kEnglish), "1|First|1\r\n2|Second<br>more|9");
+}
+
+TEST_F(OpenTinyBook, PagesAreReadAWholeLanguageAtATimeAndOnlyOnce) {
+  const std::int64_t before = store.Source()->ReadCalls();
+  ASSERT_TRUE(store.LoadPageTexts(kRussian));
+  const std::int64_t afterFirst = store.Source()->ReadCalls();
+  EXPECT_GT(afterFirst, before);
+  EXPECT_EQ(store.GetPageText(1, kRussian), "ru page 1");
+  EXPECT_EQ(store.GetPageText(2097, kRussian), "ru page 2097");
+  EXPECT_EQ(store.GetPageText(0, kRussian), "");
+  EXPECT_EQ(store.GetPageText(2098, kRussian), "");
+  EXPECT_FALSE(store.PageTextLoaded(kEnglish));
+  EXPECT_EQ(store.GetPageText(5, kEnglish), "");
+
+  ASSERT_TRUE(store.LoadPageTexts(kRussian));
+  EXPECT_EQ(store.Source()->ReadCalls(), afterFirst);
+
+  ASSERT_TRUE(store.LoadPageTexts(kEnglish));
+  const std::int64_t afterEnglish = store.Source()->ReadCalls();
+  ASSERT_TRUE(store.LoadPageTexts(kRussian));
+  ASSERT_TRUE(store.LoadPageTexts(kEnglish));
+  EXPECT_EQ(store.Source()->ReadCalls(), afterEnglish);
+  EXPECT_EQ(store.GetPageText(1234, kEnglish), "en page 1234");
+}
+
+TEST_F(OpenTinyBook, PanesMapToLanguagesThroughTheCurrentLanguage) {
+  store.SetCurrentLanguage(kRussian);
+  EXPECT_EQ(store.LanguageOfPane(0), kRussian);
+  EXPECT_EQ(store.LanguageOfPane(1), kEnglish);
+  EXPECT_EQ(store.OtherLanguage(), kEnglish);
+  store.SetCurrentLanguage(kEnglish);
+  EXPECT_EQ(store.LanguageOfPane(0), kEnglish);
+  EXPECT_EQ(store.LanguageOfPane(3), kRussian);
+  EXPECT_EQ(store.OtherLanguage(), kRussian);
+}
+
+TEST_F(OpenTinyBook, CloseBookForgetsEverything) {
+  ASSERT_TRUE(store.LoadPageTexts(kEnglish));
+  store.CloseBook();
+  EXPECT_FALSE(store.IsOpen());
+  EXPECT_FALSE(store.PageTextLoaded(kEnglish));
+  EXPECT_EQ(store.GetPageText(1, kEnglish), "");
+  EXPECT_EQ(store.GetPartName(1, kEnglish), "");
+}
+
+TEST(BookStoreOpen, RunsTheFavouritesOpenerOnlyForAGoodBook) {
+  int opened = 0;
+  BookStore store;
+  store.SetFavoritesOpener([&] { ++opened; });
+  std::string bad = TinyBookBytes();
+  bad.push_back('\0');
+  EXPECT_FALSE(Open(store, bad));
+  EXPECT_EQ(opened, 0);
+  EXPECT_TRUE(Open(store, TinyBookBytes()));
+  EXPECT_EQ(opened, 1);
+}
+
+// Every way a file can be damaged gives the damaged-file result and reads nothing out of bounds.
+struct Damage {
+  const char* name;
+  std::string (*make)();
+  bool failsAtOpen;
+};
+void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
+
+std::string LengthOneShort() { std::string b = TinyBookBytes(); b.pop_back(); return b; }
+std::string LengthOneLong() { std::string b = TinyBookBytes(); b.push_back('x'); return b; }
+std::string HeaderFieldOffByOne() {
+  std::string b = TinyBookBytes();
+  PutInt32(b, 20, static_cast<std::int32_t>(b.size() + 1));
+  return b;
+}
+std::string TruncatedHeader() { return TinyBookBytes().substr(0, 23); }
+std::string EmptyFile() { return {}; }
+std::string TablePositionPastTheEnd() {
+  std::string b = TinyBookBytes();
+  PutInt32(b, 16, static_cast<std::int32_t>(b.size() + 10));
+  return b;
+}
+std::string TablePositionInsideTheHeader() {
+  std::string b = TinyBookBytes();
+  PutInt32(b, 4, 3);
+  return b;
+}
+std::string NegativeTablePosition() {
+  std::string b = TinyBookBytes();
+  PutInt32(b, 8, -5);
+  return b;
+}
+// The last English page's count claims more bytes than are left.
+std::string LastCountRunsPastTheEnd() {
+  std::string b = TinyBookBytes();
+  const std::string last = "en page 2097";
+  const std::size_t at = b.rfind(last);
+  PutUInt16(b, at - 2, static_cast<std::uint16_t>(last.size() + 1));
+  return b;
+}
+// The Parts table starts at the last byte: its first count cannot be read.
+std::string PartsTableAtTheLastByte() {
+  std::string b = TinyBookBytes();
+  PutInt32(b, 4, static_cast<std::int32_t>(b.size()));
+  return b;
+}
+
+class DamagedBook : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedBook, IsReportedWithTheDamagedFileMessage) {
+  BookStore store;
+  BookResult result = Open(store, GetParam().make());
+  if (result) {
+    ASSERT_FALSE(GetParam().failsAtOpen);
+    BookResult parts = store.LoadPartRecords();
+    BookResult later = parts ? store.LoadPaperRecords() : parts;
+    if (later) later = store.LoadPageTexts(kRussian);
+    if (later) later = store.LoadPageTexts(kEnglish);
+    result = later;
+  }
+  ASSERT_FALSE(result);
+  EXPECT_STREQ(result.Text(), "Файл book.dat поврежден");
+  EXPECT_STREQ(result.Caption(), "Ошибка чтения файла");
+  EXPECT_FALSE(result.detail.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllKinds, DamagedBook,
+    ::testing::Values(Damage{"LengthOneShort", LengthOneShort, true}, Damage{"LengthOneLong", LengthOneLong, true},
+                      Damage{"HeaderFieldOffByOne", HeaderFieldOffByOne, true},
+                      Damage{"TruncatedHeader", TruncatedHeader, true}, Damage{"EmptyFile", EmptyFile, true},
+                      Damage{"TablePositionPastTheEnd", TablePositionPastTheEnd, true},
+                      Damage{"TablePositionInsideTheHeader", TablePositionInsideTheHeader, true},
+                      Damage{"NegativeTablePosition", NegativeTablePosition, true},
+                      Damage{"LastCountRunsPastTheEnd", LastCountRunsPastTheEnd, false},
+                      Damage{"PartsTableAtTheLastByte", PartsTableAtTheLastByte, false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(BookStoreOpen, AMissingOrUnreadableFileIsDamaged) {
+  test::TempDir dir;
+  BookStore store;
+  EXPECT_FALSE(store.OpenBook(dir / "book.dat"));
+  EXPECT_FALSE(store.OpenBook(dir.path()));  // a folder, not a file
+  EXPECT_FALSE(store.IsOpen());
+}
+
+TEST(BookStoreOpen, ReadsARealFileFromDisk) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir / "book.dat", TinyBookBytes());
+  BookStore store;
+  ASSERT_TRUE(store.OpenBook(dir / "book.dat"));
+  ASSERT_TRUE(store.LoadPageTexts(kEnglish));
+  EXPECT_EQ(store.GetPageText(42, kEnglish), "en page 42");
+}
+
+TEST(BookStoreOpen, AFailedLoadKeepsNoHalfReadLanguage) {
+  BookStore store;
+  ASSERT_TRUE(Open(store, LastCountRunsPastTheEnd()));
+  EXPECT_FALSE(store.LoadPageTexts(kEnglish));
+  EXPECT_FALSE(store.PageTextLoaded(kEnglish));
+  EXPECT_EQ(store.GetPageText(1, kEnglish), "");
+}
+
+}  // namespace
+}  // namespace orvelis

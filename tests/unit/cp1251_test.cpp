@@ -1,0 +1,55 @@
+#include "book/cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include "book/utf8.h"
+
+namespace orvelis {
+namespace {
+
+TEST(Cp1251, EveryByteDecodesAndEncodesBackToItself) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    const std::string text = DecodeCp1251(byte);
+    EXPECT_EQ(EncodeCp1251(text, Unmappable::Question), byte) << "byte " << b;
+    EXPECT_EQ(EncodeCp1251(text, Unmappable::NumericReference), byte) << "byte " << b;
+  }
+}
+
+TEST(Cp1251, DecodesTheCyrillicAndPunctuationOfTheHighHalf) {
+  EXPECT_EQ(DecodeCp1251("\xC0\xFF"), "Ая");
+  EXPECT_EQ(DecodeCp1251("\xA8\xB8"), "Ёё");
+  EXPECT_EQ(DecodeCp1251("\xAB\xBB"), "«»");
+  EXPECT_EQ(DecodeCp1251("\x96\x97\x85"), "–—…");
+  EXPECT_EQ(DecodeCp1251("\x88\xB9"), "€№");
+  EXPECT_EQ(DecodeCp1251("\xA0"), "\u00A0");
+}
+
+TEST(Cp1251, UnassignedByte0x98RoundTripsThroughU0098) {
+  EXPECT_EQ(DecodeCp1251("\x98"), "\u0098");
+  EXPECT_EQ(EncodeCp1251("\u0098", Unmappable::Question), "\x98");
+}
+
+TEST(Cp1251, UnmappableCharactersBecomeQuestionMarksInPlainText) {
+  EXPECT_EQ(EncodeCp1251("a中b😀", Unmappable::Question), "a?b?");
+  EXPECT_EQ(EncodedCp1251Length("a中b😀", Unmappable::Question), 4u);
+}
+
+TEST(Cp1251, UnmappableCharactersBecomeNumericReferencesInHtml) {
+  EXPECT_EQ(EncodeCp1251("a中b😀", Unmappable::NumericReference), "a&#20013;b&#128512;");
+  EXPECT_EQ(EncodedCp1251Length("中", Unmappable::NumericReference), 8u);
+}
+
+TEST(Cp1251, MalformedUtf8IsReplacedNotCopied) {
+  EXPECT_EQ(EncodeCp1251("x\xC3", Unmappable::Question), "x?");
+  EXPECT_EQ(EncodeCp1251("\xE2\x82", Unmappable::Question), "??");
+}
+
+TEST(Utf8, UpperCaseCoversLatinAndCyrillic) {
+  EXPECT_EQ(utf8::ToUpper("The Universe of Universes"), "THE UNIVERSE OF UNIVERSES");
+  EXPECT_EQ(utf8::ToUpper("вселенная ёжик ўі"), "ВСЕЛЕННАЯ ЁЖИК ЎІ");
+  EXPECT_EQ(utf8::ToUpper("123 «ok» – ß"), "123 «OK» – ß");
+}
+
+}  // namespace
+}  // namespace orvelis
