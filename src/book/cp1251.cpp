@@ -1,6 +1,10 @@
 #include "book/cp1251.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "book/utf8.h"
 
@@ -27,17 +31,20 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-// The UTF-8 form of every byte, precomputed so that decoding a whole language is a table walk.
+// The UTF-8 form of every byte packed into one word (bytes in the low three octets, length in
+// the top one), so that decoding a whole language is a branch-free table walk.
+static_assert(std::endian::native == std::endian::little, "the packed table is stored little-endian");
+
 struct DecodeTable {
-  std::array<std::array<char, 3>, 256> bytes{};
-  std::array<unsigned char, 256> length{};
+  std::array<std::uint32_t, 256> packed{};
   DecodeTable() {
     for (int b = 0; b < 256; ++b) {
       const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHighHalf[b - 0x80];
       std::string s;
       utf8::Append(s, cp);
-      length[b] = static_cast<unsigned char>(s.size());
-      for (std::size_t i = 0; i < s.size(); ++i) bytes[b][i] = s[i];
+      std::uint32_t word = static_cast<std::uint32_t>(s.size()) << 24;
+      for (std::size_t i = 0; i < s.size(); ++i) word |= static_cast<std::uint32_t>(static_cast<unsigned char>(s[i])) << (8 * i);
+      packed[b] = word;
     }
   }
 };
@@ -93,19 +100,35 @@ void EncodeInto(std::string_view utf8Text, Unmappable policy, Sink&& sink) {
 }  // namespace
 
 void AppendDecodedCp1251(std::string_view bytes, std::string& out) {
-  const DecodeTable& table = Decoder();
-  std::size_t extra = 0;
-  for (unsigned char b : bytes) extra += table.length[b] - 1;
-  const std::size_t start = out.size();
-  out.resize(start + bytes.size() + extra);
-  char* dst = out.data() + start;
-  for (unsigned char b : bytes) {
-    const unsigned char n = table.length[b];
-    dst[0] = table.bytes[b][0];
-    if (n > 1) dst[1] = table.bytes[b][1];
-    if (n > 2) dst[2] = table.bytes[b][2];
-    dst += n;
+  // One pass into a scratch buffer sized for the worst case (3 UTF-8 bytes per byte, plus the
+  // slack of the 4-byte stores), then one copy of the exact length.
+  thread_local std::vector<char> scratch;
+  if (scratch.size() < bytes.size() * 3 + 8) scratch.resize(bytes.size() * 3 + 8);
+  const auto& packed = Decoder().packed;
+  char* dst = scratch.data();
+  const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = src + bytes.size();
+  while (end - src >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, src, 8);
+    if ((word & 0x8080808080808080ULL) == 0) {  // eight ASCII bytes: English text and markup
+      std::memcpy(dst, src, 8);
+      src += 8;
+      dst += 8;
+      continue;
+    }
+    for (int i = 0; i < 8; ++i) {
+      const std::uint32_t entry = packed[*src++];
+      std::memcpy(dst, &entry, 4);
+      dst += entry >> 24;
+    }
   }
+  while (src < end) {
+    const std::uint32_t entry = packed[*src++];
+    std::memcpy(dst, &entry, 4);
+    dst += entry >> 24;
+  }
+  out.append(scratch.data(), static_cast<std::size_t>(dst - scratch.data()));
 }
 
 std::string DecodeCp1251(std::string_view bytes) {

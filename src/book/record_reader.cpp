@@ -30,20 +30,28 @@ bool RecordReader::Take(std::size_t count, const char*& data) {
   return true;
 }
 
-bool RecordReader::ReadRawString(std::string& out) {
+bool RecordReader::TakeCounted(std::string_view& bytes) {
   const char* data = nullptr;
   if (!Take(2, data)) return false;
   const std::size_t length =
       static_cast<unsigned char>(data[0]) | (static_cast<std::size_t>(static_cast<unsigned char>(data[1])) << 8);
   if (!Take(length, data)) return false;
-  out.assign(data, length);
+  bytes = std::string_view(data, length);
+  return true;
+}
+
+bool RecordReader::ReadRawString(std::string& out) {
+  std::string_view bytes;
+  if (!TakeCounted(bytes)) return false;
+  out.assign(bytes);
   return true;
 }
 
 bool RecordReader::ReadString(std::string& out) {
-  if (!ReadRawString(scratch_)) return false;
+  std::string_view bytes;
+  if (!TakeCounted(bytes)) return false;
   out.clear();
-  AppendDecodedCp1251(scratch_, out);
+  AppendDecodedCp1251(bytes, out);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "book/byte_source.h"
@@ -24,6 +25,8 @@ class RecordReader {
 
  private:
   bool Take(std::size_t count, const char*& data);
+  // The bytes of the next counted string, valid until the next read.
+  bool TakeCounted(std::string_view& bytes);
 
   ByteSource& source_;
   std::int64_t position_;
@@ -31,7 +34,6 @@ class RecordReader {
   std::vector<char> buffer_;
   std::int64_t bufferStart_ = 0;
   std::size_t bufferLength_ = 0;
-  std::string scratch_;
 };
 
 }  // namespace orvelis
