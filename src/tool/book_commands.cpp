@@ -59,7 +59,10 @@ int Usage(const std::string& why) {
                "  part N [--lang en|ru]          name and note of Part N (0-4)\n"
                "  export DIR                     the book as editable plain files\n"
                "  build DIR OUT                  a book file from such plain files\n"
-               "  make-sample-book OUT [--seed N]\n";
+               "  make-sample-book OUT [--seed N]\n"
+               "  compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N]\n"
+               "          [--highlight QUERY] [--user-data DIR] [--strip] [--settings FILE]\n"
+               "  stylesheet [--settings FILE] [--user-data DIR]\n";
   return kExitUsage;
 }
 

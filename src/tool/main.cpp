@@ -6,6 +6,7 @@
 #include <set>
 
 #include "tool/book_commands.h"
+#include "tool/compose_commands.h"
 
 using namespace orvelis::tool;
 
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<int(const ToolArgs&)>> commands = {
       {"info", RunInfo},       {"page", RunPage},   {"paper", RunPaper},
       {"part", RunPart},       {"export", RunExport}, {"build", RunBuild},
-      {"make-sample-book", RunMakeSampleBook},
+      {"make-sample-book", RunMakeSampleBook}, {"compose", RunCompose}, {"stylesheet", RunStylesheet},
   };
   const auto it = commands.find(args.positional().front());
   if (it == commands.end()) return Usage("unknown command '" + args.positional().front() + "'");

@@ -106,6 +106,47 @@ TEST_F(ToolOnTinyBook, AnEditedSourceBuildsIntoTheBook) {
   EXPECT_EQ(Tool("build " + Quote(source) + " " + Quote(book)).status, 2);
 }
 
+TEST_F(ToolOnTinyBook, ComposesPagesAndStrips) {
+  const ToolRun page = Tool(WithBook("compose page135 --lang en --user-data /u"));
+  ASSERT_EQ(page.status, 0) << page.err;
+  EXPECT_EQ(page.out.rfind("<html><head><title>The ORVELIS Book v 3.4 - Page 135</title>", 0), 0u);
+  EXPECT_NE(page.out.find("src=\"/u/1x1.gif\""), std::string::npos);
+  EXPECT_NE(page.out.find("<div align=\"justify\">en page 135</div>"), std::string::npos);
+  EXPECT_EQ(page.out.substr(page.out.size() - 22), "<br><br></BODY></HTML>");
+
+  const ToolRun second = Tool(WithBook("compose page135 --lang en --pane 1 --user-data /u"));
+  EXPECT_NE(second.out.find("<title>Книга Орвелис v 3.4 - Страница 135</title>"), std::string::npos);
+
+  const ToolRun strip = Tool(WithBook("compose doc5 --fixed-headers --strip --user-data /u"));
+  ASSERT_EQ(strip.status, 0);
+  EXPECT_EQ(strip.out.rfind("<html><head><style>", 0), 0u);
+  EXPECT_NE(strip.out.find("<table id=\"toptab\""), std::string::npos);
+  EXPECT_NE(strip.out.find("<i>Страница 62</i>"), std::string::npos);
+
+  const ToolRun contents = Tool(WithBook("compose cont2 --user-data /u"));
+  EXPECT_NE(contents.out.find("<i>Содержание Части II</i>"), std::string::npos);
+  EXPECT_NE(contents.out.find("href=\"@cont1\""), std::string::npos);
+}
+
+TEST_F(ToolOnTinyBook, ComposeRefusesUnknownKeysAndBadOptions) {
+  for (const char* args : {"compose cont7", "compose page0", "compose page2098", "compose pageX", "compose x",
+                           "compose page1 --pane 2", "compose page1 --paragraph x", "compose page1 --lang fr"}) {
+    EXPECT_EQ(Tool(WithBook(args)).status, 1) << args;
+  }
+}
+
+TEST_F(ToolOnTinyBook, SettingsChangeTheStylesheet) {
+  test::WriteFileBytes(dir / "settings.ini", "[ORVELIS_BOOK]\nfsize=9\nffam=Georgia\nfcol=255\n");
+  const ToolRun r = Tool("stylesheet --settings " + Quote(dir / "settings.ini") + " --user-data /u");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("font-family:Georgia, Verdana, Arial, Helvetica, Tahoma; font-size:28px;"), std::string::npos);
+  EXPECT_NE(r.out.find("color:#FF0000}"), std::string::npos);
+  EXPECT_NE(r.out.find("url(/u/point.gif)"), std::string::npos);
+  const ToolRun page = Tool(WithBook("compose page3 --settings " + Quote(dir / "settings.ini")));
+  EXPECT_NE(page.out.find("font-size:28px;"), std::string::npos);
+  EXPECT_EQ(Tool("stylesheet --settings " + Quote(dir / "missing.ini")).status, 2);
+}
+
 TEST(Tool, MakeSampleBookIsDeterministic) {
   test::TempDir dir;
   ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "a.dat")).status, 0);

@@ -48,3 +48,17 @@ void PutUInt16(std::string& bytes, std::size_t offset, std::uint16_t value) {
 }
 
 }  // namespace orvelis::test
+
+#include <gtest/gtest.h>
+
+#include "book/book_store.h"
+
+namespace orvelis::test {
+void OpenTinyBook(BookStore& store) {
+  ASSERT_TRUE(store.OpenBook(std::make_unique<MemoryByteSource>(TinyBookBytes())));
+  ASSERT_TRUE(store.LoadPartRecords());
+  ASSERT_TRUE(store.LoadPaperRecords());
+  ASSERT_TRUE(store.LoadPageTexts(kEnglish));
+  ASSERT_TRUE(store.LoadPageTexts(kRussian));
+}
+}  // namespace orvelis::test

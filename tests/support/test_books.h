@@ -20,3 +20,11 @@ void PutInt32(std::string& bytes, std::size_t offset, std::int32_t value);
 void PutUInt16(std::string& bytes, std::size_t offset, std::uint16_t value);
 
 }  // namespace orvelis::test
+
+namespace orvelis {
+class BookStore;
+}
+namespace orvelis::test {
+// Opens the tiny book in `store` with Parts, Papers and both languages loaded.
+void OpenTinyBook(BookStore& store);
+}  // namespace orvelis::test

@@ -1,0 +1,20 @@
+# orvelis_embed_text(OUT_CPP NAMESPACE name1 file1 name2 file2 ...): a source file defining
+# `std::string_view NAMESPACE::nameN()` for each file, so resources are compiled into the program.
+function(orvelis_embed_text out_cpp namespace)
+  set(body "// Generated from resource files at configure time; do not edit.\n#include <string_view>\nnamespace ${namespace} {\n")
+  set(args ${ARGN})
+  list(LENGTH args n)
+  math(EXPR last "${n} - 1")
+  foreach(i RANGE 0 ${last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET args ${i} name)
+    list(GET args ${j} file)
+    file(READ ${file} content)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    string(APPEND body "std::string_view ${name}() {\n  static constexpr char kText[] = R\"orvelis_res(${content})orvelis_res\";\n  return {kText, sizeof kText - 1};\n}\n")
+  endforeach()
+  string(APPEND body "}  // namespace ${namespace}\n")
+  # Written through a copy so that an unchanged resource does not rebuild anything.
+  file(WRITE ${out_cpp}.tmp "${body}")
+  configure_file(${out_cpp}.tmp ${out_cpp} COPYONLY)
+endfunction()

@@ -1,0 +1,159 @@
+#include "render/page_composer.h"
+
+#include <charconv>
+#include <optional>
+
+#include "book/book_store.h"
+#include "book/book_tables.h"
+#include "render/app_info.h"
+#include "render/contents_pages.h"
+#include "render/nav_bars.h"
+#include "render/paragraph_markup.h"
+#include "render/reading_view.h"
+#include "render/stylesheet.h"
+
+namespace orvelis {
+namespace {
+
+std::optional<int> NumberAfter(const std::string& key, std::size_t prefix) {
+  if (key.size() <= prefix) return std::nullopt;
+  int n = 0;
+  const char* end = key.data() + key.size();
+  const auto [ptr, ec] = std::from_chars(key.data() + prefix, end, n);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return n;
+}
+
+std::string TitlesOfPapers(Language lang) {
+  return lang == kEnglish ? "The Titles of the Papers" : "Названия Документов";
+}
+
+// The page a "doc" or "part" key shows: its Paper's jump page (a Part shows its first Paper).
+int JumpPageOf(const KeyTarget& target) {
+  if (target.kind == KeyTarget::Part) {
+    return PaperJumpPage(target.number < 1 ? 1 : FillBookTables().LastPaperOfPart[target.number - 1] + 1);
+  }
+  return PaperJumpPage(target.number);
+}
+
+}  // namespace
+
+KeyTarget ParseKey(const std::string& key) {
+  const std::string head = key.substr(0, 3);
+  if (head == "pag") {
+    const auto n = NumberAfter(key, 4);
+    if (n && *n >= 1 && *n <= kPageCount) return {KeyTarget::Page, *n};
+  } else if (head == "doc") {
+    const auto n = NumberAfter(key, 3);
+    if (n && *n <= kPaperCount - 1) return {KeyTarget::Paper, *n};
+  } else if (head == "par") {
+    const auto n = NumberAfter(key, 4);
+    if (n && *n <= kPartCount - 1) return {KeyTarget::Part, *n};
+  } else if (head == "con" || head == "boo") {
+    const char last = key.back();
+    if (last >= '1' && last <= '9') return {KeyTarget::PartContents, last - '0'};
+    return {KeyTarget::AllTitles, 0};
+  }
+  return {};
+}
+
+PageComposer::PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, ReadingView& view,
+                           const ComposerSettings& settings)
+    : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), settings_(settings) {}
+
+std::string PageComposer::PageBody(int page, const std::string& highlight, int pane, int paragraph) {
+  const Language lang = book_.LanguageOfPane(pane);
+  (void)book_.LoadPageTexts(lang);  // a damaged language shows empty pages; start-up reports damage
+  std::string text = book_.GetPageText(page, lang);
+  if (!highlight.empty() && highlighter_) text = highlighter_(text, highlight, lang);
+  text = MarkParagraphs(regex_, text, page, lang);
+  if (paragraph >= 0) text = MarkTargetParagraph(regex_, text, paragraph);
+  return text;
+}
+
+ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph) {
+  const KeyTarget target = ParseKey(key);
+  if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
+    return Compose("page" + std::to_string(JumpPageOf(target)), "", pane, -1);
+  }
+  const Language lang = book_.LanguageOfPane(pane);
+  ComposedNode node;
+  std::string body;
+  int paper = -1;
+  int page = 0;
+  switch (target.kind) {
+    case KeyTarget::Page:
+      page = target.number;
+      paper = PaperOfPage(page);
+      node.title = std::string(PageWord(lang)) + " " + std::to_string(page);
+      body = PageBody(page, highlight, pane, paragraph);
+      node.locationText = std::to_string(paper) + "." + book_.GetPaperTitle(paper, lang) + " (" +
+                          std::to_string(page) + ")";
+      break;
+    case KeyTarget::PartContents:
+      node.title = std::string(ContentsOfPartTitle(lang)) + RomanNumber(target.number);
+      body = PartContents(book_, pane, target.number);
+      break;
+    default:
+      node.title = TitlesOfPapers(lang);
+      body = PartContents(book_, pane, 0);
+      break;
+  }
+  if (target.kind != KeyTarget::Page) {
+    const bool partKey = key.size() == 5 && key.rfind("cont", 0) == 0 && key[4] >= '1' && key[4] <= '4';
+    node.locationText = partKey ? std::string(ContentsOfPartTitle(lang)) + RomanNumber(key[4] - '0')
+                                : TitlesOfPapers(lang);
+  }
+
+  const NavBarContext bars{book_, pane, settings_.userDataFolder, view_.SelectedTreeKey()};
+  const std::string& style = stylesheet_.StyleSheetHtml();
+  std::string& html = node.pageHtml;
+  html = "<html><head><title>";
+  html += lang == kEnglish ? "The ORVELIS Book v " : "Книга Орвелис v ";
+  html += std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+  if (!node.title.empty()) html += " - " + node.title;
+  html += "</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\"></head>"
+          "<BODY onscroll=\"window.navigate('^');\">";
+  html += style;
+  if (!settings_.fixedHeaders) html += PaperHeaderBar(bars, paper) + PageNavBar(bars, page, true);
+  html += "<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\" border=\"0\"><tr><td width=\"100%\"><div "
+          "align=\"justify\">";
+  html += body;
+  html += "</div><br></td></tr></table>";
+  if (!settings_.fixedHeaders) html += PageNavBar(bars, page, false);
+  html += "<br><br></BODY></HTML>";
+
+  if (settings_.fixedHeaders) {
+    node.stripHtml = "<html><head>" + style +
+                     "<style>body{overflow:hidden}</style><body><table id=\"toptab\" cellpadding=\"0\" "
+                     "cellspacing=\"0\" width=\"100%\"><tr><td>" +
+                     PaperHeaderBar(bars, paper) + PageNavBar(bars, page, true) +
+                     "</td></tr></table><div id=\"after\"></div></BODY></HTML>";
+  }
+  return node;
+}
+
+void PageComposer::ComposeNode(const std::string& key, bool noHistory, const std::string& highlight, int pane,
+                               int paragraph) {
+  if (!noHistory && hooks_) hooks_->PushHistory(key);
+  const KeyTarget target = ParseKey(key);
+  if (target.kind == KeyTarget::Invalid) return;
+  if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
+    ComposeNode("page" + std::to_string(JumpPageOf(target)), true, "", pane, -1);
+    return;
+  }
+  view_.SetCaption(ApplicationTitle());
+  const ComposedNode node = Compose(key, highlight, pane, paragraph);
+  if (pane != 0) {
+    if (settings_.fixedHeaders) view_.WriteDocument(ReadingPane::Top2, node.stripHtml);
+    view_.WriteDocument(ReadingPane::Web2, node.pageHtml);
+  } else {
+    view_.WriteDocument(ReadingPane::Web1, node.pageHtml);
+    if (settings_.fixedHeaders) view_.WriteDocument(ReadingPane::Top1, node.stripHtml);
+  }
+  view_.FitHeaderStrip(pane);
+  if (hooks_) hooks_->NodeComposed(key);
+  view_.SetLocationText(pane, node.locationText);
+}
+
+}  // namespace orvelis

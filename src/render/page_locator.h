@@ -1,0 +1,52 @@
+#pragma once
+// The single entry for showing a target in the reading panes, with the back/forward history and
+// the availability of the navigation commands.
+
+#include <string>
+
+#include "render/page_composer.h"
+
+namespace orvelis {
+
+class ReadingView;
+
+inline constexpr int kLayoutOnePane = 20;
+inline constexpr int kLayoutStacked = 21;
+inline constexpr int kLayoutSideBySide = 22;
+
+class PageLocator final : public ComposeHooks {
+ public:
+  PageLocator(PageComposer& composer, ReadingView& view);
+
+  void ShowTarget(const std::string& key, bool noHistory, const std::string& highlight, int paragraph);
+  void GoBack();
+  void GoForward();
+  void ResetHistory();
+
+  void PushHistory(const std::string& key) override;
+  void NodeComposed(const std::string& key) override;
+  void UpdateNavCommands();
+  void SetBackEnabled(bool enabled);
+  void SetForwardEnabled(bool enabled);
+
+  int LayoutMode() const { return layoutMode_; }
+  void SetLayoutMode(int mode) { layoutMode_ = mode; }
+
+  const std::string& BackList() const { return backList_; }
+  const std::string& ForwardList() const { return forwardList_; }
+  const std::string& HistoryKey() const { return historyKey_; }
+  const std::string& ShownKey() const { return shownKey_; }
+  const std::string& CurrentKey() const { return currentKey_; }
+
+ private:
+  PageComposer& composer_;
+  ReadingView& view_;
+  int layoutMode_ = kLayoutOnePane;
+  std::string backList_;
+  std::string forwardList_;
+  std::string historyKey_;
+  std::string shownKey_;
+  std::string currentKey_;
+};
+
+}  // namespace orvelis

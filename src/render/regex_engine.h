@@ -1,0 +1,75 @@
+#pragma once
+// The shared regular-expression engine: one wrapper over PCRE2 used by every routine that matches
+// or replaces text (paragraph markup, search, highlighting, clean-up of saved pages, the update
+// check). Case-insensitive (Cyrillic included), ECMAScript-like patterns, replace-all with $1..$99.
+//
+// Users set their own pattern before each use (SetPattern); compiled patterns are cached, so
+// setting the same pattern again is cheap.
+
+#include <cstddef>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace orvelis {
+
+struct RegexMatch {
+  std::size_t position = 0;  // byte offset in the subject
+  std::size_t length = 0;
+  // Captured groups 1..n; an unset group is empty with `set` false.
+  struct Group {
+    std::size_t position = 0;
+    std::size_t length = 0;
+    bool set = false;
+  };
+  std::vector<Group> groups;
+};
+
+class RegexEngine {
+ public:
+  RegexEngine();
+  ~RegexEngine();
+  RegexEngine(const RegexEngine&) = delete;
+  RegexEngine& operator=(const RegexEngine&) = delete;
+
+  // Compiles (or fetches) the pattern. False when it does not compile; the engine then matches
+  // nothing until the next successful SetPattern.
+  bool SetPattern(std::string_view pattern);
+  const std::string& Pattern() const { return pattern_; }
+  const std::string& CompileError() const { return compileError_; }
+  int GroupCount() const;
+
+  // Every call below clears and may set LimitHit(): the match or depth limit was reached, so the
+  // result is incomplete and callers treat the pattern as rejected.
+  bool Test(std::string_view subject);
+  std::size_t CountMatches(std::string_view subject);
+  std::vector<RegexMatch> Execute(std::string_view subject);
+  // Every non-overlapping match replaced; "$n"/"$nn" insert groups, "$$" a dollar, "$&" the match.
+  std::string ReplaceAll(std::string_view subject, std::string_view replacement);
+  bool LimitHit() const { return limitHit_; }
+
+  // Match-call limits; the defaults are PCRE2's (ten million steps).
+  void SetMatchLimit(unsigned limit);
+
+ private:
+  struct Compiled;
+  struct Matcher;
+  template <typename OnMatch>
+  void ForEachMatch(std::string_view subject, OnMatch&& onMatch);
+
+  std::unique_ptr<Matcher> matcher_;
+  std::unordered_map<std::string, std::shared_ptr<Compiled>> cache_;
+  std::list<std::string> cacheOrder_;  // least recently set first
+  std::shared_ptr<Compiled> current_;
+  std::string pattern_;
+  std::string compileError_;
+  bool limitHit_ = false;
+};
+
+// Escapes every character that has a meaning in a pattern.
+std::string RegexEscape(std::string_view text);
+
+}  // namespace orvelis

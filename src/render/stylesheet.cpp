@@ -1,0 +1,79 @@
+#include "render/stylesheet.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "render/text_replace.h"
+#include "ui/numeric_text.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+namespace {
+
+struct SizeRow {
+  const char* placeholder;
+  std::array<int, 9> pixels;  // columns 50% .. 200%
+};
+
+constexpr std::array<SizeRow, 13> kSizes = {{
+    {"{fs_body}", {10, 11, 12, 14, 16, 18, 20, 24, 28}},
+    {"{fs_td}", {10, 11, 12, 14, 16, 18, 20, 24, 28}},
+    {"{fs_a}", {10, 11, 13, 14, 16, 18, 20, 24, 28}},
+    {"{fs_doc_tit}", {13, 14, 16, 18, 20, 22, 26, 30, 36}},
+    {"{fs_part}", {16, 18, 20, 22, 24, 28, 32, 36, 42}},
+    {"{fs_dnum}", {12, 13, 14, 16, 18, 20, 24, 28, 32}},
+    {"{fs_dname}", {14, 16, 18, 20, 22, 26, 30, 34, 40}},
+    {"{fs_sdname}", {12, 13, 14, 16, 18, 20, 24, 28, 32}},
+    {"{fs_bpnum1}", {13, 14, 16, 18, 20, 22, 26, 30, 36}},
+    {"{fs_bpname1}", {14, 16, 18, 20, 22, 26, 30, 34, 40}},
+    {"{fs_bpnum2}", {13, 14, 16, 18, 20, 22, 26, 30, 36}},
+    {"{fs_bpname2}", {14, 16, 18, 20, 22, 26, 30, 34, 40}},
+    {"{fs_sres}", {8, 9, 10, 11, 12, 14, 18, 20, 22}},
+}};
+
+}  // namespace
+
+std::string ColorText(std::uint32_t color) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(color & 0xFFFFFF));
+  const std::string bgr(hex);
+  return bgr.substr(4, 2) + bgr.substr(2, 2) + bgr.substr(0, 2);
+}
+
+Stylesheet::Stylesheet(SettingsStore& settings, FontSizeMenus& menus, std::string picPath)
+    : settings_(settings), menus_(menus), picPath_(std::move(picPath)) {}
+
+void Stylesheet::SetFontSizeStep(int step) {
+  fontSizeStep_ = std::clamp(step, kFontSizeStepMin, kFontSizeStepMax);
+}
+
+void Stylesheet::BuildStylesheet(bool readSettings) {
+  if (readSettings) {
+    // A numeric size is rounded and clamped however large; anything else is the default step.
+    const auto size = ParseNumericText(settings_.Read("fsize"));
+    fontSizeStep_ = size ? static_cast<int>(std::clamp(std::nearbyint(*size), double{kFontSizeStepMin},
+                                                        double{kFontSizeStepMax}))
+                         : 0;
+    const std::string family = settings_.Read("ffam");
+    fontFamily_ = family.empty() ? "Verdana" : family;
+    fontColor_ = kDefaultFontColor;
+    const std::string colorValue = settings_.Read("fcol");
+    if (const auto color = ParseRoundedInt32(colorValue); color && !colorValue.empty()) {
+      fontColor_ = static_cast<std::uint32_t>(*color);
+    }
+  }
+  const std::string colorText = ColorText(fontColor_);
+  std::string screen(ScreenStylesheetTemplate());
+  const std::string print(PrintStylesheetTemplate());
+  ReplaceAllExact(screen, "{pic_path}", picPath_);
+  const int idx = fontSizeStep_ + 3;
+  menus_.CheckFontSizeItem(idx);
+  for (const SizeRow& row : kSizes) ReplaceAllExact(screen, row.placeholder, std::to_string(row.pixels[idx]));
+  ReplaceAllExact(screen, "{f_family}", fontFamily_);
+  ReplaceAllExact(screen, "{f_color}", colorText);
+  html_ = "<style>" + screen + "\r\n@media print{\r\n" + print + "\r\n}</style>";
+}
+
+}  // namespace orvelis

@@ -1,0 +1,95 @@
+#include "tool/compose_commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "book/book_store.h"
+#include "favorites/user_data_folder.h"
+#include "render/page_composer.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "tool/book_commands.h"
+#include "tool/tool_paths.h"
+#include "ui/settings_store.h"
+
+namespace orvelis::tool {
+namespace {
+
+bool LoadSettings(const ToolArgs& args, MemorySettingsStore& settings) {
+  const auto file = args.Option("settings");
+  if (!file) return true;
+  std::ifstream in(*file, std::ios::binary);
+  if (!in) {
+    std::cerr << "orvelis-tool: cannot read settings file " << *file << "\n";
+    return false;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  settings = ParseSettingsText(text.str());
+  return true;
+}
+
+std::string UserDataFolder(const ToolArgs& args) {
+  return FolderWithSeparator(args.Option("user-data").value_or(DefaultUserDataFolder().string()));
+}
+
+}  // namespace
+
+int RunStylesheet(const ToolArgs& args) {
+  if (args.positional().size() != 1) return Usage("stylesheet [--settings FILE] [--user-data DIR]");
+  MemorySettingsStore settings;
+  if (!LoadSettings(args, settings)) return kExitFailure;
+  RecordingReadingView view;
+  Stylesheet stylesheet(settings, view, UserDataFolder(args));
+  stylesheet.BuildStylesheet(true);
+  std::cout << stylesheet.StyleSheetHtml();
+  return kExitOk;
+}
+
+int RunCompose(const ToolArgs& args) {
+  const char* usage =
+      "compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N] [--highlight QUERY] "
+      "[--user-data DIR] [--strip] [--settings FILE]";
+  if (args.positional().size() != 2) return Usage(usage);
+  const std::string key = args.positional()[1];
+  const KeyTarget target = ParseKey(key);
+  if (target.kind == KeyTarget::Invalid || (target.kind == KeyTarget::PartContents && target.number > 4)) {
+    return Usage("unknown key '" + key + "'; " + usage);
+  }
+  const std::string lang = args.Option("lang").value_or("ru");
+  const auto pane = ParseInteger(args.Option("pane").value_or("0"), 0, 1);
+  const auto paragraph = ParseInteger(args.Option("paragraph").value_or("-1"), -1, 32767);
+  if ((lang != "en" && lang != "ru") || !pane || !paragraph) return Usage(usage);
+
+  MemorySettingsStore settings;
+  if (!LoadSettings(args, settings)) return kExitFailure;
+  BookStore store;
+  const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
+  for (BookResult r : {store.OpenBook(path), store.LoadPartRecords(), store.LoadPaperRecords()}) {
+    if (!r) {
+      std::cerr << r.Text() << "\n" << r.detail << "\n";
+      return kExitFailure;
+    }
+  }
+  store.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
+  if (BookResult r = store.LoadPageTexts(store.LanguageOfPane(static_cast<int>(*pane))); !r) {
+    std::cerr << r.Text() << "\n" << r.detail << "\n";
+    return kExitFailure;
+  }
+
+  RecordingReadingView view;
+  view.selectedKey = key;  // the book tree would have selected the requested key
+  ComposerSettings composerSettings{args.Flag("fixed-headers"), UserDataFolder(args)};
+  Stylesheet stylesheet(settings, view, composerSettings.userDataFolder);
+  stylesheet.BuildStylesheet(true);
+  RegexEngine regex;
+  PageComposer composer(store, regex, stylesheet, view, composerSettings);
+  const ComposedNode node = composer.Compose(key, args.Option("highlight").value_or(""), static_cast<int>(*pane),
+                                             static_cast<int>(*paragraph));
+  std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);
+  return kExitOk;
+}
+
+}  // namespace orvelis::tool

@@ -1,0 +1,149 @@
+#include "render/page_composer.h"
+
+#include <gtest/gtest.h>
+
+#include "book/book_store.h"
+#include "book/book_writer.h"
+#include "render/nav_bars.h"
+#include "render/page_locator.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "support/test_books.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+namespace {
+
+// Stands in for the search layer's highlighter: bolds the query text.
+std::string ReplaceText(std::string text, const std::string& query) {
+  const auto at = text.find(query);
+  if (at != std::string::npos) text.replace(at, query.size(), "<b>" + query + "</b>");
+  return text;
+}
+
+const std::string kMeta = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">";
+const std::string kBodyOpen = "<BODY onscroll=\"window.navigate('^');\">";
+const std::string kTextOpen =
+    "<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\" border=\"0\"><tr><td width=\"100%\"><div "
+    "align=\"justify\">";
+const std::string kTextClose = "</div><br></td></tr></table>";
+
+class Composer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BookContent content = test::TinyBookContent();
+    content.pages[kEnglish][134] = "((0:1:0))Head((4:3:1))Text of God";
+    ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(content).bytes)));
+    ASSERT_TRUE(book.LoadPartRecords());
+    ASSERT_TRUE(book.LoadPaperRecords());
+    stylesheet.BuildStylesheet(true);
+  }
+  NavBarContext Bars(int pane) { return {book, pane, "/u/", view.selectedKey}; }
+  std::string Page(const std::string& title, const std::string& bars, const std::string& body,
+                   const std::string& bottom) {
+    return "<html><head><title>" + title + "</title>" + kMeta + "</head>" + kBodyOpen + stylesheet.StyleSheetHtml() +
+           bars + kTextOpen + body + kTextClose + bottom + "<br><br></BODY></HTML>";
+  }
+
+  BookStore book;
+  RegexEngine regex;
+  MemorySettingsStore settings;
+  RecordingReadingView view;
+  Stylesheet stylesheet{settings, view, "/u/"};
+  ComposerSettings composerSettings{false, "/u/"};
+  PageComposer composer{book, regex, stylesheet, view, composerSettings};
+  PageLocator locator{composer, view};
+};
+
+TEST_F(Composer, RussianPageOneWithHeaderAndBothBars) {
+  book.SetCurrentLanguage(kRussian);
+  locator.ShowTarget("page1", false, "", -1);
+  EXPECT_EQ(view.documents[ReadingPane::Web1],
+            Page("Книга Орвелис v 3.4 - Страница 1", PaperHeaderBar(Bars(0), 0) + PageNavBar(Bars(0), 1, true),
+                 "ru page 1", PageNavBar(Bars(0), 1, false)));
+  EXPECT_EQ(view.caption, "Книга Орвелис v 3.4");
+  EXPECT_EQ(view.locationText[0], "0.RU PAPER TITLE 0 (1)");
+  EXPECT_EQ(view.documents.count(ReadingPane::Top1), 0u);
+  EXPECT_EQ(view.fittedStrips, std::vector<int>{0});
+}
+
+TEST_F(Composer, FixedHeadersMoveTheBarsIntoTheStrip) {
+  composerSettings.fixedHeaders = true;
+  book.SetCurrentLanguage(kEnglish);
+  locator.ShowTarget("page135", false, "", -1);
+  const std::string body = "<a name=\"p0\"></a><p class=\"nind\" title=\" 135:0 [12:1:0] \">Head<a name=\"p4\"></a><p "
+                           "title=\" 135:4 [12:3:1] \">Text of God";
+  EXPECT_EQ(view.documents[ReadingPane::Web1], Page("The ORVELIS Book v 3.4 - Page 135", "", body, ""));
+  EXPECT_EQ(view.documents[ReadingPane::Top1],
+            "<html><head>" + stylesheet.StyleSheetHtml() +
+                "<style>body{overflow:hidden}</style><body><table id=\"toptab\" cellpadding=\"0\" cellspacing=\"0\" "
+                "width=\"100%\"><tr><td>" +
+                PaperHeaderBar(Bars(0), 12) + PageNavBar(Bars(0), 135, true) +
+                "</td></tr></table><div id=\"after\"></div></BODY></HTML>");
+  ASSERT_EQ(view.writes.size(), 2u);
+  EXPECT_EQ(view.writes[0].pane, ReadingPane::Web1);
+  EXPECT_EQ(view.writes[1].pane, ReadingPane::Top1);
+  EXPECT_EQ(view.locationText[0], "12.EN PAPER TITLE 12 (135)");
+}
+
+TEST_F(Composer, TheSecondPaneGetsItsStripFirstAndNeverTouchesTheFirstPane) {
+  composerSettings.fixedHeaders = true;
+  book.SetCurrentLanguage(kRussian);
+  composer.ComposeNode("page7", true, "", 1, -1);
+  ASSERT_EQ(view.writes.size(), 2u);
+  EXPECT_EQ(view.writes[0].pane, ReadingPane::Top2);
+  EXPECT_EQ(view.writes[1].pane, ReadingPane::Web2);
+  EXPECT_NE(view.writes[1].html.find("The ORVELIS Book v 3.4 - Page 7"), std::string::npos);
+  EXPECT_EQ(view.locationText.count(0), 0u);
+  EXPECT_EQ(view.locationText[1], "0.EN PAPER TITLE 0 (7)");
+}
+
+TEST_F(Composer, PaperAndPartKeysShowTheirJumpPageButRecordTheirOwnKey) {
+  book.SetCurrentLanguage(kEnglish);
+  locator.ShowTarget("doc5", false, "", -1);
+  EXPECT_NE(view.documents[ReadingPane::Web1].find("<title>The ORVELIS Book v 3.4 - Page 62</title>"),
+            std::string::npos);
+  EXPECT_EQ(locator.HistoryKey(), "doc5");
+  EXPECT_EQ(locator.CurrentKey(), "page62");
+  EXPECT_EQ(view.selectedKey, "doc5");
+  locator.ShowTarget("part3", false, "", -1);
+  EXPECT_NE(view.documents[ReadingPane::Web1].find("- Page 649</title>"), std::string::npos);
+  EXPECT_EQ(locator.BackList(), ",doc5");
+}
+
+TEST_F(Composer, ContentsKeys) {
+  book.SetCurrentLanguage(kRussian);
+  for (const char* key : {"cont0", "book", "cont"}) {
+    locator.ShowTarget(key, false, "", -1);
+    EXPECT_NE(view.documents[ReadingPane::Web1].find("<title>Книга Орвелис v 3.4 - Названия Документов</title>"),
+              std::string::npos)
+        << key;
+    EXPECT_EQ(view.locationText[0], "Названия Документов");
+  }
+  locator.ShowTarget("cont3", false, "", -1);
+  EXPECT_NE(view.documents[ReadingPane::Web1].find("<title>Книга Орвелис v 3.4 - Содержание Части III</title>"),
+            std::string::npos);
+  EXPECT_NE(view.documents[ReadingPane::Web1].find(PaperHeaderBar(Bars(0), -1)), std::string::npos);
+  EXPECT_EQ(view.locationText[0], "Содержание Части III");
+}
+
+TEST_F(Composer, HighlightingRunsOnTheStoredTextBeforeTheMarkupAndOnlyWithAQuery) {
+  std::vector<std::string> seen;
+  composer.SetHighlighter([&](const std::string& text, const std::string& query, Language) {
+    seen.push_back(text);
+    return ReplaceText(text, query);
+  });
+  book.SetCurrentLanguage(kEnglish);
+  locator.ShowTarget("page135", false, "", 4);
+  EXPECT_TRUE(seen.empty());
+  locator.ShowTarget("page135", false, "God", 4);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0], "((0:1:0))Head((4:3:1))Text of God");
+  EXPECT_NE(view.documents[ReadingPane::Web1].find(
+                "<a name=\"p4\"></a><p style=\"color:blue\"  title=\" 135:4 [12:3:1] \">Text of <b>God</b>"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvelis

@@ -1,0 +1,98 @@
+#include "render/stylesheet.h"
+
+#include <gtest/gtest.h>
+
+#include "render/recording_reading_view.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+namespace {
+
+class StylesheetTest : public ::testing::Test {
+ protected:
+  std::string Build() {
+    Stylesheet s(settings, menus, "/u/");
+    s.BuildStylesheet(true);
+    step = s.FontSizeStep();
+    return s.StyleSheetHtml();
+  }
+  MemorySettingsStore settings;
+  RecordingReadingView menus;
+  int step = 99;
+};
+
+TEST_F(StylesheetTest, DefaultsAreVerdana14pxInGreyWithTheHundredPercentItemChecked) {
+  const std::string html = Build();
+  EXPECT_EQ(html.rfind("<style>body {", 0), 0u);
+  EXPECT_NE(html.find("font-family:Verdana, Verdana, Arial, Helvetica, Tahoma; font-size:14px;"), std::string::npos);
+  EXPECT_NE(html.find("color:#666666}"), std::string::npos);
+  EXPECT_NE(html.find(".n_page_on {background-repeat:no-repeat; background-image:url(/u/n_page_on.gif)}"),
+            std::string::npos);
+  EXPECT_EQ(html.find('{' + std::string("fs_")), std::string::npos);
+  EXPECT_EQ(html.find("{pic_path}"), std::string::npos);
+  EXPECT_EQ(menus.checkedSizeItem, 3);
+  EXPECT_EQ(step, 0);
+}
+
+TEST_F(StylesheetTest, IsTheScreenTemplateThenThePrintBlockJoinedWithCrLf) {
+  const std::string html = Build();
+  const std::string tail = "\r\n@media print{\r\n" + std::string(PrintStylesheetTemplate()) + "\r\n}</style>";
+  ASSERT_GT(html.size(), tail.size());
+  EXPECT_EQ(html.substr(html.size() - tail.size()), tail);
+  EXPECT_NE(tail.find("body {color:#000000}"), std::string::npos);
+  EXPECT_NE(tail.find(".p_book {background:none}"), std::string::npos);
+}
+
+TEST_F(StylesheetTest, SizeStepsAreClampedAndNonNumbersAreTheDefault) {
+  settings.Write("fsize", "9");
+  EXPECT_NE(Build().find("font-size:28px; margin-left"), std::string::npos);
+  EXPECT_EQ(step, 5);
+  EXPECT_EQ(menus.checkedSizeItem, 8);
+  settings.Write("fsize", "-7");
+  EXPECT_NE(Build().find("font-size:10px; margin-left"), std::string::npos);
+  EXPECT_EQ(menus.checkedSizeItem, 0);
+  settings.Write("fsize", "big");
+  EXPECT_NE(Build().find("font-size:14px; margin-left"), std::string::npos);
+  settings.Write("fsize", "2.5");  // half to even
+  Build();
+  EXPECT_EQ(step, 2);
+  settings.Write("fsize", "1,5");  // an old value written with a comma
+  Build();
+  EXPECT_EQ(step, 2);
+}
+
+TEST_F(StylesheetTest, EveryColumnOfTheSizeTable) {
+  const int body[] = {10, 11, 12, 14, 16, 18, 20, 24, 28};
+  const int sres[] = {8, 9, 10, 11, 12, 14, 18, 20, 22};
+  for (int s = -3; s <= 5; ++s) {
+    settings.Write("fsize", std::to_string(s));
+    const std::string html = Build();
+    EXPECT_NE(html.find("font-size:" + std::to_string(body[s + 3]) + "px; margin-left"), std::string::npos) << s;
+    EXPECT_NE(html.find("text-decoration:none; font-size:" + std::to_string(sres[s + 3]) + "px"), std::string::npos)
+        << s;
+  }
+}
+
+TEST_F(StylesheetTest, ColoursAreStoredBgrAndWrittenRgb) {
+  EXPECT_EQ(ColorText(0x0000FF), "FF0000");
+  EXPECT_EQ(ColorText(0x00FF00), "00FF00");
+  EXPECT_EQ(ColorText(0xFF0000), "0000FF");
+  EXPECT_EQ(ColorText(0x666666), "666666");
+  EXPECT_EQ(ColorText(0xFF123456), "563412");
+  settings.Write("fcol", "255");
+  EXPECT_NE(Build().find("color:#FF0000}"), std::string::npos);
+  settings.Write("fcol", "red");
+  EXPECT_NE(Build().find("color:#666666}"), std::string::npos);
+  settings.Write("fcol", "-1");
+  EXPECT_NE(Build().find("color:#FFFFFF}"), std::string::npos);
+}
+
+TEST_F(StylesheetTest, TheFamilyGoesFirstInEveryFontList) {
+  settings.Write("ffam", "Georgia");
+  const std::string html = Build();
+  EXPECT_NE(html.find("font-family:Georgia, Verdana, Arial, Helvetica, Tahoma;"), std::string::npos);
+  EXPECT_EQ(html.find("font-family:Verdana"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvelis
