@@ -10,6 +10,7 @@
 #include "render/recording_reading_view.h"
 #include "render/regex_engine.h"
 #include "render/stylesheet.h"
+#include "search/highlight.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ui/settings_store.h"
@@ -86,6 +87,7 @@ int RunCompose(const ToolArgs& args) {
   stylesheet.BuildStylesheet(true);
   RegexEngine regex;
   PageComposer composer(store, regex, stylesheet, view, composerSettings);
+  composer.SetHighlighter(MakePageHighlighter(regex, store));
   const ComposedNode node = composer.Compose(key, args.Option("highlight").value_or(""), static_cast<int>(*pane),
                                              static_cast<int>(*paragraph));
   std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);

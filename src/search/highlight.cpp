@@ -1,0 +1,152 @@
+#include "search/highlight.h"
+
+#include <vector>
+
+#include "book/book_store.h"
+#include "book/book_tables.h"
+#include "render/regex_engine.h"
+#include "render/text_replace.h"
+#include "search/page_preparation.h"
+#include "search/query_language.h"
+
+namespace orvelis {
+namespace {
+
+constexpr std::string_view kVowels[] = {"а", "е", "и", "о", "у", "ю", "я"};
+constexpr std::string_view kLeading = R"re([ (\.\->])re";
+constexpr std::string_view kTrailing = R"re([ ,\.;:\-\)"»&])re";
+
+std::vector<std::string> SplitAtBlanks(const std::string& text) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(' ', start)) != std::string::npos; start = at + 1) {
+    items.push_back(text.substr(start, at - start));
+  }
+  items.push_back(text.substr(start));
+  return items;
+}
+
+std::string TrimBlanks(const std::string& s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string WithWordCharRuns(std::string word) {
+  ReplaceAllExact(word, "*", kWordCharRun);
+  return word;
+}
+
+}  // namespace
+
+std::string HighlightWords(RegexEngine& regex, const std::string& text, const std::string& query,
+                           Language vowelLanguage, bool convert) {
+  if (query.empty()) return text;
+  const std::string words = convert ? QueryToWords(query) : query;
+  std::string result = text;
+  for (const std::string& item : SplitAtBlanks(words)) {
+    // The "*" runs go in before the stress-mark groups: the groups' own "[^>]*" must stay as it is.
+    std::string w = WithWordCharRuns(TrimBlanks(item));
+    if (vowelLanguage != kEnglish) {
+      for (std::string_view v : kVowels) {
+        w = ReplaceAllIgnoreCase(w, v, "(<font [^>]*>)?" + std::string(v) + "(<\\/font>)?");
+      }
+    }
+    if (w.empty()) continue;
+    if (!regex.SetPattern("(" + std::string(kLeading) + ")(" + w + ")(" + std::string(kTrailing) + ")")) continue;
+    if (!regex.Test(result)) continue;
+    const int n = regex.GroupCount();
+    result = regex.ReplaceAll(result, "$1<font class=\"bld\">$2</font>$" + std::to_string(n));
+  }
+  return result;
+}
+
+std::string SentenceAt(std::string_view t, std::size_t pos) {
+  if (pos == 0 || pos > t.size()) return {};
+  const std::size_t a = t.rfind('.', pos - 1);  // 0-based; "at or before pos"
+  if (a == std::string_view::npos) return {};
+  const std::size_t c = t.find('.', a + 1);
+  if (c == std::string_view::npos) return {};
+  return std::string(t.substr(a + 1, c - a - 1));
+}
+
+std::string ParagraphRefAt(std::string_view t, std::size_t pos, std::string_view lit) {
+  if (pos == 0) return {};
+  const std::size_t a = FindIgnoreCase(t, lit, pos - 1);
+  if (a == std::string_view::npos) return {};
+  const std::size_t b = t.rfind("((", a);  // the last "((" that starts at or before a
+  if (b == std::string_view::npos) return {};
+  const std::size_t c = t.find("))", b);
+  if (c == std::string_view::npos || c - b >= 15) return {};
+  std::string ref(t.substr(b + 2, c - b - 2));
+  ReplaceAllExact(ref, "_", "");
+  return ref;
+}
+
+std::string SearchResultParagraph(int page, const std::string& ref, Language language, const std::string& s) {
+  std::string paper = std::to_string(PaperOfPage(page));
+  if (paper == "0") paper = language == kEnglish ? "F" : "П";
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t at; (at = ref.find(':', start)) != std::string::npos; start = at + 1) {
+    parts.push_back(ref.substr(start, at - start));
+  }
+  parts.push_back(ref.substr(start));
+  if (parts.size() != 3) return s;
+  const std::string p = std::to_string(page);
+  return "<a class=\"search_res\" href=\"@page" + p + "#" + parts[0] + "\" title=\" " + p + ":" + parts[0] + " [" +
+         paper + ":" + parts[1] + ":" + parts[2] + "] \">" + s + "</a>";
+}
+
+std::string RemoveParagraphMarkers(RegexEngine& regex, const std::string& text) {
+  regex.SetPattern(R"(\(\(([^:]*):([^:]*):(\d*)\)\))");
+  return regex.ReplaceAll(text, "");
+}
+
+std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query) {
+  const Language lang = book.CurrentLanguage();
+  std::string t = "." + book.GetPageText(page, lang) + ".";
+  std::string result;
+  const std::string words = QueryToWords(query);
+  ReplaceAllExact(t, ".", "   .   ");
+  ReplaceAllExact(t, "))", ")) ");
+  for (const std::string& item : SplitAtBlanks(words)) {
+    const std::string w = TrimBlanks(item);
+    if (w.empty()) continue;
+    t = StripStressMarks(t, lang);
+    const std::string pat = WithWordCharRuns(w);
+    std::string lit = w;
+    ReplaceAllExact(lit, "*", "");
+    if (!regex.SetPattern("(" + std::string(kLeading) + pat + std::string(kTrailing) + ")")) continue;
+    const std::vector<RegexMatch> matches = regex.Execute(t);
+    for (const RegexMatch& match : matches) {
+      const std::size_t pos = match.position + 1;
+      std::string s = SentenceAt(t, pos);
+      regex.SetPattern("(<[^>]*>)");
+      s = regex.ReplaceAll(s, " ");
+      ReplaceAllExact(s, "\r\n", "");
+      ReplaceAllExact(s, "\t", "");
+      s = "..." + TrimBlanks(s) + "...";
+      s = SearchResultParagraph(page, ParagraphRefAt(t, pos, lit), lang, s);
+      s = HighlightWords(regex, s, query, lang, true);
+      if (FindIgnoreCase(result, s) != std::string::npos) continue;
+      if (!result.empty()) result += "<br>";
+      result += s;
+    }
+  }
+  ReplaceAllExact(result, "[[", "<");
+  ReplaceAllExact(result, "]]", ">");
+  result = RemoveParagraphMarkers(regex, result);
+  ReplaceAllExact(result, "   .   ", ".");
+  return result;
+}
+
+}  // namespace orvelis
+
+namespace orvelis {
+Highlighter MakePageHighlighter(RegexEngine& regex, const BookStore& book) {
+  return [&regex, &book](const std::string& text, const std::string& query, Language) {
+    return HighlightWords(regex, text, query, book.CurrentLanguage(), true);
+  };
+}
+}  // namespace orvelis

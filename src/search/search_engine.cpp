@@ -1,0 +1,99 @@
+#include "search/search_engine.h"
+
+#include "book/book_store.h"
+#include "book/book_tables.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "search/query_language.h"
+#include "search/search_view.h"
+#include "ui/message_sink.h"
+
+namespace orvelis {
+
+std::string ResultCountText(int pages) { return "Результаты (страниц: " + std::to_string(pages) + ")"; }
+
+PageRange SearchScope(int k) {
+  const BookTables& t = FillBookTables();
+  const auto lastPageOfPart = [&](int part) { return static_cast<int>(t.LastPage[t.LastPaperOfPart[part]]); };
+  switch (k) {
+    case 1: return {1, lastPageOfPart(0)};
+    case 2: return {lastPageOfPart(0) + 1, lastPageOfPart(1)};
+    case 3: return {lastPageOfPart(1) + 1, lastPageOfPart(2)};
+    case 4: return {lastPageOfPart(2) + 1, lastPageOfPart(3)};
+    case 5: return {lastPageOfPart(3) + 1, t.LastPage[kPaperCount - 1]};
+    default: return {1, t.LastPage[kPaperCount - 1]};
+  }
+}
+
+SearchEngine::SearchEngine(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, SearchView& view,
+                           MessageSink& messages, const ResultsOptions& options)
+    : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), messages_(messages), options_(options) {}
+
+void SearchEngine::ShowSearchProgress() {
+  view_.WriteSearchDocument(
+      "<html><title>Поиск по книге</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
+      stylesheet_.StyleSheetHtml() +
+      "<body style=\"padding:5 5 5 5\"><center><br><br><font color=\"red\"><b>Идет обработка "
+      "запроса...</b></font></center></body></html>");
+  view_.ProcessEvents();
+}
+
+void SearchEngine::ReportFormatError() {
+  messages_.Show({kQueryFormatError, kSearchCaption, MessageIcon::Information, MessageButtons::Ok});
+  view_.SelectAndFocusSearchBox();
+}
+
+std::string SearchEngine::SearchTerm(const std::string& term) {
+  const PageRange scope = SearchScope(view_.PartsSelectorIndex());
+  const TranslatedTerm translated = TranslateTerm(term);
+  if (translated.empty) {
+    ReportFormatError();
+    return kEmptyResultList;
+  }
+  const Language lang = book_.CurrentLanguage();
+  (void)book_.LoadPageTexts(lang);
+  const std::vector<std::string>& pages = prepared_.Of(book_, lang);
+  bool rejected = !regex_.SetPattern(translated.pattern) || pages.empty();
+  std::string list = ",";
+  const auto deadline = std::chrono::steady_clock::now() + termTimeLimit_;
+  for (int p = scope.first; p <= scope.last && !rejected; ++p) {
+    const std::string& t = pages[p];
+    const bool found = regex_.Test(t);
+    if (regex_.LimitHit()) {
+      rejected = true;
+      break;
+    }
+    if (!translated.negated && found) {
+      const std::size_t count = regex_.CountMatches(t);
+      if (regex_.LimitHit()) {
+        rejected = true;
+        break;
+      }
+      list += std::to_string(p) + "|" + std::to_string(count) + ",";
+    } else if (translated.negated && !found) {
+      list += std::to_string(p) + "|0,";
+    }
+    if ((p & 63) == 0 && std::chrono::steady_clock::now() > deadline) rejected = true;
+  }
+  if (rejected) {
+    ReportFormatError();
+    return kEmptyResultList;
+  }
+  return list;
+}
+
+std::string SearchEngine::EvaluateWholeQuery(const std::string& query, bool inFound) {
+  std::string list = EvaluateQuery(NormaliseQuery(query), [this](const std::string& term) { return SearchTerm(term); });
+  if (inFound) list = CombineResults(list, lastResultList_, false);
+  return list;
+}
+
+void SearchEngine::RunSearch(const std::string& query) {
+  ShowSearchProgress();
+  view_.SetPrevSearch(query);
+  lastResultList_ = EvaluateWholeQuery(query, view_.SearchInFoundChecked());
+  CSearchResults results(book_, regex_, stylesheet_, view_, options_);
+  results.Search(query, lastResultList_, options_.sortByRating, options_.groupResults);
+}
+
+}  // namespace orvelis

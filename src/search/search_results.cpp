@@ -1,0 +1,176 @@
+#include "search/search_results.h"
+
+#include <cmath>
+
+#include "book/book_store.h"
+#include "book/book_tables.h"
+#include "render/html_escape.h"
+#include "render/stylesheet.h"
+#include "search/highlight.h"
+#include "search/search_view.h"
+
+namespace orvelis {
+namespace {
+
+std::vector<std::string> SplitAt(const std::string& text, char separator) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1) {
+    items.push_back(text.substr(start, at - start));
+  }
+  items.push_back(text.substr(start));
+  return items;
+}
+
+int ToInt(const std::string& text) {
+  try {
+    return std::stoi(text);
+  } catch (...) {
+    return 0;
+  }
+}
+
+constexpr const char* kEntryTable =
+    "<table width=\"100%\" border=\"0\" align=\"center\" cellpadding=\"0\" cellspacing=\"0\"><tr><td width=\"90%\">";
+constexpr const char* kRatingCell = "<td width=\"10%\" valign=\"top\" nowrap align=\"right\"> &nbsp; &nbsp; ";
+
+}  // namespace
+
+CSearchResults::CSearchResults(const BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet,
+                               SearchView& view, const ResultsOptions& options)
+    : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), options_(options) {}
+
+void CSearchResults::Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group) {
+  const std::vector<std::string> items = SplitAt(arrStr, ',');
+  const int u = static_cast<int>(items.size()) - 1;
+  if (u > 1) {
+    view_.SetSearchInFoundEnabled(true);
+    view_.SetResultCountText(ResultCountText(u - 1));
+    pages_.assign(static_cast<std::size_t>(u), PageRow{});
+    for (int i = 1; i <= u - 1; ++i) {
+      const std::vector<std::string> parts = SplitAt(items[i], '|');
+      const int page = ToInt(parts[0]);
+      const int count = parts.size() > 1 ? ToInt(parts[1]) : 0;
+      pages_[i] = {page, count, PaperOfPage(page)};
+      if (count > maxPageCount_) maxPageCount_ = count;
+    }
+    BuildGroups();
+    if (sort != 0) {
+      SortArray(1, pages_);
+      SortArray(1, groups_);
+    }
+  } else {
+    view_.SetSearchInFoundEnabled(false);
+  }
+  WriteResultsPage(searchStr, group);
+}
+
+void CSearchResults::BuildGroups() {
+  maxGroupCount_ = 0;
+  int previous = -1;
+  groups_.assign(1, GroupRow{});
+  for (std::size_t j = 1; j < pages_.size(); ++j) {
+    const int b = pages_[j][2];
+    if (b == previous) {
+      groups_.back()[1] += pages_[j][1];
+    } else {
+      groups_.push_back({b, pages_[j][1]});
+    }
+    if (groups_.back()[1] > maxGroupCount_) maxGroupCount_ = groups_.back()[1];
+    previous = b;
+  }
+}
+
+// Chromium draws no width on an inline element, so each segment is an inline block; the markup
+// is otherwise the one the page was designed with (see docs/rendering.md).
+std::string CSearchResults::RatingBar(int value, int maximum, const std::string& fill, const std::string& rest,
+                                      const std::string& title) {
+  int w = 30;
+  if (maximum != 0) w = static_cast<int>(std::nearbyint(static_cast<double>(value) * 30.0 / maximum));
+  std::string html = "<font title=\"" + title +
+                     "\" style=\"border: 1px solid black\"><font style=\"display:inline-block;height:8;width:" +
+                     std::to_string(w) + ";background-color:#" + fill + ";font-size:6\">";
+  if (30 - w > 0) {
+    html += "</font><font style=\"display:inline-block;height:8;width:" + std::to_string(30 - w) +
+            ";background-color:#" + rest + ";font-size:6\">";
+  }
+  html += "</font></font>";
+  return html;
+}
+
+void CSearchResults::WriteResultsPage(const std::string& query, bool group) {
+  const Language lang = book_.CurrentLanguage();
+  const auto title = [&](int paper) { return book_.GetPaperTitle(paper, lang); };
+  const auto num = [](int paper) { return paper > 0 ? std::to_string(paper) + "." : std::string(); };
+  const std::string pageWord(PageWord(lang));
+  const std::string paperWord(PaperWord(lang));
+
+  std::string& h = html_;
+  h = "<html><title>Поиск по книге";
+  if (view_.PartsSelectorIndex() > 0) h += " - " + HtmlEscape(view_.PartsSelectorText());
+  // The query is the user's text: it is shown, never interpreted (a query may hold "</title>").
+  h += " - [" + HtmlEscape(query) +
+       "]</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
+       stylesheet_.StyleSheetHtml() + "<body style=\"padding:5 5 5 5\">";
+  if (pages_.size() <= 1) {
+    view_.SetResultCountText(ResultCountText(0));
+    h += "<br><br><h4>Ничего не найдено</h4>";
+  } else {
+    h += group ? "<a href=\"!ungroup\" target=\"_self\" title=\"Отменить группировку результатов поиска по "
+                 "Документам\"><b>отменить группировку результатов поиска</b></a><br>"
+               : "<a href=\"!group\" target=\"_self\" title=\"Группировать результаты поиска по "
+                 "Документам\"><b>группировать результаты поиска</b></a><br>";
+    h += "<hr noshade size=1>сортировка по: &nbsp; ";
+    h += options_.sortByRating == 1
+             ? "<b>рейтингу</b>"
+             : "<a href=\"^rate\" title=\"Cортировать результаты по рейтингу\" target=\"_self\">рейтингу</a>";
+    h += "&nbsp; ";
+    h += options_.sortByRating != 0 ? "<a href=\"^page\" title=\"Cортировать результаты по порядковым номерам "
+                                      "страниц\" target=\"_self\">страницам</a>"
+                                    : "<b>страницам</b>";
+    h += "<hr noshade size=1>";
+    const auto pageBar = [&](int row) {
+      return RatingBar(pages_[row][1], maxPageCount_, "6F6FFB", "EEEEFF", "Рейтинг страницы");
+    };
+    if (!group) {
+      for (std::size_t i = 1; i < pages_.size(); ++i) {
+        const int page = pages_[i][0];
+        const int paper = pages_[i][2];
+        h += kEntryTable;
+        h += std::to_string(i) + ". <a href=\"@page" + std::to_string(page) + "\" title=\"" + paperWord + " " +
+             std::to_string(paper) + ". " + title(paper) + ". " + pageWord + " " + std::to_string(page) +
+             "\" target=\"_self\">" + num(paper) + title(paper) + ". " + pageWord + " " + std::to_string(page) +
+             "</a>";
+        h += kRatingCell + pageBar(static_cast<int>(i)) + "</td></tr></table>";
+        h += "<div align=\"justify\"><font style=\"font-size:10px\">" + BuildSnippets(book_, regex_, page, query) +
+             "</font></div><br>";
+      }
+    } else {
+      for (std::size_t j = 1; j < groups_.size(); ++j) {
+        const int g = groups_[j][0];
+        h += kEntryTable;
+        h += std::to_string(j) + ". <a href=\"@doc" + std::to_string(g) + "\" target=\"_self\" title=\"" + paperWord +
+             " " + std::to_string(g) + ". " + title(g) + "\">" + num(g) + title(g) + "</a></td>";
+        h += kRatingCell + RatingBar(groups_[j][1], maxGroupCount_, "B8B251", "FBF8C6", "Рейтинг Документа") +
+             "</td></tr>";
+        for (std::size_t v = 1; v < pages_.size(); ++v) {
+          if (pages_[v][2] != g) continue;
+          const int page = pages_[v][0];
+          h += "<tr><td colspan=\"2\" align=\"right\"><table border=\"0\" width=\"94%\" border=\"0\" cellpadding=\"0\" "
+               "cellspacing=\"0\"><tr><td width=\"90%\">";
+          h += "<a href=\"@page" + std::to_string(page) + "\" target=\"_self\">" + pageWord + " " +
+               std::to_string(page) + "</a>";
+          h += kRatingCell + pageBar(static_cast<int>(v)) + "</td></tr>";
+          h += "<tr><td colspan=\"2\" style=\"font-size:10px\">" + BuildSnippets(book_, regex_, page, query) +
+               "</td></tr></table></td></tr>";
+        }
+        h += "</table><br>";
+      }
+    }
+  }
+  h += "<br></BODY></HTML>";
+  view_.WriteSearchDocument(h);
+  view_.ProcessEvents();
+}
+
+}  // namespace orvelis

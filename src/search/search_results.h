@@ -1,0 +1,93 @@
+#pragma once
+// The results page of one search: one entry per found page (or per Paper with its pages), each
+// with its rating bar and the sentences in which the query's words occur.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orvelis {
+
+class BookStore;
+class RegexEngine;
+class SearchView;
+class Stylesheet;
+
+// The program-wide flags of the results page ("sord", "sgrp").
+struct ResultsOptions {
+  int sortByRating = 1;  // 1 by rating, 0 in page order
+  bool groupResults = false;
+};
+
+class CSearchResults {
+ public:
+  // Row 0 of both tables holds no entry; rows 1..n are the entries.
+  using PageRow = std::array<int, 3>;   // page, hit count, Paper
+  using GroupRow = std::array<int, 2>;  // Paper, summed hit count
+
+  CSearchResults(const BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, SearchView& view,
+                 const ResultsOptions& options);
+
+  void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group);
+
+  template <std::size_t N>
+  static void SortArray(int sortDim, std::vector<std::array<int, N>>& sortArr) {
+    quick_sort(sortArr, sortDim, 1, static_cast<int>(sortArr.size()) - 1);
+  }
+  template <std::size_t N>
+  static void quick_sort(std::vector<std::array<int, N>>& sortArr, int sortDim, int first, int last);
+
+  // The page as the last Search built it.
+  const std::string& PageHtml() const { return html_; }
+  const std::vector<PageRow>& Pages() const { return pages_; }
+  const std::vector<GroupRow>& Groups() const { return groups_; }
+  int MaxPageCount() const { return maxPageCount_; }
+  int MaxGroupCount() const { return maxGroupCount_; }
+
+  static std::string RatingBar(int value, int maximum, const std::string& fill, const std::string& rest,
+                               const std::string& title);
+
+ private:
+  void BuildGroups();
+  void WriteResultsPage(const std::string& query, bool group);
+
+  const BookStore& book_;
+  RegexEngine& regex_;
+  const Stylesheet& stylesheet_;
+  SearchView& view_;
+  const ResultsOptions& options_;
+  std::vector<PageRow> pages_{PageRow{}};
+  std::vector<GroupRow> groups_{GroupRow{}};
+  int maxPageCount_ = 0;
+  int maxGroupCount_ = 0;
+  std::string html_;
+};
+
+// (first + last) / 2 rounded to the nearest integer, a half going to the even one.
+inline int MidpointHalfEven(int first, int last) {
+  const int sum = first + last;
+  const int floor = sum >= 0 ? sum / 2 : -((-sum + 1) / 2);
+  if (sum % 2 == 0) return floor;
+  return floor % 2 == 0 ? floor : floor + 1;
+}
+
+template <std::size_t N>
+void CSearchResults::quick_sort(std::vector<std::array<int, N>>& sortArr, int sortDim, int first, int last) {
+  if (last < first) return;
+  int i = first;
+  int j = last;
+  const int pivot = sortArr[MidpointHalfEven(first, last)][sortDim];
+  for (;;) {
+    while (sortArr[i][sortDim] > pivot) ++i;
+    while (sortArr[j][sortDim] < pivot) --j;
+    if (j < i) break;
+    std::swap(sortArr[i], sortArr[j]);
+    ++i;
+    --j;
+    if (j < i) break;
+  }
+  if (first < j) quick_sort(sortArr, sortDim, first, j);
+  if (i < last) quick_sort(sortArr, sortDim, i, last);
+}
+
+}  // namespace orvelis

@@ -1,0 +1,105 @@
+#include "tool/search_commands.h"
+
+#include <iostream>
+
+#include "book/book_store.h"
+#include "favorites/user_data_folder.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "search/highlight.h"
+#include "search/recording_search_view.h"
+#include "search/search_engine.h"
+#include "tool/book_commands.h"
+#include "tool/tool_paths.h"
+#include "ui/settings_store.h"
+
+namespace orvelis::tool {
+namespace {
+
+const char* kSearchUsage = "search QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST]";
+const char* kResultsUsage =
+    "results QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST] [--sort rating|page] [--group]";
+
+// Everything a search needs, opened on the book of --book in the language of --lang.
+struct SearchSession {
+  BookStore book;
+  RegexEngine regex;
+  MemorySettingsStore settings;
+  RecordingReadingView menus;
+  Stylesheet stylesheet{settings, menus, FolderWithSeparator(DefaultUserDataFolder())};
+  RecordingSearchView view;
+  RecordingMessageSink messages;
+  ResultsOptions options;
+  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+
+  // Returns an exit status, or -1 when the session is ready.
+  int Open(const ToolArgs& args) {
+    const std::string lang = args.Option("lang").value_or("ru");
+    const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
+    if ((lang != "en" && lang != "ru") || !scope) return kExitUsage;
+    const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
+    book.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
+    for (BookResult r : {book.OpenBook(path), book.LoadPartRecords(), book.LoadPaperRecords(),
+                         book.LoadPageTexts(book.CurrentLanguage())}) {
+      if (!r) {
+        std::cerr << r.Text() << "\n" << r.detail << "\n";
+        return kExitFailure;
+      }
+    }
+    view.partsIndex = static_cast<int>(*scope);
+    view.partsText = PartsEntry(view.partsIndex, book.CurrentLanguage());
+    if (const auto previous = args.Option("in-found")) {
+      engine.SetLastResultList(*previous);
+      view.searchInFoundChecked = true;
+    }
+    messages.onShow = [](const Message& m) { std::cerr << m.caption << ": " << m.text << "\n"; };
+    stylesheet.BuildStylesheet(true);
+    return -1;
+  }
+
+  static std::string PartsEntry(int index, Language lang) {
+    if (index == 0) return "-- Вся книга --";
+    if (index == 1) return lang == kEnglish ? "Foreword" : "Предисловие";
+    const char* roman[] = {"I", "II", "III", "IV"};
+    return std::string(lang == kEnglish ? "Part " : "Часть ") + roman[index - 2];
+  }
+};
+
+}  // namespace
+
+int RunSearchCommand(const ToolArgs& args) {
+  if (args.positional().size() != 2) return Usage(kSearchUsage);
+  SearchSession session;
+  if (const int status = session.Open(args); status >= 0) return status == kExitUsage ? Usage(kSearchUsage) : status;
+  std::cout << session.engine.EvaluateWholeQuery(args.positional()[1], session.view.searchInFoundChecked) << "\n";
+  return kExitOk;
+}
+
+int RunResults(const ToolArgs& args) {
+  if (args.positional().size() != 2) return Usage(kResultsUsage);
+  SearchSession session;
+  if (const int status = session.Open(args); status >= 0) {
+    return status == kExitUsage ? Usage(kResultsUsage) : status;
+  }
+  const std::string sort = args.Option("sort").value_or("rating");
+  if (sort != "rating" && sort != "page") return Usage(kResultsUsage);
+  session.options.sortByRating = sort == "rating" ? 1 : 0;
+  session.options.groupResults = args.Flag("group");
+  session.engine.RunSearch(args.positional()[1]);
+  std::cout << session.view.documents.back();
+  return kExitOk;
+}
+
+int RunSnippets(const ToolArgs& args) {
+  const char* usage = "snippets PAGE QUERY [--lang en|ru]";
+  if (args.positional().size() != 3) return Usage(usage);
+  const auto page = ParseInteger(args.positional()[1], 1, kPageCount);
+  if (!page) return Usage(usage);
+  SearchSession session;
+  if (const int status = session.Open(args); status >= 0) return status == kExitUsage ? Usage(usage) : status;
+  std::cout << BuildSnippets(session.book, session.regex, static_cast<int>(*page), args.positional()[2]) << "\n";
+  return kExitOk;
+}
+
+}  // namespace orvelis::tool

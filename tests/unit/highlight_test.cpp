@@ -1,0 +1,105 @@
+#include "search/highlight.h"
+
+#include <gtest/gtest.h>
+
+#include "book/book_store.h"
+#include "book/book_writer.h"
+#include "render/regex_engine.h"
+#include "support/test_books.h"
+
+namespace orvelis {
+namespace {
+
+const std::string kStressed = "вид<font class=\"emph\">е</font>ний";
+
+class Highlight : public ::testing::Test {
+ protected:
+  RegexEngine regex;
+};
+
+TEST_F(Highlight, MarksWholeWordsBetweenDelimiters) {
+  EXPECT_EQ(HighlightWords(regex, " God, (God) God's God.", "god", kEnglish, true),
+            " <font class=\"bld\">God</font>, (<font class=\"bld\">God</font>) God's <font class=\"bld\">God</font>.");
+  EXPECT_EQ(HighlightWords(regex, "God at start", "god", kEnglish, true), "God at start");
+  EXPECT_EQ(HighlightWords(regex, "text", "", kEnglish, true), "text");
+}
+
+TEST_F(Highlight, AStressedWordIsMarkedWithItsStressMarkInside) {
+  EXPECT_EQ(HighlightWords(regex, " " + kStressed + " ", "видений", kRussian, true),
+            " <font class=\"bld\">" + kStressed + "</font> ");
+  // Without the Russian vowel handling the mark hides the word.
+  EXPECT_EQ(HighlightWords(regex, " " + kStressed + " ", "видений", kEnglish, true), " " + kStressed + " ");
+}
+
+TEST_F(Highlight, WildcardsBecomeWordCharacterRunsEvenWithStressGroups) {
+  EXPECT_EQ(HighlightWords(regex, " богу, ", "бог*", kRussian, true), " <font class=\"bld\">богу</font>, ");
+  EXPECT_EQ(HighlightWords(regex, " " + kStressed + " ", "в*ний", kRussian, true), " " + kStressed + " ");
+}
+
+TEST_F(Highlight, FiveVowelsMakeThirteenGroupsAndTheLastDelimiterComesBack) {
+  // "вселенная": е, е, а, я and е again = five vowels of the set, 3 + 2 * 5 = 13 groups.
+  EXPECT_EQ(HighlightWords(regex, " вселенная; ", "вселенная", kRussian, true),
+            " <font class=\"bld\">вселенная</font>; ");
+}
+
+TEST(SnippetParts, SentencesAndParagraphReferences) {
+  EXPECT_EQ(SentenceAt("a. first words. b", 5), " first words");
+  EXPECT_EQ(SentenceAt("no dots here", 3), "");
+  const std::string t = "((12:3:4)) text word.";
+  EXPECT_EQ(ParagraphRefAt(t, 1, "word"), "12:3:4");
+  EXPECT_EQ(ParagraphRefAt("((_0:12:0)) word", 1, "WORD"), "0:12:0");
+  EXPECT_EQ(ParagraphRefAt("((123456789012345)) word", 1, "word"), "");
+  EXPECT_EQ(ParagraphRefAt("word", 1, "word"), "");
+  EXPECT_EQ(SearchResultParagraph(135, "0:12:0", kRussian, "s"),
+            "<a class=\"search_res\" href=\"@page135#0\" title=\" 135:0 [12:12:0] \">s</a>");
+  EXPECT_EQ(SearchResultParagraph(3, "1:2:3", kRussian, "s"),
+            "<a class=\"search_res\" href=\"@page3#1\" title=\" 3:1 [П:2:3] \">s</a>");
+  EXPECT_EQ(SearchResultParagraph(3, "1:2:3", kEnglish, "s").find("[F:2:3]") != std::string::npos, true);
+  EXPECT_EQ(SearchResultParagraph(3, "", kEnglish, "s"), "s");
+  RegexEngine regex;
+  EXPECT_EQ(RemoveParagraphMarkers(regex, "a((1:2:3))b((x:y:z))c"), "ab((x:y:z))c");
+}
+
+class Snippets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BookContent c = test::TinyBookContent();
+    c.pages[kRussian][134] = "((_0:12:0))Иисус и Христос пришли. ((3:12:1))Потом " + kStressed +
+                             " много, [[b]]иисус[[/b]] тоже.";
+    c.pages[kRussian][2] = "((4:0:4))Здесь иисус.";
+    ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(c).bytes)));
+    ASSERT_TRUE(book.LoadPaperRecords());
+    ASSERT_TRUE(book.LoadPageTexts(kRussian));
+    book.SetCurrentLanguage(kRussian);
+  }
+  BookStore book;
+  RegexEngine regex;
+};
+
+TEST_F(Snippets, ASentenceWithBothWordsAppearsOnceWithBothMarked) {
+  const std::string s = BuildSnippets(book, regex, 135, "иисус христос");
+  EXPECT_EQ(s.find("<a class=\"search_res\" href=\"@page135#0\" title=\" 135:0 [12:12:0] \">... <font "
+                   "class=\"bld\">Иисус</font> и <font class=\"bld\">Христос</font> пришли...</a>"),
+            0u)
+      << s;
+  const std::string sentence = "Христос</font> пришли";
+  EXPECT_EQ(s.find(sentence, s.find(sentence) + 1), std::string::npos);
+}
+
+TEST_F(Snippets, StressedWordsAndDoubleBracketTags) {
+  const std::string s = BuildSnippets(book, regex, 135, "видений");
+  EXPECT_EQ(s, "<a class=\"search_res\" href=\"@page135#3\" title=\" 135:3 [12:12:1] \">... Потом <font "
+               "class=\"bld\">видений</font> много, <b>иисус</b> тоже...</a>");
+}
+
+TEST_F(Snippets, ForewordTooltipsAndWildcardHitsWithoutLinks) {
+  EXPECT_EQ(BuildSnippets(book, regex, 3, "иисус"),
+            "<a class=\"search_res\" href=\"@page3#4\" title=\" 3:4 [П:0:4] \">... Здесь <font "
+            "class=\"bld\">иисус</font>...</a>");
+  const std::string s = BuildSnippets(book, regex, 135, "вид?ний");
+  EXPECT_EQ(s.find("<a "), std::string::npos);
+  EXPECT_NE(s.find("<font class=\"bld\">видений</font>"), std::string::npos) << s;
+}
+
+}  // namespace
+}  // namespace orvelis

@@ -1,0 +1,164 @@
+#include "search/search_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "book/book_store.h"
+#include "book/book_writer.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "search/page_preparation.h"
+#include "search/recording_search_view.h"
+#include "support/test_books.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+namespace {
+
+class Search : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BookContent c = test::TinyBookContent();
+    for (auto& page : c.pages[kRussian]) page = "((1:1:1))текст страницы";
+    for (auto& page : c.pages[kEnglish]) page = "((1:1:1))plain text";
+    c.pages[kRussian][4] = "((1:1:1))слово и слово, здесь.";  // page 5: one shared blank, then a comma
+    c.pages[kRussian][8] = "((1:1:1))Слово начинает страницу";  // page 9
+    c.pages[kRussian][99] = "((2:1:2))другое слово? слово! слово: слово) конец";  // page 100
+    c.pages[kRussian][199] = "((3:1:3))вид<font class=\"emph\">е</font>ний много; иисус христос";  // page 200
+    c.pages[kRussian][299] = "((4:1:4))иисус пришел в Вифлеем «иисус», назарянин";  // page 300
+    c.pages[kRussian][399] = "((5:1:5))христос пришел, иисус христос и иисус христос";  // page 400
+    c.pages[kRussian][699] = "((8:1:8)) " + std::string(40 * 2, 'x') + "! б ";  // page 700, see below
+    for (std::size_t i = 0; i < 40; ++i) c.pages[kRussian][699].replace(10 + 2 * i, 2, "а");
+    c.pages[kRussian][599] = "((6:1:6))бог бог";    // page 600: one blank shared, one hit
+    c.pages[kRussian][600] = "((7:1:7))бог, бог";   // page 601: the comma made two blanks
+    ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(c).bytes)));
+    ASSERT_TRUE(book.LoadPartRecords());
+    ASSERT_TRUE(book.LoadPaperRecords());
+    book.SetCurrentLanguage(kRussian);
+    stylesheet.BuildStylesheet(true);
+  }
+  std::string Find(const std::string& query, bool inFound = false) {
+    return engine.EvaluateWholeQuery(query, inFound);
+  }
+
+  BookStore book;
+  RegexEngine regex;
+  MemorySettingsStore settings;
+  RecordingReadingView menus;
+  Stylesheet stylesheet{settings, menus, "/u/"};
+  RecordingSearchView view;
+  RecordingMessageSink messages;
+  ResultsOptions options;
+  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+};
+
+TEST_F(Search, CountsNonOverlappingWholeWordsPerPage) {
+  // Page 5 has "слово и слово,": two; page 100 ends a word only at ")" of its four.
+  EXPECT_EQ(Find("слово"), ",5|2,9|1,100|1,");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Search, OccurrencesSharingOneBlankCountOnce) {
+  EXPECT_EQ(Find("бог"), ",600|1,601|2,");
+}
+
+TEST_F(Search, PunctuationThatEndsAWordAndPunctuationThatDoesNot) {
+  // On page 100 "слово?" "слово!" "слово:" do not end a word; "слово)" does, as does " слово ".
+  EXPECT_EQ(Find("другое"), ",100|1,");
+  EXPECT_EQ(Find("конец"), ",100|1,");
+  EXPECT_EQ(Find("здесь"), ",5|1,");
+}
+
+TEST_F(Search, TheScopeFollowsThePartsSelector) {
+  view.partsIndex = 1;  // Foreword: pages 1-18
+  EXPECT_EQ(Find("слово"), ",5|2,9|1,");
+  view.partsIndex = 2;  // Part I: 19-354
+  EXPECT_EQ(Find("слово"), ",100|1,");
+  EXPECT_EQ(SearchScope(3).first, 355);
+  EXPECT_EQ(SearchScope(4).first, 649);
+  EXPECT_EQ(SearchScope(5).first, 1321);
+  EXPECT_EQ(SearchScope(5).last, 2097);
+}
+
+TEST_F(Search, NegationAndOrNot) {
+  view.partsIndex = 1;
+  const std::string without = Find("!слово");
+  EXPECT_EQ(without.rfind(",1|0,2|0,3|0,4|0,6|0,", 0), 0u);
+  EXPECT_EQ(without.find(",5|"), std::string::npos);
+  view.partsIndex = 0;
+  EXPECT_EQ(Find("иисус ! назарянин"), ",200|1,400|2,");
+  EXPECT_EQ(Find("иисус +!назарянин"), ",200|1,400|2,");
+  const std::string orNot = Find("иисус |! назарянин");
+  EXPECT_NE(orNot.find(",300|2,"), std::string::npos);  // with иисус (twice) and with назарянин
+  EXPECT_NE(orNot.find(",1|0,"), std::string::npos);
+}
+
+TEST_F(Search, AndOrAndGrouping) {
+  EXPECT_EQ(Find("(христос | иисус) пришел"), ",300|3,400|6,");
+  EXPECT_EQ(Find("христос | иисус пришел"), ",200|1,300|3,400|6,");
+  EXPECT_EQ(Find("иисус пришел | христос"), ",200|2,300|3,400|6,");
+}
+
+TEST_F(Search, PhrasesCountTheirOccurrences) {
+  EXPECT_EQ(Find("'иисус христос'"), ",200|1,400|2,");
+  EXPECT_EQ(Find("\"иисус христос\""), ",200|1,400|2,");
+  EXPECT_EQ(Find("'христос христос'"), ",");
+  EXPECT_EQ(Find("'пришел иисус'"), ",");  // a comma between them in the text
+}
+
+TEST_F(Search, StressMarksDoNotHideAWord) {
+  EXPECT_EQ(Find("видений"), ",200|1,");
+  EXPECT_EQ(Find("вид?ний"), ",200|1,");
+  EXPECT_EQ(StripStressMarks("в<FONT class=\"emph\">А</font>x", kRussian), "ваx");
+  EXPECT_EQ(StripStressMarks("в<font class=\"emph\">А</font>x", kEnglish), "в<font class=\"emph\">А</font>x");
+}
+
+TEST_F(Search, QuotesBracketsAndEntitiesBecomeBlanks) {
+  EXPECT_EQ(PrepareSearchText("«a», &#171;b&#187; (c); \"d\"", kRussian), "  a    b   c    d  ");
+  EXPECT_EQ(Find("вифлеем"), ",300|1,");
+  EXPECT_EQ(Find("a.b"), ",");  // a dot in the query never matches: the page's dots are blanks
+}
+
+TEST_F(Search, EmptyTermsAndRejectedPatternsReportOnceAndContributeNothing) {
+  EXPECT_EQ(Find(" слово"), ",");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Ошибочный формат строки поиска");
+  EXPECT_EQ(messages.shown[0].caption, "Поиск по книге");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+  EXPECT_EQ(view.searchBoxFocused, 1);
+  messages.shown.clear();
+  EXPECT_EQ(Find("!"), ",");
+  EXPECT_EQ(Find("[ | слово"), ",5|2,9|1,100|1,");
+  EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(Search, AHopelessPatternIsGivenUpNotWaitedFor) {
+  EXPECT_EQ(Find("(а{1,}){1,}б"), ",");
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(Search, SearchInFoundAddsThePreviousRatings) {
+  engine.SetLastResultList(Find("иисус"));
+  EXPECT_EQ(Find("христос", true), ",200|2,400|5,");
+  EXPECT_EQ(Find("христос", false), ",200|1,400|3,");
+}
+
+TEST_F(Search, RunSearchShowsProgressThenResultsAndRemembersTheQuery) {
+  engine.RunSearch("слово");
+  ASSERT_EQ(view.documents.size(), 2u);
+  EXPECT_NE(view.documents[0].find("<font color=\"red\"><b>Идет обработка запроса...</b></font>"),
+            std::string::npos);
+  EXPECT_EQ(view.eventPasses, 2);
+  EXPECT_EQ(view.prevSearch, "слово");
+  EXPECT_EQ(engine.LastResultList(), ",5|2,9|1,100|1,");
+  EXPECT_EQ(view.resultCountText, "Результаты (страниц: 3)");
+  EXPECT_TRUE(view.searchInFoundEnabled);
+  engine.RunSearch("несуществующее");
+  EXPECT_EQ(engine.LastResultList(), ",");
+  EXPECT_EQ(view.resultCountText, "Результаты (страниц: 0)");
+  EXPECT_FALSE(view.searchInFoundEnabled);
+  EXPECT_NE(view.documents.back().find("<h4>Ничего не найдено</h4>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvelis
