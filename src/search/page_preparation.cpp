@@ -61,29 +61,30 @@ std::string StripStressMarks(std::string_view text, Language language) {
 
 std::string PrepareSearchText(std::string_view pageText, Language language) {
   const std::string stripped = StripStressMarks(pageText, language);
-  std::string t;
-  t.reserve(stripped.size() + 2);
-  t.push_back('.');
-  t += stripped;
-  t.push_back('.');
   // Replacing the ten marks one after another equals one pass: no replacement can form another
   // mark, and the entities are taken whole before their ";" would be.
-  std::string out;
-  out.reserve(t.size());
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const char c = t[i];
+  std::string out(stripped.size() + 2, ' ');
+  char* d = out.data() + 1;  // the leading "." is already a blank
+  const char* s = stripped.data();
+  const char* end = s + stripped.size();
+  while (s < end) {
+    const char c = *s;
     if (c == '.' || c == '"' || c == ',' || c == ';' || c == ')' || c == '(') {
-      out.push_back(' ');
-    } else if (c == '\xC2' && i + 1 < t.size() && (t[i + 1] == '\xAB' || t[i + 1] == '\xBB')) {  // « »
-      out.push_back(' ');
-      ++i;
-    } else if (c == '&' && (t.compare(i, 6, "&#171;") == 0 || t.compare(i, 6, "&#187;") == 0)) {
-      out.push_back(' ');
-      i += 5;
+      *d++ = ' ';
+      ++s;
+    } else if (c == '\xC2' && end - s >= 2 && (s[1] == '\xAB' || s[1] == '\xBB')) {  // « »
+      *d++ = ' ';
+      s += 2;
+    } else if (c == '&' && end - s >= 6 && (std::string_view(s, 6) == "&#171;" || std::string_view(s, 6) == "&#187;")) {
+      *d++ = ' ';
+      s += 6;
     } else {
-      out.push_back(c);
+      *d++ = c;
+      ++s;
     }
   }
+  *d++ = ' ';  // the trailing "."
+  out.resize(static_cast<std::size_t>(d - out.data()));
   return out;
 }
 

@@ -58,19 +58,15 @@ std::string SearchEngine::SearchTerm(const std::string& term) {
   const auto deadline = std::chrono::steady_clock::now() + termTimeLimit_;
   for (int p = scope.first; p <= scope.last && !rejected; ++p) {
     const std::string& t = pages[p];
-    const bool found = regex_.Test(t);
+    // One pass per page: the count of non-overlapping matches also says whether it matches.
+    const std::size_t count = translated.negated ? (regex_.Test(t) ? 1 : 0) : regex_.CountMatches(t);
     if (regex_.LimitHit()) {
       rejected = true;
       break;
     }
-    if (!translated.negated && found) {
-      const std::size_t count = regex_.CountMatches(t);
-      if (regex_.LimitHit()) {
-        rejected = true;
-        break;
-      }
+    if (!translated.negated && count > 0) {
       list += std::to_string(p) + "|" + std::to_string(count) + ",";
-    } else if (translated.negated && !found) {
+    } else if (translated.negated && count == 0) {
       list += std::to_string(p) + "|0,";
     }
     if ((p & 63) == 0 && std::chrono::steady_clock::now() > deadline) rejected = true;

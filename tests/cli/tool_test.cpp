@@ -147,6 +147,40 @@ TEST_F(ToolOnTinyBook, SettingsChangeTheStylesheet) {
   EXPECT_EQ(Tool("stylesheet --settings " + Quote(dir / "missing.ini")).status, 2);
 }
 
+// Search on the sample book beside the tool: the demo words are there in both languages.
+TEST(ToolSearch, PrintsTheResultListAndFormatMessages) {
+  const ToolRun god = Tool("search God --lang en");
+  ASSERT_EQ(god.status, 0) << god.err;
+  EXPECT_EQ(god.out.rfind(",1|", 0), 0u);
+  EXPECT_EQ(god.out.back(), '\n');
+  const ToolRun scoped = Tool("search иисус --scope 1");
+  ASSERT_EQ(scoped.status, 0);
+  EXPECT_EQ(scoped.out.find(",19|"), std::string::npos);  // the Foreword ends on page 18
+  const ToolRun bad = Tool("search ' word'");
+  EXPECT_EQ(bad.out, ",\n");
+  EXPECT_EQ(bad.err, "Поиск по книге: Ошибочный формат строки поиска\n");
+  const ToolRun inFound = Tool("search христос --in-found ',3|2,'");
+  EXPECT_TRUE(inFound.out == ",\n" || inFound.out.rfind(",3|", 0) == 0) << inFound.out;
+  EXPECT_EQ(Tool("search x --scope 6").status, 1);
+  EXPECT_EQ(Tool("search").status, 1);
+}
+
+TEST(ToolSearch, ResultsPagesAndSnippets) {
+  const ToolRun page = Tool("results иисус --sort page --group");
+  ASSERT_EQ(page.status, 0) << page.err;
+  EXPECT_EQ(page.out.rfind("<html><title>Поиск по книге - [иисус]</title>", 0), 0u);
+  EXPECT_NE(page.out.find("<b>страницам</b>"), std::string::npos);
+  EXPECT_NE(page.out.find("<a href=\"!ungroup\""), std::string::npos);
+  const ToolRun hostile = Tool("results '</title><script>x</script>'");
+  EXPECT_EQ(hostile.out.find("<script>"), std::string::npos);
+  const ToolRun snippets = Tool("snippets 1500 иисус");
+  ASSERT_EQ(snippets.status, 0);
+  EXPECT_NE(snippets.out.find("<font class=\"bld\">"), std::string::npos);
+  EXPECT_EQ(Tool("snippets 0 иисус").status, 1);
+  const ToolRun highlighted = Tool("compose page1500 --highlight иисус");
+  EXPECT_NE(highlighted.out.find("<font class=\"bld\">"), std::string::npos);
+}
+
 TEST(Tool, MakeSampleBookIsDeterministic) {
   test::TempDir dir;
   ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "a.dat")).status, 0);

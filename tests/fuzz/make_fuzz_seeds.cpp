@@ -20,5 +20,11 @@ int main(int argc, char** argv) {
     // The sample book's first 256 KiB: a real header and real records, then a cut.
     WriteFileBytes(dir / "sample-head.dat", orvelis::test::SampleBookBytes().substr(0, 262144));
   }
+  if (target == "fuzz_query") {
+    const char* queries[] = {"иисус христос", "(христос | иисус) пришел", "'иисус христос'", "!назарянин",
+                             "бого*", "вид?ний", "[", " word", "иисус |! назарянин", "(a|b) ", "God's (God)"};
+    int n = 0;
+    for (const char* q : queries) WriteFileBytes(dir / ("q" + std::to_string(n++)), q);
+  }
   return 0;
 }

@@ -1,0 +1,98 @@
+// Whole-book searches, cold and warm, and a large results page; see docs/performance.md.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench_support.h"
+#include "book/book_store.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "search/recording_search_view.h"
+#include "search/search_engine.h"
+#include "ui/settings_store.h"
+
+namespace {
+
+using namespace orvelis;
+
+struct Session {
+  BookStore book;
+  RegexEngine regex;
+  MemorySettingsStore settings;
+  RecordingReadingView menus;
+  Stylesheet stylesheet{settings, menus, "/u/"};
+  RecordingSearchView view;
+  RecordingMessageSink messages;
+  ResultsOptions options;
+  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+
+  bool Open(Language lang) {
+    book.SetCurrentLanguage(lang);
+    stylesheet.BuildStylesheet(true);
+    return static_cast<bool>(book.OpenBook(bench::SampleBookPath())) && book.LoadPartRecords() &&
+           book.LoadPaperRecords() && book.LoadPageTexts(lang);
+  }
+};
+
+Language LanguageArg(const benchmark::State& state) { return state.range(0) == 0 ? kEnglish : kRussian; }
+
+// The first search of a run also prepares the language's pages for matching.
+void SearchCold(benchmark::State& state, const char* query) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto session = std::make_unique<Session>();
+    if (!session->Open(LanguageArg(state))) {
+      state.SkipWithError("the sample book did not load");
+      return;
+    }
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(session->engine.EvaluateWholeQuery(query, false));
+    state.PauseTiming();
+    session.reset();
+    state.ResumeTiming();
+  }
+}
+
+void SearchWarm(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(LanguageArg(state))) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  session.engine.EvaluateWholeQuery(query, false);
+  std::size_t pages = 0;
+  for (auto _ : state) {
+    const std::string list = session.engine.EvaluateWholeQuery(query, false);
+    pages = static_cast<std::size_t>(std::count(list.begin(), list.end(), ',')) - 1;
+    benchmark::DoNotOptimize(list.data());
+  }
+  state.counters["pages_found"] = static_cast<double>(pages);
+}
+
+void ResultsPage(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(LanguageArg(state))) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  for (auto _ : state) {
+    session.engine.RunSearch(query);
+    benchmark::DoNotOptimize(session.view.documents.back().data());
+    session.view.documents.clear();
+  }
+  state.counters["result_pages"] = std::stod(session.view.resultCountText.substr(session.view.resultCountText.find(':') + 2));
+}
+
+BENCHMARK_CAPTURE(SearchCold, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(SearchCold, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(SearchWarm, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarm, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarm, alternation, "(христос|иисус)")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarm, alternation_en, "(christ|jesus)")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarm, wildcard, "бог*")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarm, three_terms, "иисус христос учитель")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ResultsPage, word_on_1000_pages, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
