@@ -65,7 +65,9 @@ int Usage(const std::string& why) {
                "  stylesheet [--settings FILE] [--user-data DIR]\n"
                "  search QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
                "  results QUERY [same options] [--sort rating|page] [--group]\n"
-               "  snippets PAGE QUERY [--lang en|ru]\n";
+               "  snippets PAGE QUERY [--lang en|ru]\n"
+               "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"
+               "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n";
   return kExitUsage;
 }
 

@@ -181,6 +181,29 @@ TEST(ToolSearch, ResultsPagesAndSnippets) {
   EXPECT_NE(highlighted.out.find("<font class=\"bld\">"), std::string::npos);
 }
 
+TEST(ToolFavorites, DriveTheModelEndToEndOnAFile) {
+  test::TempDir dir;
+  const std::string file = Quote(dir / "book_favor.dat");
+  test::WriteFileBytes(dir / "frag.html", "<b>Мир</b>");
+  const std::string frag = " --text-file " + Quote(dir / "frag.html");
+  EXPECT_EQ(Tool("favorites add-folder " + file + " f A").out, "f_1\n");
+  EXPECT_EQ(Tool("favorites add " + file + " f_1 x" + frag).out, "d_1_1\n");
+  EXPECT_EQ(Tool("favorites add " + file + " f y" + frag).out, "d_1\n");
+  EXPECT_EQ(Tool("favorites add-folder " + file + " f B").out, "f_2\n");
+  EXPECT_EQ(Tool("favorites show " + file).out,
+            "f Избранное\n  f_1 A\n    d_1_1 x [10 bytes]\n  f_2 B\n  d_1 y [10 bytes]\n");
+  EXPECT_EQ(Tool("favorites move " + file + " f_2 f_1 --answer yes").status, 0);
+  EXPECT_EQ(Tool("favorites show " + file).out,
+            "f Избранное\n  f_1 A\n    f_1_1 B\n    d_1_1 x [10 bytes]\n  d_1 y [10 bytes]\n");
+  const ToolRun refused = Tool("favorites move " + file + " f_1 f_1_1 --answer yes");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("Папку нельзя переместить"), std::string::npos);
+  EXPECT_EQ(Tool("favorites delete " + file + " d_1").status, 0);
+  EXPECT_EQ(Tool("favorites show " + file).out, "f Избранное\n  f_1 A\n    f_1_1 B\n    d_1_1 x [10 bytes]\n");
+  EXPECT_EQ(Tool("favorites delete " + file + " f").status, 1);
+  EXPECT_EQ(Tool("favorites frobnicate " + file).status, 1);
+}
+
 TEST(Tool, MakeSampleBookIsDeterministic) {
   test::TempDir dir;
   ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "a.dat")).status, 0);

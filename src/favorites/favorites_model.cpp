@@ -1,0 +1,168 @@
+#include "favorites/favorites_model.h"
+
+#include <charconv>
+
+#include "render/app_info.h"
+#include "render/text_replace.h"
+#include "ui/message_sink.h"
+#include "ui/numeric_text.h"
+
+namespace orvelis {
+namespace {
+
+template <typename T>
+int Insert(std::vector<std::shared_ptr<T>>& list, std::shared_ptr<T> item, int beforeIndex) {
+  const int n = static_cast<int>(list.size());
+  if (beforeIndex >= n + 1 || beforeIndex < 1) {
+    list.push_back(std::move(item));
+    return n + 1;
+  }
+  list.insert(list.begin() + (beforeIndex - 1), std::move(item));
+  return beforeIndex;
+}
+
+std::string Removed(std::string text, std::string_view what) {
+  ReplaceAllExact(text, what, "");
+  return text;
+}
+
+std::optional<int> Position(std::string_view digits) {
+  int n = 0;
+  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+  if (digits.empty() || ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+void CFavorites::IndexError() const {
+  if (messages_) messages_->Show({kIndexErrorText, ApplicationTitle(), MessageIcon::None, MessageButtons::Ok});
+}
+
+bool CFavorites::ListFull(std::size_t size) const {
+  if (size < static_cast<std::size_t>(kMaxFavoritesListLength)) return false;
+  if (messages_) messages_->Show({kListFullText, ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
+  return true;
+}
+
+std::shared_ptr<CFavorites> CFavorites::Folder(int index) {
+  if (index < 1 || index > FolderLen()) {
+    IndexError();
+    return std::make_shared<CFavorites>(messages_);
+  }
+  return folders_[index - 1];
+}
+
+std::shared_ptr<CFoldDoc> CFavorites::doc(int index) {
+  if (index < 1 || index > DocLen()) {
+    IndexError();
+    return std::make_shared<CFoldDoc>();
+  }
+  return docs_[index - 1];
+}
+
+int CFavorites::AddFolder(const std::string& name, int beforeIndex) {
+  auto folder = std::make_shared<CFavorites>(messages_);
+  folder->FolderName = name;
+  return AddFolderEx(std::move(folder), beforeIndex);
+}
+
+int CFavorites::AddFolderEx(std::shared_ptr<CFavorites> folder, int beforeIndex) {
+  if (ListFull(folders_.size())) return 0;
+  return Insert(folders_, std::move(folder), beforeIndex);
+}
+
+int CFavorites::AddDoc(const std::string& name, const std::string& txt, int beforeIndex) {
+  if (ListFull(docs_.size())) return 0;
+  return Insert(docs_, std::make_shared<CFoldDoc>(CFoldDoc{name, txt}), beforeIndex);
+}
+
+int CFavorites::AddFolderFromKey(const std::string& key, const std::string& name) {
+  CFavorites* parent = nullptr;
+  int position = 0;
+  CFavorites* folder = GetFolderFromKey(key, parent, position);
+  return folder ? folder->AddFolder(name, 0) : 0;
+}
+
+void CFavorites::DeleteDoc(int index) {
+  if (index < 1 || index > DocLen()) {
+    IndexError();
+    return;
+  }
+  docs_.erase(docs_.begin() + (index - 1));
+}
+
+void CFavorites::DeleteFolder(int index) {
+  if (index < 1 || index > FolderLen()) {
+    IndexError();
+    return;
+  }
+  folders_.erase(folders_.begin() + (index - 1));
+}
+
+// `path` is what remains of a key after its "f_"/"d_" markers are removed: positions joined by "_".
+CFavorites* CFavorites::FolderAt(const std::string& path, CFavorites*& parFolder, int& fnum) {
+  const auto underscore = path.find('_');
+  const auto head = Position(path.substr(0, underscore));
+  if (!head || *head < 1 || *head > FolderLen()) return nullptr;
+  CFavorites* child = folders_[*head - 1].get();
+  if (underscore == std::string::npos) {
+    parFolder = this;
+    fnum = *head;
+    return child;
+  }
+  return child->FolderAt(path.substr(underscore + 1), parFolder, fnum);
+}
+
+CFavorites* CFavorites::GetFolderFromKey(const std::string& key, CFavorites*& parFolder, int& fnum) {
+  const std::string s = Removed(key, "f_");
+  if (s == "f") {
+    parFolder = this;
+    fnum = 0;
+    return this;
+  }
+  return FolderAt(s, parFolder, fnum);
+}
+
+CFoldDoc* CFavorites::GetDocFromKey(const std::string& key, CFavorites*& parFolder, int& dnum) {
+  const std::string s = Removed(key, "d_");
+  const auto last = s.rfind('_');
+  CFavorites* folder = this;
+  if (last != std::string::npos) {
+    CFavorites* parent = nullptr;
+    int position = 0;
+    folder = FolderAt(s.substr(0, last), parent, position);
+    if (!folder) return nullptr;
+  }
+  const auto n = Position(last == std::string::npos ? s : s.substr(last + 1));
+  if (!n || *n < 1 || *n > folder->DocLen()) return nullptr;
+  parFolder = folder;
+  dnum = *n;
+  return folder->docs_[*n - 1].get();
+}
+
+float CFavorites::GetDocFragLastNum(const CFavorites& fold, const std::string& name) {
+  float result = 0;
+  for (const auto& sub : fold.folders_) {
+    const float r = GetDocFragLastNum(*sub, name);
+    if (r > result) result = r;
+  }
+  for (const auto& d : fold.docs_) {
+    if (d->name.find(name) == std::string::npos) continue;
+    std::string t = ReplaceAllIgnoreCase(d->name, name, "");
+    const auto first = t.find_first_not_of(' ');
+    t = first == std::string::npos ? std::string() : t.substr(first, t.find_last_not_of(' ') - first + 1);
+    if (const auto v = ParseRoundedInt32(t); v && static_cast<float>(*v) > result) result = static_cast<float>(*v);
+  }
+  return result;
+}
+
+bool CFavorites::Contains(const CFavorites* folder) const {
+  if (folder == this) return true;
+  for (const auto& sub : folders_) {
+    if (sub->Contains(folder)) return true;
+  }
+  return false;
+}
+
+}  // namespace orvelis

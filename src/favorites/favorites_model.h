@@ -1,0 +1,69 @@
+#pragma once
+// The favourites: a tree of folders, each with an ordered list of sub-folders and an ordered list
+// of fragments (named HTML texts taken from the book). Lists are 1-based and hold at most 32,767
+// items. Items are addressed by positional node keys: "f" the root, "f_2_1" folder 1 of folder 2,
+// "d_4" fragment 4 of the root, "d_2_1_3" fragment 3 of folder f_2_1.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvelis {
+
+class MessageSink;
+
+inline constexpr int kMaxFavoritesListLength = 32767;
+inline constexpr const char* kIndexErrorText = "Ошибка индекса";
+inline constexpr const char* kListFullText = "В папке уже 32767 записей: больше добавить нельзя.";
+
+struct CFoldDoc {
+  std::string name;
+  std::string Text;  // HTML, as selected in the browser
+};
+
+class CFavorites {
+ public:
+  // `messages` receives "Ошибка индекса" and the full-list refusal; it may be null.
+  explicit CFavorites(MessageSink* messages = nullptr) : messages_(messages) {}
+
+  std::string FolderName;
+
+  int FolderLen() const { return static_cast<int>(folders_.size()); }
+  int DocLen() const { return static_cast<int>(docs_.size()); }
+
+  // Index beyond the count: "Ошибка индекса" and a new empty item.
+  std::shared_ptr<CFavorites> Folder(int index);
+  std::shared_ptr<CFoldDoc> doc(int index);
+
+  // Insert before `beforeIndex` (1..n), or append when it is below 1 or beyond n. Return the
+  // position, or 0 when the list already holds 32,767 items (nothing changes).
+  int AddFolder(const std::string& name, int beforeIndex);
+  int AddFolderEx(std::shared_ptr<CFavorites> folder, int beforeIndex);
+  int AddDoc(const std::string& name, const std::string& txt, int beforeIndex);
+  int AddFolderFromKey(const std::string& key, const std::string& name);
+
+  void DeleteDoc(int index);
+  void DeleteFolder(int index);
+
+  // The folder a key names (null when it names nothing); `parFolder` gets its parent and `fnum`
+  // its position there, the root itself and 0 for "f".
+  CFavorites* GetFolderFromKey(const std::string& key, CFavorites*& parFolder, int& fnum);
+  CFoldDoc* GetDocFromKey(const std::string& key, CFavorites*& parFolder, int& dnum);
+
+  // The highest number n of fragments named `name` + " n" anywhere below `fold`.
+  static float GetDocFragLastNum(const CFavorites& fold, const std::string& name);
+
+  // True when `folder` is this folder or lies anywhere below it.
+  bool Contains(const CFavorites* folder) const;
+
+ private:
+  void IndexError() const;
+  bool ListFull(std::size_t size) const;
+  CFavorites* FolderAt(const std::string& path, CFavorites*& parFolder, int& fnum);
+
+  MessageSink* messages_;
+  std::vector<std::shared_ptr<CFavorites>> folders_;
+  std::vector<std::shared_ptr<CFoldDoc>> docs_;
+};
+
+}  // namespace orvelis

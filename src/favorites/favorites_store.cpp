@@ -1,0 +1,137 @@
+#include "favorites/favorites_store.h"
+
+#include "ui/message_sink.h"
+
+namespace orvelis {
+
+std::string SubFolderKey(const std::string& folderKey, int position) {
+  return folderKey + "_" + std::to_string(position);
+}
+
+std::string FragmentKey(const std::string& folderKey, int position) {
+  return "d" + folderKey.substr(1) + "_" + std::to_string(position);
+}
+
+FavoritesStore::FavoritesStore(const std::filesystem::path& favoritesPath, MessageSink& messages)
+    : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>(&messages)) {}
+
+bool FavoritesStore::LoadFavorites() {
+  root_ = std::make_unique<CFavorites>(&messages_);
+  const FavoritesResult r = orvelis::LoadFavorites(path_, *root_);
+  if (!r.ok) messages_.Show({r.message, kFavoritesCaption, MessageIcon::Exclamation, MessageButtons::Ok});
+  return r.ok;
+}
+
+bool FavoritesStore::SaveFavorites() {
+  const FavoritesResult r = orvelis::SaveFavorites(*root_, path_);
+  if (!r.ok) messages_.Show({r.message, kFavoritesCaption, MessageIcon::Critical, MessageButtons::Ok});
+  return r.ok;
+}
+
+void FavoritesStore::RenameFavorite(const std::string& key, const std::string& newName) {
+  CFavorites* parent = nullptr;
+  int position = 0;
+  if (!key.empty() && key[0] == 'd') {
+    if (CFoldDoc* d = root_->GetDocFromKey(key, parent, position)) d->name = newName;
+  } else if (CFavorites* f = root_->GetFolderFromKey(key, parent, position)) {
+    f->FolderName = newName;
+  }
+  SaveFavorites();
+}
+
+FavoritesChange FavoritesStore::DeleteFavorite(const std::string& key, const std::string& text) {
+  CFavorites* parent = nullptr;
+  int position = 0;
+  const bool fragment = !key.empty() && key[0] == 'd';
+  const std::string question =
+      fragment ? "Вы уверены, что хотите удалить запись \"" + text + "\" ?"
+               : "Вы уверены, что хотите удалить папку \"" + text + "\" и все ее вложенные папки и записи?";
+  const MessageAnswer answer =
+      messages_.Show({question, kDeleteCaption, MessageIcon::Question, MessageButtons::YesNo});
+  if (answer == MessageAnswer::Yes) {
+    if (fragment) {
+      if (root_->GetDocFromKey(key, parent, position)) parent->DeleteDoc(position);
+    } else if (root_->GetFolderFromKey(key, parent, position) && position > 0) {
+      parent->DeleteFolder(position);
+    }
+  }
+  SaveFavorites();
+  return FavoritesChange::Rebuild;
+}
+
+FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const std::string& target) {
+  if (source.empty() || target.empty()) return FavoritesChange::None;
+  const bool targetIsFragment = target[0] == 'd';
+  if (source[0] == 'd') {
+    CFavorites* from = nullptr;
+    int d = 0;
+    CFoldDoc* fragment = root_->GetDocFromKey(source, from, d);
+    if (!fragment) return FavoritesChange::None;
+    const CFoldDoc moved = *fragment;
+    CFavorites* to = nullptr;
+    int e = 0;
+    if (targetIsFragment) {
+      if (!root_->GetDocFromKey(target, to, e)) return FavoritesChange::None;
+    } else {
+      CFavorites* ignored = nullptr;
+      int unused = 0;
+      to = root_->GetFolderFromKey(target, ignored, unused);
+      if (!to) return FavoritesChange::None;
+    }
+    from->DeleteDoc(d);
+    // A full target keeps its 32,767 items; the fragment then goes back where it was.
+    if (to->AddDoc(moved.name, moved.Text, targetIsFragment ? e : 0) == 0) from->AddDoc(moved.name, moved.Text, d);
+    SaveFavorites();
+    return FavoritesChange::Rebuild;
+  }
+
+  if (targetIsFragment) return FavoritesChange::None;
+  CFavorites* sourceParent = nullptr;
+  int i = 0;
+  CFavorites* folder = root_->GetFolderFromKey(source, sourceParent, i);
+  CFavorites* targetParent = nullptr;
+  int k = 0;
+  CFavorites* targetFolder = root_->GetFolderFromKey(target, targetParent, k);
+  if (!folder || !targetFolder) return FavoritesChange::None;
+  const std::string question = "Вы хотите скопировать папку \"" + folder->FolderName + "\" внутрь папки \"" +
+                               targetFolder->FolderName + "\".\r\nНажмите \"Нет\" для перемещение папки на том же уровне.";
+  const MessageAnswer answer =
+      messages_.Show({question, kMoveFolderCaption, MessageIcon::Question, MessageButtons::YesNoCancel});
+  if (answer == MessageAnswer::Yes || answer == MessageAnswer::No) {
+    // The root cannot move, and a folder cannot go into itself or below itself: it would leave
+    // the collection.
+    CFavorites* newParent = answer == MessageAnswer::Yes ? targetFolder : targetParent;
+    if (i == 0 || folder->Contains(newParent)) {
+      messages_.Show({kMoveRefusedText, kMoveFolderCaption, MessageIcon::Exclamation, MessageButtons::Ok});
+      return FavoritesChange::Refused;
+    }
+    const std::shared_ptr<CFavorites> moved = sourceParent->Folder(i);
+    sourceParent->DeleteFolder(i);
+    if (newParent->AddFolderEx(moved, answer == MessageAnswer::Yes ? 0 : k) == 0) sourceParent->AddFolderEx(moved, i);
+  }
+  SaveFavorites();
+  return FavoritesChange::Rebuild;
+}
+
+std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::string& name) {
+  CFavorites* parent = nullptr;
+  int position = 0;
+  CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
+  const int added = folder ? folder->AddFolder(name, 0) : 0;
+  if (added == 0) return {};
+  SaveFavorites();
+  return SubFolderKey(folderKey, added);
+}
+
+std::string FavoritesStore::AddFragment(const std::string& folderKey, const std::string& name,
+                                        const std::string& html) {
+  CFavorites* parent = nullptr;
+  int position = 0;
+  CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
+  const int added = folder ? folder->AddDoc(name, html, 0) : 0;
+  if (added == 0) return {};
+  SaveFavorites();
+  return FragmentKey(folderKey, added);
+}
+
+}  // namespace orvelis

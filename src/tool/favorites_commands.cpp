@@ -1,0 +1,114 @@
+#include "tool/favorites_commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "book/cp1251.h"
+#include "favorites/favorites_store.h"
+#include "tool/book_commands.h"
+#include "ui/message_sink.h"
+
+namespace orvelis::tool {
+namespace {
+
+const char* kUsage =
+    "favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME |\n"
+    "          move FILE SRC_KEY DST_KEY [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]";
+
+// Answers every question as told and prints every message on stderr.
+class ScriptedMessages final : public MessageSink {
+ public:
+  explicit ScriptedMessages(MessageAnswer answer) : answer_(answer) {}
+  MessageAnswer Show(const Message& m) override {
+    std::cerr << m.caption << ": " << m.text << "\n";
+    if (m.icon == MessageIcon::Critical || m.icon == MessageIcon::Exclamation) ++failures;
+    if (m.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (m.buttons == MessageButtons::YesNo && answer_ == MessageAnswer::Cancel) return MessageAnswer::No;
+    return answer_;
+  }
+  int failures = 0;
+
+ private:
+  MessageAnswer answer_;
+};
+
+void Print(CFavorites& folder, const std::string& key, int depth) {
+  const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+  for (int i = 1; i <= folder.FolderLen(); ++i) {
+    const auto sub = folder.Folder(i);
+    const std::string subKey = SubFolderKey(key, i);
+    std::cout << indent << subKey << " " << sub->FolderName << "\n";
+    Print(*sub, subKey, depth + 1);
+  }
+  for (int j = 1; j <= folder.DocLen(); ++j) {
+    const auto d = folder.doc(j);
+    std::cout << indent << FragmentKey(key, j) << " " << d->name << " ["
+              << EncodedCp1251Length(d->Text, Unmappable::NumericReference) << " bytes]\n";
+  }
+}
+
+}  // namespace
+
+int RunFavorites(const ToolArgs& args) {
+  const auto& words = args.positional();
+  if (words.size() < 3) return Usage(kUsage);
+  const std::string& action = words[1];
+  const std::string answerText = args.Option("answer").value_or("yes");
+  const MessageAnswer answer = answerText == "no" ? MessageAnswer::No
+                               : answerText == "cancel" ? MessageAnswer::Cancel
+                                                        : MessageAnswer::Yes;
+  if (answerText != "yes" && answerText != "no" && answerText != "cancel") return Usage(kUsage);
+  ScriptedMessages messages(answer);
+  FavoritesStore store(words[2], messages);
+  if (!store.LoadFavorites()) return kExitFailure;
+  // Every change ends in a save; a refused or failed one has been reported on stderr.
+  const auto status = [&] { return messages.failures > 0 ? kExitFailure : kExitOk; };
+
+  if (action == "show" && words.size() == 3) {
+    std::cout << "f Избранное\n";
+    Print(store.FavoritesRoot(), "f", 1);
+    return kExitOk;
+  }
+  if (action == "add" && words.size() == 5) {
+    const auto textFile = args.Option("text-file");
+    if (!textFile) return Usage(kUsage);
+    std::ifstream in(*textFile, std::ios::binary);
+    if (!in) {
+      std::cerr << "orvelis-tool: cannot read " << *textFile << "\n";
+      return kExitFailure;
+    }
+    std::ostringstream html;
+    html << in.rdbuf();
+    const std::string key = store.AddFragment(words[3], words[4], html.str());
+    if (key.empty()) return kExitFailure;
+    std::cout << key << "\n";
+    return status();
+  }
+  if (action == "add-folder" && words.size() == 5) {
+    const std::string key = store.AddFolder(words[3], words[4]);
+    if (key.empty()) return kExitFailure;
+    std::cout << key << "\n";
+    return status();
+  }
+  if (action == "move" && words.size() == 5) {
+    store.MoveFavorite(words[3], words[4]);
+    return status();
+  }
+  if (action == "delete" && words.size() == 4) {
+    CFavorites* parent = nullptr;
+    int position = 0;
+    std::string text;
+    if (words[3].rfind("d", 0) == 0) {
+      if (CFoldDoc* d = store.FavoritesRoot().GetDocFromKey(words[3], parent, position)) text = d->name;
+    } else if (words[3] != "f") {
+      if (CFavorites* f = store.FavoritesRoot().GetFolderFromKey(words[3], parent, position)) text = f->FolderName;
+    }
+    if (text.empty() && words[3] == "f") return Usage("the root cannot be deleted");
+    store.DeleteFavorite(words[3], text);
+    return status();
+  }
+  return Usage(kUsage);
+}
+
+}  // namespace orvelis::tool

@@ -1,0 +1,25 @@
+// Any bytes as a favourites file: they load without reading out of bounds, and what loaded can
+// be written again and read back to the same collection.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "favorites/favorites_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  orvelis::CFavorites root;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) orvelis::ReadFolderRecords(bytes, pos, root);
+  std::string written;
+  if (!orvelis::SerializeFavorites(root, written).ok) return 0;
+  orvelis::CFavorites again;
+  pos = 0;
+  while (pos < written.size()) orvelis::ReadFolderRecords(written, pos, again);
+  std::string rewritten;
+  orvelis::SerializeFavorites(again, rewritten);
+  if (rewritten != written) std::abort();
+  return 0;
+}
