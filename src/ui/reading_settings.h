@@ -1,0 +1,59 @@
+#pragma once
+// The main window's settings: their names, defaults, limits and the form they are stored in.
+// Values are text; a number is used only when it reads as numeric, otherwise the default holds.
+// Numbers are written in one locale-independent form ("0.35"); a comma is accepted on reading.
+
+#include <array>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "book/book_format.h"
+
+namespace orvelis {
+
+class SettingsStore;
+
+struct WindowPlacement {
+  std::optional<int> state;  // 0 normal, 1 minimised, 2 maximised
+  std::optional<int> top, left, width, height;  // twips
+};
+
+struct ReadingSettings {
+  WindowPlacement window;
+  std::array<double, 4> panelWidth{0, 3000, 3000, 3000};  // index 1..3
+  int leftPanel = 0;
+  bool fixedHeaders = false;
+  bool syncScroll = false;
+  int layoutMode = 20;
+  double splitRatioHor = 0.5;
+  double splitRatioVert = 0.5;
+  Language language = kRussian;
+  int sortByRating = 0;
+  bool groupResults = false;
+  bool showFavoritesFolders = true;  // "sff", written only
+  int splitterLeft = 0;               // "spl", written only
+  bool favoritesViewShown = false;
+  std::string favoritesNode;
+  bool autoUpdateCheck = true;
+};
+
+ReadingSettings LoadReadingSettings(const SettingsStore& store);
+// The placement is written only while the window is in its normal state.
+void SaveReadingSettings(SettingsStore& store, const ReadingSettings& settings, bool windowNormal);
+
+// The book tree's state: selected key and expanded branches.
+struct BookTreeState {
+  std::string selectedKey;
+  std::optional<bool> bookExpanded;  // nullopt: leave as it is
+  std::optional<bool> contExpanded;
+  std::set<int> expandedParts;
+  std::set<int> expandedPapers;
+};
+
+void SaveTreeState(SettingsStore& store, const BookTreeState& state);
+// "b_exp"/"c_exp" empty: expanded; numeric: as stored; other text: left alone. The key to show
+// is "c_pg", or "book" when empty.
+BookTreeState RestoreTreeState(const SettingsStore& store);
+
+}  // namespace orvelis
