@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "app/image_extractor.h"
+#include "app/single_instance.h"
+#include "app/splash_window.h"
+#include "favorites/favorites_file.h"
+#include "favorites/user_data_folder.h"
+#include "render/app_info.h"
+#include "ui/window/main_window.h"
+#include "ui/window/qt_message_sink.h"
+#include "ui/window/qt_settings_store.h"
+#include "ui/window/qt_text.h"
+
+namespace orvelis {
+
+QString BookPath() {
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  const QString beside = programFolder.filePath(QStringLiteral("book.dat"));
+  if (QFile::exists(beside)) return beside;
+  const QString installed = programFolder.filePath(QStringLiteral("../share/orvelis/book.dat"));
+  return QFile::exists(installed) ? installed : beside;
+}
+
+Reader::Reader()
+    : instance_(std::make_unique<SingleInstance>()),
+      settings_(std::make_unique<QtSettingsStore>()),
+      messages_(std::make_unique<QtMessageSink>()) {}
+
+Reader::~Reader() = default;
+
+void Reader::Start() {
+  splash_ = std::make_unique<SplashWindow>();
+  splash_->show();
+  QTimer::singleShot(1000, this, [this] {
+    if (!StartUp()) QCoreApplication::exit(instance_ ? kDamagedBookExitCode : 0);
+  });
+}
+
+bool Reader::StartUp() {
+  QCoreApplication::setApplicationName(Q(ApplicationTitle()));
+  if (instance_->CheckPrevInstance()) {
+    splash_.reset();
+    instance_.reset();  // ends quietly: exit status 0
+    return false;
+  }
+  const FavoritesPaths paths = InitFavoritesPaths(DefaultUserDataFolder());
+  const std::string userData = FolderWithSeparator(paths.UserDataFolder);
+  ExtractImages(Q(paths.UserDataFolder.string()));
+
+  BookResult opened = book_.OpenBook(BookPath().toStdString());
+  if (opened) opened = book_.LoadPartRecords();
+  if (opened) opened = book_.LoadPaperRecords();
+  if (!opened) {
+    messages_->Show({opened.Text(), opened.Caption(), MessageIcon::Critical, MessageButtons::Ok});
+    splash_.reset();
+    return false;
+  }
+
+  window_ = std::make_unique<MainWindow>(book_, userData, *settings_, *messages_);
+  messages_->SetParent(window_.get());
+  window_->PrimePanes();
+  window_->ResetHistory();
+  window_->BuildStylesheet();
+  window_->LoadSettings();
+  window_->show();
+  instance_->Listen([window = window_.get()] {
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+  });
+  splash_.reset();
+  return true;
+}
+
+}  // namespace orvelis

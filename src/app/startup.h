@@ -1,0 +1,48 @@
+#pragma once
+// The reader's start-up sequence and what it owns for the run: the book, the settings, the main
+// window. Shutdown is the main window's close.
+
+#include <QObject>
+#include <memory>
+
+#include "book/book_store.h"
+
+namespace orvelis {
+
+class MainWindow;
+class QtMessageSink;
+class QtSettingsStore;
+class SingleInstance;
+class SplashWindow;
+
+class Reader final : public QObject {
+  Q_OBJECT
+
+ public:
+  Reader();
+  ~Reader() override;
+
+  // Shows the splash; a second later runs StartUp. The application's exit code tells the outcome.
+  void Start();
+  // The whole sequence at once (also what tests call). False when the program must end.
+  bool StartUp();
+
+  MainWindow* Window() const { return window_.get(); }
+  BookStore& Book() { return book_; }
+
+ private:
+  std::unique_ptr<SplashWindow> splash_;
+  std::unique_ptr<SingleInstance> instance_;
+  std::unique_ptr<QtSettingsStore> settings_;
+  std::unique_ptr<QtMessageSink> messages_;
+  BookStore book_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+// book.dat beside the program, else in the installed data folder (share/orvelis).
+QString BookPath();
+
+// Exit status of a run that could not open its book.
+inline constexpr int kDamagedBookExitCode = 2;
+
+}  // namespace orvelis

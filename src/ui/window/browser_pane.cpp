@@ -1,0 +1,67 @@
+#include "ui/window/browser_pane.h"
+
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+#include "ui/link_protocol.h"
+#include "ui/window/document_scheme.h"
+
+namespace orvelis {
+
+// The page class only decides navigation; everything else is the pane's.
+class BrowserPane::Page final : public QWebEnginePage {
+ public:
+  Page(BrowserPane& pane) : QWebEnginePage(&pane), pane_(pane) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+    if (!isMainFrame) return true;
+    const std::string text = DecodedUrl(url.toEncoded().toStdString());
+    // The pane's own document load is always allowed; it is not a link.
+    if (url.scheme() == QLatin1String(kDocumentScheme) && url.path() == pane_.pendingPath_) return true;
+    return pane_.handler_ ? pane_.handler_(text) : false;
+  }
+
+ private:
+  BrowserPane& pane_;
+};
+
+BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent)
+    : QWebEngineView(parent), documents_(documents) {
+  setObjectName(name);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  auto* page = new Page(*this);
+  // Pages call window.navigate('^') from their onscroll handler, as the browser they were
+  // written for provided; here it becomes an ordinary navigation that the handler cancels.
+  QWebEngineScript shim;
+  shim.setName(QStringLiteral("navigate-shim"));
+  shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  shim.setWorldId(QWebEngineScript::MainWorld);
+  shim.setSourceCode(QStringLiteral("window.navigate = function (u) { window.location.href = u; };"));
+  page->scripts().insert(shim);
+  page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+  setPage(page);
+  connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+    if (!ok) return;  // a cancelled link reports a failed load of the link, not of the document
+    loaded_ = true;
+    emit loaded();
+  });
+}
+
+void BrowserPane::WriteDocument(const std::string& html) {
+  document_ = html;
+  loaded_ = false;
+  const QUrl url = documents_.Put(objectName(), html);
+  pendingPath_ = url.path();
+  load(url);
+}
+
+void BrowserPane::RunScript(const QString& script, std::function<void(const QVariant&)> done) {
+  page()->runJavaScript(script, [done = std::move(done)](const QVariant& result) {
+    if (done) done(result);
+  });
+}
+
+}  // namespace orvelis

@@ -1,0 +1,48 @@
+#pragma once
+// One embedded browser of the window: a QWebEngineView whose page hands every navigation to the
+// owner's before-navigate handler, which decides to let it go on or to cancel it. Documents are
+// written in one piece through the document scheme. DOM reads go through runJavaScript; the
+// asynchrony stays in here and callers get callbacks.
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <functional>
+#include <string>
+
+namespace orvelis {
+
+class DocumentScheme;
+
+class BrowserPane final : public QWebEngineView {
+  Q_OBJECT
+
+ public:
+  // Returns true to let the navigation go on, false to cancel it. Gets the URL decoded ("^").
+  using NavigationHandler = std::function<bool(const std::string& url)>;
+
+  BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent = nullptr);
+
+  void SetNavigationHandler(NavigationHandler handler) { handler_ = std::move(handler); }
+  // Replaces the document with `html`; `loaded` fires when it is in place.
+  void WriteDocument(const std::string& html);
+  // The primed empty document: a single blank.
+  void Prime() { WriteDocument(" "); }
+  const std::string& Document() const { return document_; }
+  bool IsLoaded() const { return loaded_; }
+
+  // Runs script in the current document; `done` gets its result (invalid when it failed).
+  void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
+
+ signals:
+  void loaded();
+
+ private:
+  class Page;
+  DocumentScheme& documents_;
+  NavigationHandler handler_;
+  std::string document_;
+  QString pendingPath_;  // the document being loaded, which the page must let through
+  bool loaded_ = false;
+};
+
+}  // namespace orvelis

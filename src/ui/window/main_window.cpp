@@ -1,0 +1,177 @@
+#include "ui/window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "book/book_store.h"
+#include "render/app_info.h"
+#include "ui/book_tree_model.h"
+#include "ui/navigation_rules.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/document_scheme.h"
+#include "ui/window/qt_text.h"
+#include "ui/window/splitter_bar.h"
+#include "ui/window/toolbar_icons.h"
+
+namespace orvelis {
+
+MainWindow::MainWindow(BookStore& book, const std::string& userDataFolder, SettingsStore& settings,
+                       MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent),
+      book_(book),
+      settings_(settings),
+      messages_(messages),
+      userDataFolder_(userDataFolder),
+      documents_(std::make_unique<DocumentScheme>(Q(userDataFolder))),
+      stylesheet_(settings, *this, userDataFolder),
+      composerSettings_{false, userDataFolder},
+      composer_(book, regex_, stylesheet_, *this, composerSettings_),
+      locator_(composer_, *this) {
+  setObjectName(QStringLiteral("frMain"));
+  setWindowTitle(Q(ApplicationTitle()));
+  resize(1100, 760);
+  central_ = new QWidget(this);
+  setCentralWidget(central_);
+  central_->installEventFilter(this);
+  CreatePanes();
+  CreateLeftPanel();
+  CreateActions();
+  CreateToolbarAndMenus();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+  ShowLeftPanel(0);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreatePanes() {
+  const char* webNames[] = {"wbWeb1", "wbWeb2"};
+  const char* topNames[] = {"wbTop1", "wbTop2"};
+  for (int i = 0; i < 2; ++i) {
+    picWeb_[i] = new QWidget(central_);
+    picWeb_[i]->setObjectName(QStringLiteral("picWeb%1").arg(i + 1));
+    picWebTop_[i] = new QWidget(picWeb_[i]);
+    picWebTop_[i]->setObjectName(QStringLiteral("picWebTop%1").arg(i + 1));
+    wbTop_[i] = new BrowserPane(QString::fromLatin1(topNames[i]), *documents_, picWeb_[i]);
+    wbWeb_[i] = new BrowserPane(QString::fromLatin1(webNames[i]), *documents_, picWeb_[i]);
+    wbTop_[i]->raise();
+    const int pane = i;
+    wbWeb_[i]->SetNavigationHandler([this, pane](const std::string& url) { return OnReadingNavigation(pane + 1, url); });
+    wbTop_[i]->SetNavigationHandler([this](const std::string& url) { return OnStripNavigation(url); });
+    connect(wbTop_[i], &BrowserPane::loaded, this, [this, pane] { FitHeaderStrip(pane); });
+  }
+  picSplitWebHor_ = new SplitterBar(Qt::Horizontal, QStringLiteral("picSplitWebHor"), central_);
+  picSplitWebVert_ = new SplitterBar(Qt::Vertical, QStringLiteral("picSplitWebVert"), central_);
+  connect(picSplitWebHor_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
+  connect(picSplitWebVert_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
+
+  picFavWeb_ = new QWidget(central_);
+  picFavWeb_->setObjectName(QStringLiteral("picFavWeb"));
+  auto* favLayout = new QVBoxLayout(picFavWeb_);
+  favLayout->setContentsMargins(0, 0, 0, 0);
+  wbFavWeb_ = new BrowserPane(QStringLiteral("wbFavWeb"), *documents_, picFavWeb_);
+  wbFavWeb_->SetNavigationHandler([](const std::string& url) { return url == "about:blank"; });
+  favLayout->addWidget(wbFavWeb_);
+  txtAdd2_ = new QLineEdit(picFavWeb_);
+  txtAdd2_->setObjectName(QStringLiteral("txtAdd2"));
+  txtAdd2_->hide();
+  picFavWeb_->hide();
+
+  wbPrint_ = new BrowserPane(QStringLiteral("wbPrint"), *documents_, central_);
+  wbPrint_->hide();
+}
+
+void MainWindow::PrimePanes() {
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, wbFavWeb_, wbPrint_, wbTop_[0], wbTop_[1]}) pane->Prime();
+}
+
+Language MainWindow::CurrentLanguage() const { return book_.CurrentLanguage(); }
+
+QString MainWindow::LocationText(int pane) const { return (pane == 0 ? txtAdd1_ : txtAdd2_)->text(); }
+
+BrowserPane* MainWindow::Pane(ReadingPane pane) const {
+  switch (pane) {
+    case ReadingPane::Web1: return wbWeb_[0];
+    case ReadingPane::Web2: return wbWeb_[1];
+    case ReadingPane::Top1: return wbTop_[0];
+    case ReadingPane::Top2: return wbTop_[1];
+  }
+  return wbWeb_[0];
+}
+
+BrowserPane* MainWindow::GetWebBrowser() const {
+  if (wbSearch_->hasFocus() || wbSearch_->isAncestorOf(QApplication::focusWidget())) return wbSearch_;
+  if (wbFavWeb_->isVisible() && wbFavWeb_->isAncestorOf(QApplication::focusWidget())) return wbFavWeb_;
+  return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
+}
+
+int MainWindow::CurrentPageNumber() const { return orvelis::CurrentPageNumber(locator_.CurrentKey()); }
+
+void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) { Pane(pane)->WriteDocument(html); }
+
+void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
+
+void MainWindow::SetLocationText(int pane, const std::string& text) {
+  (pane == 0 ? txtAdd1_ : txtAdd2_)->setText(Q(text));
+}
+
+void MainWindow::SetCommandEnabled(NavCommand command, bool enabled) {
+  switch (command) {
+    case NavCommand::Back: ToolbarAction(1)->setEnabled(enabled); break;
+    case NavCommand::Forward: ToolbarAction(2)->setEnabled(enabled); break;
+    case NavCommand::PrevDoc: ToolbarAction(9)->setEnabled(enabled); break;
+    case NavCommand::PrevPage: ToolbarAction(10)->setEnabled(enabled); break;
+    case NavCommand::NextPage: ToolbarAction(12)->setEnabled(enabled); break;
+    case NavCommand::NextDoc: ToolbarAction(13)->setEnabled(enabled); break;
+  }
+}
+
+void MainWindow::CheckFontSizeItem(int) {}
+
+void MainWindow::LoadSettings() {
+  readingSettings_ = LoadReadingSettings(settings_);
+  const ReadingSettings& r = readingSettings_;
+  const WindowPlacement& w = r.window;
+  if (w.width && w.height && *w.width > 0 && *w.height > 0) resize(*w.width / 15, *w.height / 15);
+  if (w.left && w.top) move(*w.left / 15, *w.top / 15);
+  if (w.state == 2) setWindowState(windowState() | Qt::WindowMaximized);
+  leftPanel_ = r.leftPanel;
+  composerSettings_.fixedHeaders = r.fixedHeaders;
+  zContextFixTop_->setChecked(r.fixedHeaders);
+  syncScroll_ = r.syncScroll;
+  ToolbarAction(23)->setChecked(r.syncScroll);
+  SetLayout(r.layoutMode, true);
+  SetLanguage(r.language);
+  ShowLeftPanel(leftPanel_);
+}
+
+void MainWindow::SaveSettings() {
+  ReadingSettings& r = readingSettings_;
+  const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+  r.window.state = windowState() & Qt::WindowMaximized ? 2 : windowState() & Qt::WindowMinimized ? 1 : 0;
+  if (normal) r.window = {r.window.state, y() * 15, x() * 15, width() * 15, height() * 15};
+  r.splitterLeft = splitterLeftTwips_;
+  r.leftPanel = leftPanel_;
+  r.language = book_.CurrentLanguage();
+  r.layoutMode = locator_.LayoutMode();
+  r.syncScroll = syncScroll_;
+  r.fixedHeaders = composerSettings_.fixedHeaders;
+  SaveReadingSettings(settings_, r, normal);
+  SaveTreeState();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  book_.CloseBook();
+  SaveSettings();
+  event->accept();
+}
+
+}  // namespace orvelis

@@ -1,0 +1,183 @@
+#pragma once
+// frMain: the reader's main window. It owns the panes, trees and reading state, and wires them to
+// the core: composition and history (PageLocator), the link protocol, the layout rules.
+
+#include <QMainWindow>
+#include <QHash>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "book/book_format.h"
+#include "render/page_composer.h"
+#include "render/page_locator.h"
+#include "render/reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "ui/reading_settings.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QToolBar;
+class QToolButton;
+class QComboBox;
+class QCheckBox;
+class QPushButton;
+
+namespace orvelis {
+
+class BookStore;
+class BrowserPane;
+class DocumentScheme;
+class MessageSink;
+class SettingsStore;
+class SplitterBar;
+
+class MainWindow final : public QMainWindow, public ReadingView {
+  Q_OBJECT
+
+ public:
+  // `userDataFolder` ends with a separator; the images of the pages live there.
+  MainWindow(BookStore& book, const std::string& userDataFolder, SettingsStore& settings, MessageSink& messages,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up steps, in their order.
+  void PrimePanes();
+  void ResetHistory() { locator_.ResetHistory(); }
+  void BuildStylesheet() { stylesheet_.BuildStylesheet(true); }
+  void LoadSettings();
+
+  // Public methods other windows call.
+  BrowserPane* GetWebBrowser() const;
+  int CurrentPageNumber() const;
+  BrowserPane* Pane(ReadingPane pane) const;
+  BrowserPane* SearchPane() const { return wbSearch_; }
+  PageLocator& Locator() { return locator_; }
+  QTreeWidget* BookTree() const { return treBook_; }
+  QAction* ToolbarAction(int index) const { return toolbarActions_[static_cast<std::size_t>(index)]; }
+
+  int LayoutMode() const { return locator_.LayoutMode(); }
+  bool SyncScroll() const { return syncScroll_; }
+  bool FixedHeaders() const { return composerSettings_.fixedHeaders; }
+  int LeftPanel() const { return leftPanel_; }
+  int WebFocus() const { return webFocus_; }
+  Language CurrentLanguage() const;
+  QString LocationText(int pane) const;
+
+  // Commands (menu items and toolbar buttons reach the same ones).
+  void ShowLeftPanel(int k);
+  void SetLayout(int mode, bool atStartup);
+  void SetLanguage(Language language);
+  void zLangSync_Click();
+  void zContextFixTop_Click();
+  void zNavigNextPage_Click();
+  void zNavigPrevPage_Click();
+  void zNavigNextDoc_Click();
+  void zNavigPrevDoc_Click();
+  void zNavigCont_Click();
+  void zContextBack_Click() { locator_.GoBack(); }
+  void zContextForw_Click() { locator_.GoForward(); }
+  void zToolsBook_Click();
+  void zToolsSearch_Click();
+  void zToolsFavor_Click();
+
+  // Drags of the splitter bars, in pixels within the bar (also what the bars' mouse moves call).
+  void DragLeftSplitter(QPoint offset);
+  void DragPaneSplitter(QPoint offset);
+
+  // ReadingView.
+  void WriteDocument(ReadingPane pane, const std::string& html) override;
+  void SelectTreeKey(const std::string& key) override;
+  std::string SelectedTreeKey() const override;
+  void SetCaption(const std::string& caption) override;
+  void FitHeaderStrip(int pane) override;
+  void SetLocationText(int pane, const std::string& text) override;
+  void SetCommandEnabled(NavCommand command, bool enabled) override;
+  void CheckFontSizeItem(int index) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreatePanes();
+  void CreateLeftPanel();
+  void CreateActions();
+  void CreateToolbarAndMenus();
+  void LayoutLeftPanel();
+  void LayoutForm();
+  void LayoutPanes();
+  void ApplyStripFit(int pane, int toptabPixels);
+
+  bool OnReadingNavigation(int pane, const std::string& url);
+  bool OnStripNavigation(const std::string& url);
+  void SyncScrollFrom(int source);
+  void OnFocusChanged(QWidget* now);
+
+  void BuildBookTree(Language oldLanguage);
+  void SaveTreeState();
+  void RestoreTreeState();
+  void OnTreeItemClicked(QTreeWidgetItem* item);
+
+  void SaveSettings();
+
+  BookStore& book_;
+  SettingsStore& settings_;
+  MessageSink& messages_;
+  std::string userDataFolder_;
+  std::unique_ptr<DocumentScheme> documents_;
+  RegexEngine regex_;
+  Stylesheet stylesheet_;
+  ComposerSettings composerSettings_;
+  PageComposer composer_;
+  PageLocator locator_;
+  ReadingSettings readingSettings_;
+
+  // Reading state.
+  bool syncScroll_ = false;
+  int leftPanel_ = 0;
+  int webFocus_ = 0;
+  int splitterLeftTwips_ = 3000;
+
+  // Widgets.
+  QWidget* central_ = nullptr;
+  QWidget* picLeftMenuHead_ = nullptr;
+  QLabel* lblLeftMenuCapt_ = nullptr;
+  QToolButton* tbClose_ = nullptr;
+  QWidget* fraBook_ = nullptr;
+  QTreeWidget* treBook_ = nullptr;
+  QWidget* fraSearch_ = nullptr;
+  QLineEdit* txtSearch_ = nullptr;
+  QPushButton* cmdSearch_ = nullptr;
+  QComboBox* cmbParts_ = nullptr;
+  QCheckBox* chkSearchInFound_ = nullptr;
+  QLabel* lblSearchres_ = nullptr;
+  BrowserPane* wbSearch_ = nullptr;
+  QWidget* fraFavor_ = nullptr;
+  QTreeWidget* treFavor_ = nullptr;
+  QLineEdit* txtAdd1_ = nullptr;
+  QLineEdit* txtAdd2_ = nullptr;
+  SplitterBar* picSplitter_ = nullptr;
+  std::array<QWidget*, 2> picWeb_{};
+  std::array<QWidget*, 2> picWebTop_{};
+  std::array<BrowserPane*, 2> wbWeb_{};
+  std::array<BrowserPane*, 2> wbTop_{};
+  SplitterBar* picSplitWebHor_ = nullptr;
+  SplitterBar* picSplitWebVert_ = nullptr;
+  QWidget* picFavWeb_ = nullptr;
+  BrowserPane* wbFavWeb_ = nullptr;
+  BrowserPane* wbPrint_ = nullptr;
+  QToolBar* tbToolbar_ = nullptr;
+  QHash<QString, QTreeWidgetItem*> bookItems_;
+
+  // Commands: toolbar positions 1..25 (separators have none) and the menu-only items.
+  std::array<QAction*, 26> toolbarActions_{};
+  QAction* zContextFixTop_ = nullptr;
+  QAction* zFileExit_ = nullptr;
+};
+
+}  // namespace orvelis

@@ -1,0 +1,233 @@
+// The main window's left panel and the geometry of the reading area.
+
+#include <QAction>
+#include <QEvent>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "book/book_store.h"
+#include "ui/book_tree_model.h"
+#include "ui/layout_rules.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/main_window.h"
+#include "ui/window/qt_text.h"
+#include "ui/window/splitter_bar.h"
+#include "ui/window/toolbar_icons.h"
+
+namespace orvelis {
+namespace {
+
+constexpr int kHeaderHeight = 26;    // picLeftMenuHead, pixels
+constexpr int kSplitterPixels = 4;   // the three splitter bars
+
+int Pixels(int twips) { return twips / kTwipsPerPixel; }
+QRect Pixels(const TwipRect& r) { return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)}; }
+
+}  // namespace
+
+void MainWindow::CreateLeftPanel() {
+  picLeftMenuHead_ = new QWidget(central_);
+  picLeftMenuHead_->setObjectName(QStringLiteral("picLeftMenuHead"));
+  auto* head = new QHBoxLayout(picLeftMenuHead_);
+  head->setContentsMargins(6, 0, 0, 0);
+  lblLeftMenuCapt_ = new QLabel(QStringLiteral("Книга"), picLeftMenuHead_);
+  lblLeftMenuCapt_->setObjectName(QStringLiteral("lblLeftMenuCapt"));
+  tbClose_ = new QToolButton(picLeftMenuHead_);
+  tbClose_->setObjectName(QStringLiteral("tbClose"));
+  tbClose_->setIcon(NamedIcon(QStringLiteral("close")));
+  tbClose_->setToolTip(QStringLiteral("Закрыть"));
+  tbClose_->setAutoRaise(true);
+  connect(tbClose_, &QToolButton::clicked, this, [this] { ShowLeftPanel(0); });
+  head->addWidget(lblLeftMenuCapt_, 1);
+  head->addWidget(tbClose_);
+
+  fraBook_ = new QWidget(central_);
+  fraBook_->setObjectName(QStringLiteral("fraBook"));
+  auto* bookLayout = new QVBoxLayout(fraBook_);
+  bookLayout->setContentsMargins(2, 2, 2, 2);
+  treBook_ = new QTreeWidget(fraBook_);
+  treBook_->setObjectName(QStringLiteral("treBook"));
+  treBook_->setHeaderHidden(true);
+  treBook_->setUniformRowHeights(true);
+  bookLayout->addWidget(treBook_);
+  connect(treBook_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnTreeItemClicked(item); });
+  connect(treBook_, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
+    item->setIcon(0, NamedIcon(Q(ExpandedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
+  });
+  connect(treBook_, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) {
+    item->setIcon(0, NamedIcon(Q(CollapsedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
+  });
+
+  fraSearch_ = new QWidget(central_);
+  fraSearch_->setObjectName(QStringLiteral("fraSearch"));
+  auto* search = new QVBoxLayout(fraSearch_);
+  search->setContentsMargins(6, 6, 6, 6);
+  auto* word = new QLabel(QStringLiteral("Введите фразу для поиска:"), fraSearch_);
+  word->setObjectName(QStringLiteral("lblSearchWord"));
+  search->addWidget(word);
+  auto* row = new QHBoxLayout;
+  txtSearch_ = new QLineEdit(fraSearch_);
+  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
+  cmdSearch_ = new QPushButton(QStringLiteral("Искать"), fraSearch_);
+  cmdSearch_->setObjectName(QStringLiteral("cmdSearch"));
+  cmdSearch_->setEnabled(false);
+  row->addWidget(txtSearch_, 1);
+  row->addWidget(cmdSearch_);
+  search->addLayout(row);
+  cmbParts_ = new QComboBox(fraSearch_);
+  cmbParts_->setObjectName(QStringLiteral("cmbParts"));
+  for (const std::string& entry : PartsSelectorEntries(kRussian)) cmbParts_->addItem(Q(entry));
+  search->addWidget(cmbParts_);
+  lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), fraSearch_);
+  lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
+  search->addWidget(lblSearchres_);
+  wbSearch_ = new BrowserPane(QStringLiteral("wbSearch"), *documents_, fraSearch_);
+  wbSearch_->SetNavigationHandler([](const std::string&) { return false; });
+  search->addWidget(wbSearch_, 1);
+  chkSearchInFound_ = new QCheckBox(QStringLiteral("Искать в найденном"), fraSearch_);
+  chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
+  chkSearchInFound_->setEnabled(false);
+  search->addWidget(chkSearchInFound_);
+
+  fraFavor_ = new QWidget(central_);
+  fraFavor_->setObjectName(QStringLiteral("fraFavor"));
+  auto* favor = new QVBoxLayout(fraFavor_);
+  favor->setContentsMargins(2, 2, 2, 2);
+  treFavor_ = new QTreeWidget(fraFavor_);
+  treFavor_->setObjectName(QStringLiteral("treFavor"));
+  treFavor_->setHeaderHidden(true);
+  favor->addWidget(treFavor_);
+  txtAdd1_ = new QLineEdit(fraFavor_);
+  txtAdd1_->setObjectName(QStringLiteral("txtAdd1"));
+  txtAdd1_->hide();
+
+  picSplitter_ = new SplitterBar(Qt::Vertical, QStringLiteral("picSplitter"), central_);
+  connect(picSplitter_, &SplitterBar::dragged, this, &MainWindow::DragLeftSplitter);
+}
+
+void MainWindow::ShowLeftPanel(int k) {
+  leftPanel_ = k;
+  if (k >= 1 && k <= 3) splitterLeftTwips_ = static_cast<int>(readingSettings_.panelWidth[k]);
+  picLeftMenuHead_->setVisible(k != 0);
+  picSplitter_->setVisible(k != 0);
+  fraBook_->setVisible(k == 1);
+  fraSearch_->setVisible(k == 2);
+  fraFavor_->setVisible(k == 3);
+  ToolbarAction(5)->setChecked(k == 1);
+  ToolbarAction(6)->setChecked(k == 2);
+  ToolbarAction(7)->setChecked(k == 3);
+  const Language lang = book_.CurrentLanguage();
+  lblLeftMenuCapt_->setText(Q(LeftPanelCaption(k, lang)));
+  if (k == 2) {
+    const auto entries = PartsSelectorEntries(lang);
+    for (int i = 1; i < cmbParts_->count() && i < static_cast<int>(entries.size()); ++i) {
+      cmbParts_->setItemText(i, Q(entries[static_cast<std::size_t>(i)]));
+    }
+  }
+  LayoutLeftPanel();
+}
+
+void MainWindow::LayoutLeftPanel() {
+  if (leftPanel_ != 0) readingSettings_.panelWidth[leftPanel_] = splitterLeftTwips_;
+  LayoutForm();
+}
+
+void MainWindow::LayoutForm() {
+  const int width = Pixels(splitterLeftTwips_);
+  const int height = central_->height();
+  picLeftMenuHead_->setGeometry(0, 0, width + kSplitterPixels, kHeaderHeight);
+  for (QWidget* frame : {fraBook_, fraSearch_, fraFavor_}) {
+    frame->setGeometry(0, kHeaderHeight, width, std::max(0, height - kHeaderHeight));
+  }
+  picSplitter_->setGeometry(width, 0, kSplitterPixels, height);
+  LayoutPanes();
+}
+
+void MainWindow::LayoutPanes() {
+  PanesInput in;
+  // The window's own chrome allowances of the rules (120 and 1240 twips) are added back, so the
+  // panes fill the central area exactly.
+  in.formWidth = central_->width() * kTwipsPerPixel + 120;
+  in.formHeight = central_->height() * kTwipsPerPixel + 1240;
+  in.leftPanelShown = leftPanel_ != 0;
+  in.splitterLeft = splitterLeftTwips_;
+  in.splitterWidth = kSplitterPixels * kTwipsPerPixel;
+  in.layoutMode = locator_.LayoutMode();
+  in.splitRatioHor = readingSettings_.splitRatioHor;
+  in.splitRatioVert = readingSettings_.splitRatioVert;
+  in.horSplitterHeight = in.vertSplitterWidth = kSplitterPixels * kTwipsPerPixel;
+  const PanesLayout out = orvelis::LayoutPanes(in);
+  picWeb_[0]->setGeometry(Pixels(out.web1));
+  picWeb_[1]->setGeometry(Pixels(out.web2));
+  picWeb_[1]->setVisible(out.web2Visible);
+  picSplitWebHor_->setGeometry(Pixels(out.splitHor));
+  picSplitWebHor_->setVisible(out.splitHorVisible);
+  picSplitWebVert_->setGeometry(Pixels(out.splitVert));
+  picSplitWebVert_->setVisible(out.splitVertVisible);
+  picFavWeb_->setGeometry(Pixels(out.web1));
+  FitHeaderStrip(0);
+  if (out.web2Visible) FitHeaderStrip(1);
+}
+
+void MainWindow::FitHeaderStrip(int pane) {
+  const std::size_t i = pane == 0 ? 0 : 1;
+  if (!composerSettings_.fixedHeaders || !wbTop_[i]->IsLoaded()) {
+    ApplyStripFit(pane, 0);
+    return;
+  }
+  wbTop_[i]->RunScript(QStringLiteral("(function(){var t=document.getElementById('toptab');"
+                                      "return t ? t.offsetHeight : 0;})()"),
+                       [this, pane](const QVariant& height) { ApplyStripFit(pane, height.toInt()); });
+}
+
+void MainWindow::ApplyStripFit(int pane, int toptabPixels) {
+  const std::size_t i = pane == 0 ? 0 : 1;
+  QWidget* container = picWeb_[i];
+  const StripFit fit = orvelis::FitHeaderStrip(composerSettings_.fixedHeaders, toptabPixels,
+                                               container->height() * kTwipsPerPixel);
+  picWebTop_[i]->setVisible(fit.stripVisible);
+  wbTop_[i]->setVisible(fit.stripVisible);
+  const int width = container->width();
+  if (fit.stripVisible) {
+    picWebTop_[i]->setGeometry(0, 0, width, Pixels(fit.stripContainerHeight));
+    wbTop_[i]->setGeometry(0, 0, width, Pixels(fit.stripBrowserHeight));
+  }
+  const int top = Pixels(fit.paneBrowserTop);
+  const int height = fit.paneBrowserHeight ? Pixels(*fit.paneBrowserHeight) : wbWeb_[i]->height();
+  wbWeb_[i]->setGeometry(0, top, width, height);
+  wbTop_[i]->raise();
+}
+
+void MainWindow::DragLeftSplitter(QPoint offset) {
+  const int formWidth = central_->width() * kTwipsPerPixel;
+  if (const auto left = LeftSplitterPosition(splitterLeftTwips_ + offset.x() * kTwipsPerPixel, formWidth)) {
+    splitterLeftTwips_ = *left;
+  }
+  LayoutLeftPanel();
+}
+
+void MainWindow::DragPaneSplitter(QPoint offset) {
+  if (locator_.LayoutMode() == kLayoutStacked) {
+    const double point = picSplitWebHor_->y() + offset.y();
+    const double total = picSplitWebHor_->height() + picWeb_[0]->height() + picWeb_[1]->height();
+    if (const auto r = PaneSplitRatio(point, picWeb_[0]->y(), total)) readingSettings_.splitRatioHor = *r, LayoutPanes();
+  } else if (locator_.LayoutMode() == kLayoutSideBySide) {
+    const double point = picSplitWebVert_->x() + offset.x();
+    const double total = picSplitWebVert_->width() + picWeb_[0]->width() + picWeb_[1]->width();
+    if (const auto r = PaneSplitRatio(point, picWeb_[0]->x(), total)) readingSettings_.splitRatioVert = *r, LayoutPanes();
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace orvelis

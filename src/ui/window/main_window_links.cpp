@@ -1,0 +1,60 @@
+// The before-navigate handlers of the reading panes and strips, scroll synchronisation, and the
+// focus that decides which pane drives it.
+
+#include <QApplication>
+#include <QTimer>
+
+#include "ui/link_protocol.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/main_window.h"
+
+namespace orvelis {
+
+// Links act after the browser's navigation callback has returned: showing a target reloads the
+// very panes that asked.
+bool MainWindow::OnReadingNavigation(int pane, const std::string& url) {
+  const ReadingLinkAction action = ReadingPaneLinkAction(url, pane);
+  switch (action.kind) {
+    case ReadingLinkAction::Allow: return true;
+    case ReadingLinkAction::Ignore: return false;
+    case ReadingLinkAction::SyncScroll:
+      QTimer::singleShot(0, this, [this, pane] { SyncScrollFrom(pane); });
+      return false;
+    case ReadingLinkAction::Show:
+      QTimer::singleShot(0, this, [this, key = action.key] { locator_.ShowTarget(key, false, "", -1); });
+      return false;
+  }
+  return false;
+}
+
+bool MainWindow::OnStripNavigation(const std::string& url) {
+  const ReadingLinkAction action = StripLinkAction(url);
+  if (action.kind == ReadingLinkAction::Allow) return true;
+  if (action.kind == ReadingLinkAction::Show) {
+    QTimer::singleShot(0, this, [this, key = action.key] { locator_.ShowTarget(key, false, "", -1); });
+  }
+  return false;
+}
+
+// Only the pane that last had the focus drives: the other pane's own scroll notice, raised by
+// the programmatic scroll, is cancelled without effect, so the panes never chase each other.
+void MainWindow::SyncScrollFrom(int source) {
+  const int layout = locator_.LayoutMode();
+  if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_ || webFocus_ != source) return;
+  BrowserPane* from = wbWeb_[source == 1 ? 0 : 1];
+  BrowserPane* to = wbWeb_[source == 1 ? 1 : 0];
+  from->RunScript(QStringLiteral("document.body ? document.body.scrollTop / document.body.scrollHeight : 0"),
+                  [to](const QVariant& ratio) {
+                    to->RunScript(QStringLiteral("if (document.body) window.scrollTo(document.body.scrollLeft, "
+                                                 "document.body.scrollHeight * %1);")
+                                      .arg(ratio.toDouble(), 0, 'g', 17));
+                  });
+}
+
+void MainWindow::OnFocusChanged(QWidget* now) {
+  if (!now) return;
+  if (wbWeb_[0]->isAncestorOf(now) || now == wbWeb_[0]) webFocus_ = 1;
+  if (wbWeb_[1]->isAncestorOf(now) || now == wbWeb_[1]) webFocus_ = 2;
+}
+
+}  // namespace orvelis

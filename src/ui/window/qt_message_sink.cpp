@@ -1,0 +1,56 @@
+#include "ui/window/qt_message_sink.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTextStream>
+
+#include "ui/window/qt_text.h"
+
+namespace orvelis {
+namespace {
+
+MessageAnswer DefaultAnswer(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
+    default: return MessageAnswer::Ok;
+  }
+}
+
+}  // namespace
+
+MessageAnswer QtMessageSink::Show(const Message& m) {
+  if (const QString log = qEnvironmentVariable("ORVELIS_MESSAGE_LOG"); !log.isEmpty()) {
+    QFile file(log);
+    if (file.open(QIODevice::Append | QIODevice::Text)) {
+      QTextStream(&file) << Q(m.caption) << '|' << Q(m.text) << '\n';
+    }
+    return DefaultAnswer(m.buttons);
+  }
+  QMessageBox box(parent_);
+  box.setWindowTitle(Q(m.caption));
+  box.setText(Q(m.text));
+  switch (m.icon) {
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::None: break;
+  }
+  switch (m.buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return m.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+  }
+}
+
+}  // namespace orvelis
