@@ -1,15 +1,47 @@
 // The reader: start-up only; everything else lives in the libraries.
 //
-// ORVELIS_SCREENSHOT=FILE.png makes a run photograph its screen once the first page is painted
+// ORVELIS_SCREENSHOT=FILE.png makes a run photograph its window once the first page is painted
 // and end; the README's picture is made that way (scripts/screenshot.sh).
+// ORVELIS_REPORT_STARTUP=1 makes a run print the time from process start to the first page
+// loaded, and its resident memory then, and end (bench/startup.sh).
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QTimer>
+#include <cstdio>
 
 #include "app/startup.h"
+#include "app/process_clock.h"
 #include "app/webengine_setup.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/main_window.h"
+
+namespace orvelis {
+
+// Waits for the first page in the first pane, then reports and ends the run.
+void ReportStartup(Reader& reader) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [&reader, poll] {
+    MainWindow* window = reader.Window();
+    if (!window || !window->Pane(ReadingPane::Web1)->IsLoaded()) return;
+    poll->stop();
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch() - ProcessStartMSecs();
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray rss = "?";
+    if (status.open(QIODevice::ReadOnly)) {
+      for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) rss = line.mid(6).trimmed();
+      }
+    }
+    std::fprintf(stderr, "first page loaded after %lld ms; resident memory %s\n", static_cast<long long>(ms),
+                 rss.constData());
+    qApp->quit();
+  });
+  poll->start(10);
+}
+
+}  // namespace orvelis
 
 int main(int argc, char** argv) {
   orvelis::PrepareWebEngine();
@@ -24,5 +56,6 @@ int main(int argc, char** argv) {
       app.quit();
     });
   }
+  if (qEnvironmentVariableIsSet("ORVELIS_REPORT_STARTUP")) orvelis::ReportStartup(reader);
   return app.exec();
 }

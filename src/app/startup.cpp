@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <QWebEnginePage>
 
 #include "app/image_extractor.h"
 #include "app/single_instance.h"
@@ -36,6 +37,12 @@ Reader::~Reader() = default;
 void Reader::Start() {
   splash_ = std::make_unique<SplashWindow>();
   splash_->show();
+  // The browser engine starts its processes on first use; doing that while the splash waits
+  // makes the first page appear sooner.
+  QTimer::singleShot(0, this, [this] {
+    warmUp_ = std::make_unique<QWebEnginePage>();
+    warmUp_->load(QUrl(QStringLiteral("about:blank")));
+  });
   QTimer::singleShot(1000, this, [this] {
     if (!StartUp()) QCoreApplication::exit(instance_ ? kDamagedBookExitCode : 0);
   });
@@ -62,6 +69,7 @@ bool Reader::StartUp() {
   }
 
   window_ = std::make_unique<MainWindow>(book_, userData, *settings_, *messages_);
+  warmUp_.reset();
   messages_->SetParent(window_.get());
   window_->PrimePanes();
   window_->ResetHistory();

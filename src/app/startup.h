@@ -5,6 +5,8 @@
 #include <QObject>
 #include <memory>
 
+class QWebEnginePage;
+
 #include "book/book_store.h"
 
 namespace orvelis {
@@ -32,6 +34,7 @@ class Reader final : public QObject {
 
  private:
   std::unique_ptr<SplashWindow> splash_;
+  std::unique_ptr<QWebEnginePage> warmUp_;
   std::unique_ptr<SingleInstance> instance_;
   std::unique_ptr<QtSettingsStore> settings_;
   std::unique_ptr<QtMessageSink> messages_;

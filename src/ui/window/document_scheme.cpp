@@ -23,6 +23,8 @@ DocumentScheme::DocumentScheme(QString userDataFolder, QObject* parent)
   QWebEngineProfile::defaultProfile()->installUrlSchemeHandler(kDocumentScheme, this);
 }
 
+DocumentScheme::~DocumentScheme() { QWebEngineProfile::defaultProfile()->removeUrlSchemeHandler(this); }
+
 QUrl DocumentScheme::Put(const QString& pane, const std::string& utf8Html) {
   const QString path = QStringLiteral("/%1/%2").arg(pane).arg(++serial_);
   const std::string bytes = EncodeCp1251(utf8Html, Unmappable::NumericReference);

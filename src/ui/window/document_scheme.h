@@ -24,6 +24,7 @@ class DocumentScheme final : public QWebEngineUrlSchemeHandler {
  public:
   // Installs itself on the default profile. `userDataFolder` ends with a separator.
   explicit DocumentScheme(QString userDataFolder, QObject* parent = nullptr);
+  ~DocumentScheme() override;
 
   // Keeps the document (Windows-1251, as it declares) and returns the URL that serves it; the
   // previous document of the same pane is dropped.

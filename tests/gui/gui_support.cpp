@@ -1,0 +1,56 @@
+#include "gui_support.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include "ui/window/browser_pane.h"
+
+namespace orvelis::test {
+
+IsolatedEnvironment::IsolatedEnvironment() {
+  qputenv("XDG_CONFIG_HOME", QDir(dir_.path()).filePath(QStringLiteral("config")).toUtf8());
+  qputenv("XDG_DATA_HOME", QDir(dir_.path()).filePath(QStringLiteral("data")).toUtf8());
+  qputenv("ORVELIS_MESSAGE_LOG", MessageLog().toUtf8());
+}
+
+QString IsolatedEnvironment::MessageLog() const { return QDir(dir_.path()).filePath(QStringLiteral("messages.log")); }
+
+void IsolatedEnvironment::Reset() const {
+  QDir(QDir(dir_.path()).filePath(QStringLiteral("config"))).removeRecursively();
+  QDir(QDir(dir_.path()).filePath(QStringLiteral("data"))).removeRecursively();
+  QFile::remove(MessageLog());
+}
+
+bool WaitLoaded(BrowserPane* pane, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!pane->IsLoaded() && timer.elapsed() < timeoutMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return pane->IsLoaded();
+}
+
+QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs) {
+  QVariant result;
+  bool done = false;
+  pane->RunScript(script, [&](const QVariant& value) {
+    result = value;
+    done = true;
+  });
+  QElapsedTimer timer;
+  timer.start();
+  while (!done && timer.elapsed() < timeoutMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return result;
+}
+
+QString Title(BrowserPane* pane) { return Eval(pane, QStringLiteral("document.title")).toString(); }
+
+void PrepareGuiTestProcess() {
+  if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}
+
+}  // namespace orvelis::test

@@ -1,0 +1,39 @@
+#pragma once
+// Helpers for the window tests: an isolated environment, waiting for the real browser, and
+// reading its DOM.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+namespace orvelis {
+class BrowserPane;
+}
+
+namespace orvelis::test {
+
+// Points settings, user data and message logging at a fresh temporary folder (before the
+// QApplication exists, so that every path the program computes lands there).
+class IsolatedEnvironment {
+ public:
+  IsolatedEnvironment();
+  QString Path() const { return dir_.path(); }
+  QString MessageLog() const;
+  // Empties the settings, the user data folder and the message log.
+  void Reset() const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Waits until the pane's current document has loaded; false after the timeout.
+bool WaitLoaded(BrowserPane* pane, int timeoutMs = 15000);
+// Runs script in the pane and waits for its result.
+QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs = 10000);
+// The document title as the browser has it.
+QString Title(BrowserPane* pane);
+
+// Sets the environment and prepares the browser engine; call first in main().
+void PrepareGuiTestProcess();
+
+}  // namespace orvelis::test
