@@ -58,9 +58,11 @@ void BrowserPane::WriteDocument(const std::string& html) {
   load(url);
 }
 
+BrowserPane::~BrowserPane() { *alive_ = false; }
+
 void BrowserPane::RunScript(const QString& script, std::function<void(const QVariant&)> done) {
-  page()->runJavaScript(script, [done = std::move(done)](const QVariant& result) {
-    if (done) done(result);
+  page()->runJavaScript(script, [alive = alive_, done = std::move(done)](const QVariant& result) {
+    if (*alive && done) done(result);
   });
 }
 

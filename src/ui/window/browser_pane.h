@@ -7,6 +7,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace orvelis {
@@ -21,6 +22,7 @@ class BrowserPane final : public QWebEngineView {
   using NavigationHandler = std::function<bool(const std::string& url)>;
 
   BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent = nullptr);
+  ~BrowserPane() override;
 
   void SetNavigationHandler(NavigationHandler handler) { handler_ = std::move(handler); }
   // Replaces the document with `html`; `loaded` fires when it is in place.
@@ -43,6 +45,9 @@ class BrowserPane final : public QWebEngineView {
   std::string document_;
   QString pendingPath_;  // the document being loaded, which the page must let through
   bool loaded_ = false;
+  // Script callbacks still pending when the pane goes are called by the dying page; they must
+  // not reach an owner that is being destroyed.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace orvelis

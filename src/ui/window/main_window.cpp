@@ -14,6 +14,7 @@
 
 #include "book/book_store.h"
 #include "render/app_info.h"
+#include "search/highlight.h"
 #include "ui/book_tree_model.h"
 #include "ui/navigation_rules.h"
 #include "ui/window/browser_pane.h"
@@ -46,6 +47,8 @@ MainWindow::MainWindow(BookStore& book, const std::string& userDataFolder, Setti
   CreateLeftPanel();
   CreateActions();
   CreateToolbarAndMenus();
+  search_ = std::make_unique<SearchEngine>(book_, regex_, stylesheet_, *this, messages_, resultsOptions_);
+  composer_.SetHighlighter(MakePageHighlighter(regex_, book_));
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
   ShowLeftPanel(0);
 }
@@ -150,6 +153,8 @@ void MainWindow::LoadSettings() {
   ToolbarAction(23)->setChecked(r.syncScroll);
   SetLayout(r.layoutMode, true);
   SetLanguage(r.language);
+  resultsOptions_.sortByRating = r.sortByRating;
+  resultsOptions_.groupResults = r.groupResults;
   ShowLeftPanel(leftPanel_);
 }
 
@@ -164,6 +169,8 @@ void MainWindow::SaveSettings() {
   r.layoutMode = locator_.LayoutMode();
   r.syncScroll = syncScroll_;
   r.fixedHeaders = composerSettings_.fixedHeaders;
+  r.sortByRating = resultsOptions_.sortByRating;
+  r.groupResults = resultsOptions_.groupResults;
   SaveReadingSettings(settings_, r, normal);
   SaveTreeState();
 }

@@ -14,6 +14,8 @@
 #include "render/reading_view.h"
 #include "render/regex_engine.h"
 #include "render/stylesheet.h"
+#include "search/search_engine.h"
+#include "search/search_view.h"
 #include "ui/reading_settings.h"
 
 class QAction;
@@ -36,7 +38,9 @@ class MessageSink;
 class SettingsStore;
 class SplitterBar;
 
-class MainWindow final : public QMainWindow, public ReadingView {
+class FindBar;
+
+class MainWindow final : public QMainWindow, public ReadingView, public SearchView {
   Q_OBJECT
 
  public:
@@ -84,6 +88,11 @@ class MainWindow final : public QMainWindow, public ReadingView {
   void zToolsBook_Click();
   void zToolsSearch_Click();
   void zToolsFavor_Click();
+  // The only entry to a search: busy pointer and a disabled button while it runs.
+  void SearchBook(const std::string& query);
+  void zContextFind_Click();
+  const ResultsOptions& SearchOptions() const { return resultsOptions_; }
+  FindBar* FindOnPage() const { return findBar_; }
 
   // Drags of the splitter bars, in pixels within the bar (also what the bars' mouse moves call).
   void DragLeftSplitter(QPoint offset);
@@ -99,6 +108,17 @@ class MainWindow final : public QMainWindow, public ReadingView {
   void SetCommandEnabled(NavCommand command, bool enabled) override;
   void CheckFontSizeItem(int index) override;
 
+  // SearchView.
+  void WriteSearchDocument(const std::string& html) override;
+  void ProcessEvents() override;
+  void SetPrevSearch(const std::string& query) override;
+  bool SearchInFoundChecked() const override;
+  void SetSearchInFoundEnabled(bool enabled) override;
+  void SetResultCountText(const std::string& text) override;
+  int PartsSelectorIndex() const override;
+  std::string PartsSelectorText() const override;
+  void SelectAndFocusSearchBox() override;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -106,6 +126,10 @@ class MainWindow final : public QMainWindow, public ReadingView {
  private:
   void CreatePanes();
   void CreateLeftPanel();
+  void CreateSearchPanel();
+  bool OnSearchNavigation(const std::string& url);
+  void FilterSearchPanelEvent(QObject* watched, QEvent* event);
+  void ScrollParagraphIntoView(int paragraph);
   void CreateActions();
   void CreateToolbarAndMenus();
   void LayoutLeftPanel();
@@ -136,6 +160,8 @@ class MainWindow final : public QMainWindow, public ReadingView {
   PageComposer composer_;
   PageLocator locator_;
   ReadingSettings readingSettings_;
+  ResultsOptions resultsOptions_;
+  std::unique_ptr<SearchEngine> search_;
 
   // Reading state.
   bool syncScroll_ = false;
@@ -152,7 +178,10 @@ class MainWindow final : public QMainWindow, public ReadingView {
   QTreeWidget* treBook_ = nullptr;
   QWidget* fraSearch_ = nullptr;
   QLineEdit* txtSearch_ = nullptr;
+  QLineEdit* txtPrevSearch_ = nullptr;
   QPushButton* cmdSearch_ = nullptr;
+  QLabel* imgHelp_ = nullptr;
+  FindBar* findBar_ = nullptr;
   QComboBox* cmbParts_ = nullptr;
   QCheckBox* chkSearchInFound_ = nullptr;
   QLabel* lblSearchres_ = nullptr;

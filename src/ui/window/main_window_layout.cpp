@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -65,36 +66,7 @@ void MainWindow::CreateLeftPanel() {
     item->setIcon(0, NamedIcon(Q(CollapsedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
   });
 
-  fraSearch_ = new QWidget(central_);
-  fraSearch_->setObjectName(QStringLiteral("fraSearch"));
-  auto* search = new QVBoxLayout(fraSearch_);
-  search->setContentsMargins(6, 6, 6, 6);
-  auto* word = new QLabel(QStringLiteral("Введите фразу для поиска:"), fraSearch_);
-  word->setObjectName(QStringLiteral("lblSearchWord"));
-  search->addWidget(word);
-  auto* row = new QHBoxLayout;
-  txtSearch_ = new QLineEdit(fraSearch_);
-  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
-  cmdSearch_ = new QPushButton(QStringLiteral("Искать"), fraSearch_);
-  cmdSearch_->setObjectName(QStringLiteral("cmdSearch"));
-  cmdSearch_->setEnabled(false);
-  row->addWidget(txtSearch_, 1);
-  row->addWidget(cmdSearch_);
-  search->addLayout(row);
-  cmbParts_ = new QComboBox(fraSearch_);
-  cmbParts_->setObjectName(QStringLiteral("cmbParts"));
-  for (const std::string& entry : PartsSelectorEntries(kRussian)) cmbParts_->addItem(Q(entry));
-  search->addWidget(cmbParts_);
-  lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), fraSearch_);
-  lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
-  search->addWidget(lblSearchres_);
-  wbSearch_ = new BrowserPane(QStringLiteral("wbSearch"), *documents_, fraSearch_);
-  wbSearch_->SetNavigationHandler([](const std::string&) { return false; });
-  search->addWidget(wbSearch_, 1);
-  chkSearchInFound_ = new QCheckBox(QStringLiteral("Искать в найденном"), fraSearch_);
-  chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
-  chkSearchInFound_->setEnabled(false);
-  search->addWidget(chkSearchInFound_);
+  CreateSearchPanel();
 
   fraFavor_ = new QWidget(central_);
   fraFavor_->setObjectName(QStringLiteral("fraFavor"));
@@ -227,6 +199,7 @@ void MainWindow::DragPaneSplitter(QPoint offset) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
+  FilterSearchPanelEvent(watched, event);
   return QMainWindow::eventFilter(watched, event);
 }
 

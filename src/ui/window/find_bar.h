@@ -1,0 +1,35 @@
+#pragma once
+// Find on page: a small bar over the reading area that searches the focused pane with the
+// browser's own find, showing the number of matches; Escape closes it.
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace orvelis {
+
+class BrowserPane;
+
+class FindBar final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit FindBar(QWidget* parent);
+
+  // Opens the bar for `pane` with the focus in its text box.
+  void OpenFor(BrowserPane* pane);
+  void Close();
+  void FindNext(bool backward);
+  QString MatchText() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  BrowserPane* pane_ = nullptr;
+  QLineEdit* text_ = nullptr;
+  QLabel* count_ = nullptr;
+};
+
+}  // namespace orvelis
