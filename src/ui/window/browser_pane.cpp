@@ -1,5 +1,6 @@
 #include "ui/window/browser_pane.h"
 
+#include <QContextMenuEvent>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -31,7 +32,7 @@ class BrowserPane::Page final : public QWebEnginePage {
 BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent)
     : QWebEngineView(parent), documents_(documents) {
   setObjectName(name);
-  setContextMenuPolicy(Qt::NoContextMenu);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
   auto* page = new Page(*this);
   // Pages call window.navigate('^') from their onscroll handler, as the browser they were
   // written for provided; here it becomes an ordinary navigation that the handler cancels.
@@ -59,6 +60,8 @@ void BrowserPane::WriteDocument(const std::string& html) {
 }
 
 BrowserPane::~BrowserPane() { *alive_ = false; }
+
+void BrowserPane::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuWanted(event->globalPos()); }
 
 void BrowserPane::RunScript(const QString& script, std::function<void(const QVariant&)> done) {
   page()->runJavaScript(script, [alive = alive_, done = std::move(done)](const QVariant& result) {

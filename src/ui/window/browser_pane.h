@@ -32,11 +32,19 @@ class BrowserPane final : public QWebEngineView {
   const std::string& Document() const { return document_; }
   bool IsLoaded() const { return loaded_; }
 
+  bool hasSelection() const { return page()->hasSelection(); }
+  void triggerPageAction(QWebEnginePage::WebAction action) { page()->triggerAction(action); }
+
   // Runs script in the current document; `done` gets its result (invalid when it failed).
   void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
 
  signals:
   void loaded();
+  // A right click: the window shows its own menu, never the browser's.
+  void contextMenuWanted(QPoint globalPos);
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   class Page;

@@ -46,6 +46,7 @@ MainWindow::MainWindow(BookStore& book, const std::string& userDataFolder, Setti
   CreatePanes();
   CreateLeftPanel();
   CreateActions();
+  CreateContextMenu();
   CreateToolbarAndMenus();
   search_ = std::make_unique<SearchEngine>(book_, regex_, stylesheet_, *this, messages_, resultsOptions_);
   composer_.SetHighlighter(MakePageHighlighter(regex_, book_));
@@ -111,8 +112,8 @@ BrowserPane* MainWindow::Pane(ReadingPane pane) const {
 }
 
 BrowserPane* MainWindow::GetWebBrowser() const {
-  if (wbSearch_->hasFocus() || wbSearch_->isAncestorOf(QApplication::focusWidget())) return wbSearch_;
-  if (wbFavWeb_->isVisible() && wbFavWeb_->isAncestorOf(QApplication::focusWidget())) return wbFavWeb_;
+  if (webSearchGotFocus_) return wbSearch_;
+  if (webFavorGotFocus_) return wbFavWeb_;
   return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
 }
 
@@ -137,7 +138,11 @@ void MainWindow::SetCommandEnabled(NavCommand command, bool enabled) {
   }
 }
 
-void MainWindow::CheckFontSizeItem(int) {}
+void MainWindow::CheckFontSizeItem(int index) {
+  for (const auto& actions : sizeActions_) {
+    for (int i = 0; i < actions.size(); ++i) actions[i]->setChecked(i == index);
+  }
+}
 
 void MainWindow::LoadSettings() {
   readingSettings_ = LoadReadingSettings(settings_);

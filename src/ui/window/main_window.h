@@ -27,6 +27,7 @@ class QToolBar;
 class QToolButton;
 class QComboBox;
 class QCheckBox;
+class QMenu;
 class QPushButton;
 
 namespace orvelis {
@@ -88,6 +89,20 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void zToolsBook_Click();
   void zToolsSearch_Click();
   void zToolsFavor_Click();
+  void zNavigFindPage_Click();
+  // Fonts, sizes and colours of the text (main menu and context menu reach the same ones).
+  void zPrefFontNameFn_Click(int index);
+  void zPrefSizeSz_Click(int index);
+  void ChooseTextColour();
+  void ApplyTextStyle();
+  // The browser context menu.
+  void EnableCopyMenu();
+  void zContextCopy_Click();
+  void zContextSelectAll_Click();
+  QMenu* ContextMenu() const { return zContext_; }
+  QAction* ContextAction(const QString& name) const;
+  // Shows the context menu for a pane (what a right click in it does); none on header strips.
+  void ShowContextMenuFor(BrowserPane* pane, QPoint globalPos);
   // The only entry to a search: busy pointer and a disabled button while it runs.
   void SearchBook(const std::string& query);
   void zContextFind_Click();
@@ -132,6 +147,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void ScrollParagraphIntoView(int paragraph);
   void CreateActions();
   void CreateToolbarAndMenus();
+  void BuildFontMenus();
+  void CreateContextMenu();
   void LayoutLeftPanel();
   void LayoutForm();
   void LayoutPanes();
@@ -167,6 +184,9 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool syncScroll_ = false;
   int leftPanel_ = 0;
   int webFocus_ = 0;
+  bool webSearchGotFocus_ = false;
+  bool webFavorGotFocus_ = false;
+  bool topStripFocused_ = false;
   int splitterLeftTwips_ = 3000;
 
   // Widgets.
@@ -207,6 +227,11 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   std::array<QAction*, 26> toolbarActions_{};
   QAction* zContextFixTop_ = nullptr;
   QAction* zFileExit_ = nullptr;
+  QMenu* zContext_ = nullptr;
+  QMenu* zPrefFontName_ = nullptr;
+  QMenu* zContextFontName_ = nullptr;
+  std::array<QList<QAction*>, 2> fontActions_;  // main menu, context menu
+  std::array<QList<QAction*>, 2> sizeActions_;
 };
 
 }  // namespace orvelis

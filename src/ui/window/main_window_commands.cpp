@@ -10,6 +10,7 @@
 #include "ui/message_sink.h"
 #include "ui/navigation_rules.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/find_page_dialog.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/toolbar_icons.h"
@@ -76,9 +77,11 @@ void MainWindow::CreateActions() {
   on(21, [this] { SetLayout(kLayoutStacked, false); });
   on(22, [this] { SetLayout(kLayoutSideBySide, false); });
   on(23, [this] { zLangSync_Click(); });
+  on(15, [this] { zNavigFindPage_Click(); });
   for (int index : {1, 2}) ToolbarAction(index)->setEnabled(false);
   // Buttons whose command comes with later windows (printing, go-to, the web site) wait for them.
-  for (int index : {3, 15, 25}) ToolbarAction(index)->setEnabled(false);
+  for (int index : {3, 25}) ToolbarAction(index)->setEnabled(false);
+  ToolbarAction(15)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 
   ToolbarAction(1)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
   ToolbarAction(2)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
@@ -95,42 +98,6 @@ void MainWindow::CreateActions() {
   zFileExit_ = new QAction(QStringLiteral("Выход"), this);
   zFileExit_->setObjectName(QStringLiteral("zFileExit"));
   connect(zFileExit_, &QAction::triggered, this, &QWidget::close);
-}
-
-void MainWindow::CreateToolbarAndMenus() {
-  tbToolbar_ = addToolBar(QStringLiteral("tbToolbar"));
-  tbToolbar_->setObjectName(QStringLiteral("tbToolbar"));
-  tbToolbar_->setMovable(false);
-  tbToolbar_->setIconSize(QSize(24, 24));
-  for (int index = 1; index <= 25; ++index) {
-    if (std::find(std::begin(kSeparators), std::end(kSeparators), index) != std::end(kSeparators)) {
-      tbToolbar_->addSeparator();
-    } else {
-      tbToolbar_->addAction(ToolbarAction(index));
-    }
-  }
-  QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-  file->setObjectName(QStringLiteral("zFile"));
-  file->addAction(ToolbarAction(1));
-  file->addAction(ToolbarAction(2));
-  file->addSeparator();
-  file->addAction(zFileExit_);
-  QMenu* tools = menuBar()->addMenu(QStringLiteral("Инструменты"));
-  tools->setObjectName(QStringLiteral("zTools"));
-  tools->addAction(ToolbarAction(5));
-  tools->addAction(ToolbarAction(6));
-  tools->addAction(ToolbarAction(7));
-  QMenu* navig = menuBar()->addMenu(QStringLiteral("Навигация"));
-  navig->setObjectName(QStringLiteral("zNavig"));
-  for (int index : {9, 10, 11, 12, 13}) navig->addAction(ToolbarAction(index));
-  QMenu* lang = menuBar()->addMenu(QStringLiteral("Язык"));
-  lang->setObjectName(QStringLiteral("zLang"));
-  lang->addAction(ToolbarAction(17));
-  lang->addAction(ToolbarAction(18));
-  lang->addSeparator();
-  for (int index : {20, 21, 22, 23}) lang->addAction(ToolbarAction(index));
-  lang->addSeparator();
-  lang->addAction(zContextFixTop_);
 }
 
 void MainWindow::SetLayout(int mode, bool atStartup) {
@@ -198,6 +165,11 @@ void MainWindow::zToolsBook_Click() {
 void MainWindow::zToolsSearch_Click() {
   ShowLeftPanel(leftPanel_ == 2 ? 0 : 2);
   picFavWeb_->hide();
+}
+
+void MainWindow::zNavigFindPage_Click() {
+  FindPageDialog dialog(settings_, messages_, this);
+  if (dialog.exec() == QDialog::Accepted) locator_.ShowTarget(dialog.Target(), false, "", -1);
 }
 
 void MainWindow::zToolsFavor_Click() { ShowLeftPanel(leftPanel_ == 3 ? 0 : 3); }

@@ -51,10 +51,15 @@ void MainWindow::SyncScrollFrom(int source) {
                   });
 }
 
+// The focus flags of the panes: which browser the output commands act on (GetWebBrowser).
 void MainWindow::OnFocusChanged(QWidget* now) {
   if (!now) return;
-  if (wbWeb_[0]->isAncestorOf(now) || now == wbWeb_[0]) webFocus_ = 1;
-  if (wbWeb_[1]->isAncestorOf(now) || now == wbWeb_[1]) webFocus_ = 2;
+  const auto within = [now](QWidget* pane) { return pane == now || pane->isAncestorOf(now); };
+  if (within(wbWeb_[0])) webFocus_ = 1;
+  if (within(wbWeb_[1])) webFocus_ = 2;
+  webSearchGotFocus_ = within(wbSearch_);
+  webFavorGotFocus_ = within(wbFavWeb_);
+  topStripFocused_ = within(wbTop_[0]) || within(wbTop_[1]);
 }
 
 }  // namespace orvelis

@@ -1,0 +1,46 @@
+#include "ui/go_to_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "book/utf8.h"
+#include "ui/numeric_text.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+
+GoToResult GoToTarget(const std::string& text, bool paper) {
+  const auto value = ParseNumericText(text);
+  if (!value) return {{}, kNotANumberText};
+  const double n = std::nearbyint(*value);
+  const int limit = paper ? 196 : 2097;
+  if (n <= 0 || n > limit) return {{}, paper ? kPaperRangeText : kPageRangeText};
+  return {(paper ? "doc" : "page") + std::to_string(static_cast<int>(n)), {}};
+}
+
+int ReadGoToKind(const SettingsStore& settings) {
+  const auto kind = ParseRoundedInt16(settings.Read("fp_t"));
+  return kind == 1 ? 1 : 0;
+}
+
+std::vector<std::string> SortedFontFamilies(const std::vector<std::string>& families) {
+  std::vector<std::string> sorted;
+  for (const std::string& name : families) {
+    const std::string folded = utf8::ToUpper(name);
+    auto it = sorted.begin();
+    for (; it != sorted.end(); ++it) {
+      const std::string other = utf8::ToUpper(*it);
+      if (other == folded) break;
+      if (other > folded) {
+        sorted.insert(it, name);
+        break;
+      }
+    }
+    if (it == sorted.end()) sorted.push_back(name);
+  }
+  return sorted;
+}
+
+int SizeStepOfMenuItem(int index) { return std::clamp(index - 3, -3, 5); }
+
+}  // namespace orvelis

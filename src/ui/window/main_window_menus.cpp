@@ -1,0 +1,257 @@
+// The menu bar, the browser context menu, and the text's font, size and colour.
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "render/stylesheet.h"
+#include "ui/go_to_rules.h"
+#include "ui/settings_store.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/main_window.h"
+#include "ui/window/qt_text.h"
+#include "ui/window/toolbar_icons.h"
+
+namespace orvelis {
+namespace {
+
+constexpr int kSeparators[] = {4, 8, 14, 16, 19, 24};
+constexpr const char* kSizeCaptions[] = {"50%", "75%", "88%", "100%", "115%", "125%", "150%", "175%", "200%"};
+
+QAction* Named(QAction* action, const char* name) {
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+// A text as a JavaScript string literal.
+QString JsString(const QString& text) {
+  QString out = QStringLiteral("'");
+  for (const QChar c : text) {
+    if (c == QLatin1Char('\\') || c == QLatin1Char('\'')) out += QLatin1Char('\\');
+    if (c == QLatin1Char('\n')) {
+      out += QStringLiteral("\\n");
+    } else if (c == QLatin1Char('\r')) {
+      out += QStringLiteral("\\r");
+    } else {
+      out += c;
+    }
+  }
+  return out + QLatin1Char('\'');
+}
+
+}  // namespace
+
+void MainWindow::CreateToolbarAndMenus() {
+  tbToolbar_ = addToolBar(QStringLiteral("tbToolbar"));
+  tbToolbar_->setObjectName(QStringLiteral("tbToolbar"));
+  tbToolbar_->setMovable(false);
+  tbToolbar_->setIconSize(QSize(24, 24));
+  for (int index = 1; index <= 25; ++index) {
+    if (std::find(std::begin(kSeparators), std::end(kSeparators), index) != std::end(kSeparators)) {
+      tbToolbar_->addSeparator();
+    } else {
+      tbToolbar_->addAction(ToolbarAction(index));
+    }
+  }
+  QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+  file->setObjectName(QStringLiteral("zFile"));
+  file->addAction(ToolbarAction(1));
+  file->addAction(ToolbarAction(2));
+  file->addSeparator();
+  file->addAction(zFileExit_);
+
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("Инструменты"));
+  tools->setObjectName(QStringLiteral("zTools"));
+  tools->addAction(Named(ToolbarAction(5), "zToolsBook"));
+  tools->addAction(Named(ToolbarAction(6), "zToolsSearch"));
+  tools->addAction(Named(ToolbarAction(7), "zToolsFavor"));
+  ToolbarAction(5)->setText(QStringLiteral("Разделы Книги"));
+  ToolbarAction(6)->setText(QStringLiteral("Поиск по Книге"));
+  ToolbarAction(7)->setText(QStringLiteral("Избранное"));
+
+  QMenu* navig = menuBar()->addMenu(QStringLiteral("Навигация"));
+  navig->setObjectName(QStringLiteral("zNavig"));
+  const char* navigNames[] = {"zNavigPrevDoc", "zNavigPrevPage", "zNavigCont", "zNavigNextPage", "zNavigNextDoc"};
+  const char* navigTexts[] = {"Предыдущий Документ", "Предыдущая страница", "Содержание", "Следующая страница",
+                              "Следующий Документ"};
+  int n = 0;
+  for (int index : {9, 10, 11, 12, 13}) {
+    ToolbarAction(index)->setText(QString::fromUtf8(navigTexts[n]));
+    navig->addAction(Named(ToolbarAction(index), navigNames[n++]));
+  }
+  ToolbarAction(15)->setText(QStringLiteral("Перейти к ..."));
+  navig->addAction(Named(ToolbarAction(15), "zNavigFindPage"));
+
+  QMenu* lang = menuBar()->addMenu(QStringLiteral("Язык"));
+  lang->setObjectName(QStringLiteral("zLang"));
+  ToolbarAction(17)->setText(QStringLiteral("Русский"));
+  ToolbarAction(18)->setText(QStringLiteral("Английский"));
+  lang->addAction(Named(ToolbarAction(17), "zLangRu"));
+  lang->addAction(Named(ToolbarAction(18), "zLangEn"));
+  lang->addSeparator();
+  lang->addAction(Named(ToolbarAction(20), "zLangAlone"));
+  lang->addAction(Named(ToolbarAction(21), "zLangHor"));
+  lang->addAction(Named(ToolbarAction(22), "zLangVert"));
+  lang->addAction(Named(ToolbarAction(23), "zLangSync"));
+
+  QMenu* prefs = menuBar()->addMenu(QStringLiteral("Настройка текста"));
+  prefs->setObjectName(QStringLiteral("zPreferences"));
+  zPrefFontName_ = prefs->addMenu(QStringLiteral("Тип шрифта"));
+  zPrefFontName_->setObjectName(QStringLiteral("zPrefFontName"));
+  Named(prefs->addAction(QStringLiteral("Цвет"), this, [this] { ChooseTextColour(); }), "zPrefColor");
+  QMenu* size = prefs->addMenu(QStringLiteral("Размер"));
+  size->setObjectName(QStringLiteral("zPrefSize"));
+  for (int i = 0; i < 9; ++i) {
+    QAction* item = size->addAction(QString::fromLatin1(kSizeCaptions[i]), this, [this, i] { zPrefSizeSz_Click(i); });
+    item->setCheckable(true);
+    item->setObjectName(QStringLiteral("zPrefSizeSz%1").arg(i));
+    sizeActions_[0].append(item);
+  }
+  BuildFontMenus();
+}
+
+void MainWindow::CreateContextMenu() {
+  zContext_ = new QMenu(QStringLiteral("Кoнтекстное меню браузера"), this);
+  zContext_->setObjectName(QStringLiteral("zContext"));
+  zContext_->addAction(zContextFixTop_);
+  Named(zContext_->addAction(QStringLiteral("Назад"), this, [this] { zContextBack_Click(); }), "zContextBack");
+  Named(zContext_->addAction(QStringLiteral("Вперед"), this, [this] { zContextForw_Click(); }), "zContextForw");
+  Named(zContext_->addSeparator(), "zContextSep1");
+  Named(zContext_->addAction(QStringLiteral("Выделить все"), this, [this] { zContextSelectAll_Click(); }),
+        "zContextSelectAll");
+  Named(zContext_->addAction(QStringLiteral("Копировать"), this, [this] { zContextCopy_Click(); }), "zContextCopy");
+  Named(zContext_->addAction(QStringLiteral("Добавить в Избранное")), "zContextAddFavor");
+  Named(zContext_->addAction(QStringLiteral("Сохранить содержимое как...")), "zContextSaveAs");
+  Named(zContext_->addAction(QStringLiteral("Поиск на странице"), this, [this] { zContextFind_Click(); }),
+        "zContextFind");
+  Named(zContext_->addAction(QStringLiteral("Предпросмотр печати")), "zContextPrintPreview");
+  Named(zContext_->addAction(QStringLiteral("Печать")), "zContextPrint");
+  QMenu* font = zContext_->addMenu(QStringLiteral("Настройка текста"));
+  font->setObjectName(QStringLiteral("zContextFont"));
+  zContextFontName_ = font->addMenu(QStringLiteral("Тип шрифта"));
+  zContextFontName_->setObjectName(QStringLiteral("zContextFontName"));
+  Named(font->addAction(QStringLiteral("Цвет"), this, [this] { ChooseTextColour(); }), "zContextFontColor");
+  QMenu* size = font->addMenu(QStringLiteral("Размер"));
+  size->setObjectName(QStringLiteral("zContextFontSize"));
+  for (int i = 0; i < 9; ++i) {
+    QAction* item = size->addAction(QString::fromLatin1(kSizeCaptions[i]), this, [this, i] { zPrefSizeSz_Click(i); });
+    item->setCheckable(true);
+    item->setObjectName(QStringLiteral("zContextFontSizeSz%1").arg(i));
+    sizeActions_[1].append(item);
+  }
+  // Commands whose windows come later wait for them.
+  for (const char* name : {"zContextAddFavor", "zContextSaveAs", "zContextPrintPreview", "zContextPrint"}) {
+    ContextAction(QString::fromLatin1(name))->setEnabled(false);
+  }
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], wbFavWeb_, wbSearch_}) {
+    connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowContextMenuFor(pane, at); });
+  }
+}
+
+QAction* MainWindow::ContextAction(const QString& name) const {
+  for (QAction* action : zContext_->findChildren<QAction*>()) {
+    if (action->objectName() == name) return action;
+  }
+  for (QAction* action : zContext_->actions()) {
+    if (action->objectName() == name) return action;
+  }
+  return nullptr;
+}
+
+void MainWindow::ShowContextMenuFor(BrowserPane* pane, QPoint globalPos) {
+  OnFocusChanged(pane->focusProxy() ? pane->focusProxy() : pane);
+  if (topStripFocused_) return;  // no menu at all over a header strip
+  EnableCopyMenu();
+  zContext_->popup(globalPos);
+}
+
+void MainWindow::EnableCopyMenu() {
+  const bool pageCommands = !webSearchGotFocus_;  // and not the query-rules window
+  for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
+    ContextAction(QString::fromLatin1(name))->setVisible(pageCommands);
+  }
+  QAction* add = ContextAction(QStringLiteral("zContextAddFavor"));
+  add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_);
+  const bool text = GetWebBrowser()->hasSelection();
+  ContextAction(QStringLiteral("zContextCopy"))->setEnabled(text);
+  add->setEnabled(text && add->property("available").toBool());
+}
+
+void MainWindow::zContextCopy_Click() {
+  BrowserPane* pane = GetWebBrowser();
+  pane->setFocus();
+  pane->triggerPageAction(QWebEnginePage::Copy);
+}
+
+void MainWindow::zContextSelectAll_Click() { GetWebBrowser()->triggerPageAction(QWebEnginePage::SelectAll); }
+
+void MainWindow::BuildFontMenus() {
+  std::vector<std::string> families;
+  for (const QString& family : QFontDatabase::families()) {
+    if (QFontDatabase::isScalable(family)) families.push_back(S(family));
+  }
+  const std::vector<std::string> sorted = SortedFontFamilies(families);
+  std::array<QMenu*, 2> menus{zPrefFontName_, zContextFontName_};
+  for (std::size_t m = 0; m < menus.size(); ++m) {
+    menus[m]->clear();
+    fontActions_[m].clear();
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+      const int index = static_cast<int>(i) + 1;
+      QAction* item = menus[m]->addAction(Q(sorted[i]), this, [this, index] { zPrefFontNameFn_Click(index); });
+      item->setCheckable(true);
+      item->setChecked(sorted[i] == stylesheet_.FontFamily());
+      fontActions_[m].append(item);
+    }
+    menus[m]->setEnabled(!sorted.empty());
+  }
+}
+
+void MainWindow::zPrefFontNameFn_Click(int index) {
+  for (const auto& actions : fontActions_) {
+    for (int i = 0; i < actions.size(); ++i) actions[i]->setChecked(i + 1 == index);
+  }
+  if (index < 1 || index > fontActions_[0].size()) return;
+  const std::string family = S(fontActions_[0][index - 1]->text());
+  stylesheet_.SetFontFamily(family);
+  settings_.Write("ffam", family);
+  ApplyTextStyle();
+}
+
+void MainWindow::zPrefSizeSz_Click(int index) {
+  const int step = SizeStepOfMenuItem(index);
+  stylesheet_.SetFontSizeStep(step);
+  settings_.Write("fsize", std::to_string(step));
+  ApplyTextStyle();
+}
+
+void MainWindow::ChooseTextColour() {
+  const std::uint32_t bgr = stylesheet_.FontColor();
+  const QColor initial(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+  const QColor chosen = QColorDialog::getColor(initial, this);
+  if (!chosen.isValid()) return;  // cancelled: nothing changes
+  const auto color = static_cast<std::uint32_t>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16);
+  stylesheet_.SetFontColor(color);
+  settings_.Write("fcol", std::to_string(color));
+  ApplyTextStyle();
+}
+
+// Pages are composed again; the results and the favourites view only get the new style rules,
+// without being rebuilt.
+void MainWindow::ApplyTextStyle() {
+  stylesheet_.BuildStylesheet(false);
+  const std::string selected = SelectedTreeKey();
+  if (!selected.empty()) locator_.ShowTarget(selected, true, "", -1);
+  const std::string& html = stylesheet_.StyleSheetHtml();
+  const QString css = Q(html.substr(7, html.size() - 7 - 8));  // without <style> and </style>
+  const QString restyle =
+      QStringLiteral("(function(){var s=document.getElementsByTagName('style')[0];if(s)s.textContent=%1;})()")
+          .arg(JsString(css));
+  if (picFavWeb_->isVisible()) wbFavWeb_->RunScript(restyle);
+  if (!txtPrevSearch_->text().isEmpty()) wbSearch_->RunScript(restyle);
+}
+
+}  // namespace orvelis
