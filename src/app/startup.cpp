@@ -58,6 +58,8 @@ bool Reader::StartUp() {
   const FavoritesPaths paths = InitFavoritesPaths(DefaultUserDataFolder());
   const std::string userData = FolderWithSeparator(paths.UserDataFolder);
   ExtractImages(Q(paths.UserDataFolder.string()));
+  favorites_ = std::make_unique<FavoritesStore>(paths.FavoritesPath, *messages_);
+  book_.SetFavoritesOpener([this] { favorites_->LoadFavorites(); });
 
   BookResult opened = book_.OpenBook(BookPath().toStdString());
   if (opened) opened = book_.LoadPartRecords();
@@ -68,7 +70,7 @@ bool Reader::StartUp() {
     return false;
   }
 
-  window_ = std::make_unique<MainWindow>(book_, userData, *settings_, *messages_);
+  window_ = std::make_unique<MainWindow>(book_, *favorites_, userData, *settings_, *messages_);
   warmUp_.reset();
   messages_->SetParent(window_.get());
   window_->PrimePanes();

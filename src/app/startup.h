@@ -8,6 +8,7 @@
 class QWebEnginePage;
 
 #include "book/book_store.h"
+#include "favorites/favorites_store.h"
 
 namespace orvelis {
 
@@ -31,6 +32,7 @@ class Reader final : public QObject {
 
   MainWindow* Window() const { return window_.get(); }
   BookStore& Book() { return book_; }
+  FavoritesStore* Favorites() const { return favorites_.get(); }
 
  private:
   std::unique_ptr<SplashWindow> splash_;
@@ -39,6 +41,7 @@ class Reader final : public QObject {
   std::unique_ptr<QtSettingsStore> settings_;
   std::unique_ptr<QtMessageSink> messages_;
   BookStore book_;
+  std::unique_ptr<FavoritesStore> favorites_;
   std::unique_ptr<MainWindow> window_;
 };
 

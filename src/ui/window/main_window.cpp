@@ -19,16 +19,19 @@
 #include "ui/navigation_rules.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/document_scheme.h"
+#include "ui/window/favorites_add_dialog.h"
+#include "ui/window/favorites_tree.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
 
 namespace orvelis {
 
-MainWindow::MainWindow(BookStore& book, const std::string& userDataFolder, SettingsStore& settings,
-                       MessageSink& messages, QWidget* parent)
+MainWindow::MainWindow(BookStore& book, FavoritesStore& favorites, const std::string& userDataFolder,
+                       SettingsStore& settings, MessageSink& messages, QWidget* parent)
     : QMainWindow(parent),
       book_(book),
+      favorites_(favorites),
       settings_(settings),
       messages_(messages),
       userDataFolder_(userDataFolder),
@@ -77,17 +80,7 @@ void MainWindow::CreatePanes() {
   connect(picSplitWebHor_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
   connect(picSplitWebVert_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
 
-  picFavWeb_ = new QWidget(central_);
-  picFavWeb_->setObjectName(QStringLiteral("picFavWeb"));
-  auto* favLayout = new QVBoxLayout(picFavWeb_);
-  favLayout->setContentsMargins(0, 0, 0, 0);
-  wbFavWeb_ = new BrowserPane(QStringLiteral("wbFavWeb"), *documents_, picFavWeb_);
-  wbFavWeb_->SetNavigationHandler([](const std::string& url) { return url == "about:blank"; });
-  favLayout->addWidget(wbFavWeb_);
-  txtAdd2_ = new QLineEdit(picFavWeb_);
-  txtAdd2_->setObjectName(QStringLiteral("txtAdd2"));
-  txtAdd2_->hide();
-  picFavWeb_->hide();
+  CreateFavoritesView();
 
   wbPrint_ = new BrowserPane(QStringLiteral("wbPrint"), *documents_, central_);
   wbPrint_->hide();
@@ -158,6 +151,14 @@ void MainWindow::LoadSettings() {
   ToolbarAction(23)->setChecked(r.syncScroll);
   SetLayout(r.layoutMode, true);
   SetLanguage(r.language);
+  FillFavoritesTree();
+  if (r.favoritesViewShown) SetFavoritesView(true);
+  if (!r.favoritesNode.empty()) {
+    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, Q(r.favoritesNode))) {
+      treFavor_->setCurrentItem(node);
+      ShowFavorite(false);
+    }
+  }
   resultsOptions_.sortByRating = r.sortByRating;
   resultsOptions_.groupResults = r.groupResults;
   ShowLeftPanel(leftPanel_);
@@ -176,8 +177,12 @@ void MainWindow::SaveSettings() {
   r.fixedHeaders = composerSettings_.fixedHeaders;
   r.sortByRating = resultsOptions_.sortByRating;
   r.groupResults = resultsOptions_.groupResults;
+  r.favoritesViewShown = picFavWeb_->isVisible();
+  r.favoritesNode = S(FavoriteKey(treFavor_->currentItem()));
+  r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;
   SaveReadingSettings(settings_, r, normal);
   SaveTreeState();
+  SaveExpandedFolders();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

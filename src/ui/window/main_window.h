@@ -34,6 +34,8 @@ namespace orvelis {
 
 class BookStore;
 class BrowserPane;
+class FavoritesStore;
+class FavoritesTreeWidget;
 class DocumentScheme;
 class MessageSink;
 class SettingsStore;
@@ -46,8 +48,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
 
  public:
   // `userDataFolder` ends with a separator; the images of the pages live there.
-  MainWindow(BookStore& book, const std::string& userDataFolder, SettingsStore& settings, MessageSink& messages,
-             QWidget* parent = nullptr);
+  MainWindow(BookStore& book, FavoritesStore& favorites, const std::string& userDataFolder, SettingsStore& settings,
+             MessageSink& messages, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Start-up steps, in their order.
@@ -95,6 +97,24 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void zPrefSizeSz_Click(int index);
   void ChooseTextColour();
   void ApplyTextStyle();
+  // Favourites: the tree, the view over the reading area, the add dialog.
+  void FillFavoritesTree();
+  void RefreshFavoritesTree();
+  std::string ExpandedFolderKeys() const;
+  void SaveExpandedFolders();
+  void RestoreExpandedFolders();
+  void ShowFavorite(bool forPrint);
+  void SetFavoritesView(bool on);
+  void zContextAddFavor_Click();
+  void DeleteFavorite(const QString& key, const QString& text);
+  void MoveFavorite(const QString& source, const QString& target);
+  FavoritesTreeWidget* FavoritesTree() const { return treFavor_; }
+  BrowserPane* FavoritesView() const { return wbFavWeb_; }
+  bool FavoritesViewShown() const;
+  QMenu* FavoritesMenu() const { return zContFavor_; }
+  void ShowFavoritesMenuAt(QPoint treePos);
+  // The selection's HTML in the browser GetWebBrowser returns (waits for the browser).
+  std::string SelectedHtml();
   // The browser context menu.
   void EnableCopyMenu();
   void zContextCopy_Click();
@@ -142,6 +162,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void CreatePanes();
   void CreateLeftPanel();
   void CreateSearchPanel();
+  void CreateFavoritesPanel();
+  void CreateFavoritesView();
   bool OnSearchNavigation(const std::string& url);
   void FilterSearchPanelEvent(QObject* watched, QEvent* event);
   void ScrollParagraphIntoView(int paragraph);
@@ -167,6 +189,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void SaveSettings();
 
   BookStore& book_;
+  FavoritesStore& favorites_;
   SettingsStore& settings_;
   MessageSink& messages_;
   std::string userDataFolder_;
@@ -207,7 +230,14 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QLabel* lblSearchres_ = nullptr;
   BrowserPane* wbSearch_ = nullptr;
   QWidget* fraFavor_ = nullptr;
-  QTreeWidget* treFavor_ = nullptr;
+  FavoritesTreeWidget* treFavor_ = nullptr;
+  QLabel* lblFavor_ = nullptr;
+  QMenu* zContFavor_ = nullptr;
+  QMenu* zFileMenu_ = nullptr;
+  QMenu* zNavigMenu_ = nullptr;
+  QMenu* zLangMenu_ = nullptr;
+  QList<QAction*> fileSeparators_;
+  QHash<int, QAction*> toolbarSeparators_;
   QLineEdit* txtAdd1_ = nullptr;
   QLineEdit* txtAdd2_ = nullptr;
   SplitterBar* picSplitter_ = nullptr;

@@ -68,17 +68,7 @@ void MainWindow::CreateLeftPanel() {
 
   CreateSearchPanel();
 
-  fraFavor_ = new QWidget(central_);
-  fraFavor_->setObjectName(QStringLiteral("fraFavor"));
-  auto* favor = new QVBoxLayout(fraFavor_);
-  favor->setContentsMargins(2, 2, 2, 2);
-  treFavor_ = new QTreeWidget(fraFavor_);
-  treFavor_->setObjectName(QStringLiteral("treFavor"));
-  treFavor_->setHeaderHidden(true);
-  favor->addWidget(treFavor_);
-  txtAdd1_ = new QLineEdit(fraFavor_);
-  txtAdd1_->setObjectName(QStringLiteral("txtAdd1"));
-  txtAdd1_->hide();
+  CreateFavoritesPanel();
 
   picSplitter_ = new SplitterBar(Qt::Vertical, QStringLiteral("picSplitter"), central_);
   connect(picSplitter_, &SplitterBar::dragged, this, &MainWindow::DragLeftSplitter);

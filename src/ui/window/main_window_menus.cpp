@@ -52,16 +52,20 @@ void MainWindow::CreateToolbarAndMenus() {
   tbToolbar_->setIconSize(QSize(24, 24));
   for (int index = 1; index <= 25; ++index) {
     if (std::find(std::begin(kSeparators), std::end(kSeparators), index) != std::end(kSeparators)) {
-      tbToolbar_->addSeparator();
+      toolbarSeparators_.insert(index, tbToolbar_->addSeparator());
     } else {
       tbToolbar_->addAction(ToolbarAction(index));
     }
   }
   QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+  zFileMenu_ = file;
   file->setObjectName(QStringLiteral("zFile"));
-  file->addAction(ToolbarAction(1));
-  file->addAction(ToolbarAction(2));
-  file->addSeparator();
+  ToolbarAction(1)->setText(QStringLiteral("Назад"));
+  ToolbarAction(2)->setText(QStringLiteral("Вперед"));
+  file->addAction(Named(ToolbarAction(1), "zFileBack"));
+  file->addAction(Named(ToolbarAction(2), "zFileForw"));
+  fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
+  fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
   file->addAction(zFileExit_);
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("Инструменты"));
@@ -74,6 +78,7 @@ void MainWindow::CreateToolbarAndMenus() {
   ToolbarAction(7)->setText(QStringLiteral("Избранное"));
 
   QMenu* navig = menuBar()->addMenu(QStringLiteral("Навигация"));
+  zNavigMenu_ = navig;
   navig->setObjectName(QStringLiteral("zNavig"));
   const char* navigNames[] = {"zNavigPrevDoc", "zNavigPrevPage", "zNavigCont", "zNavigNextPage", "zNavigNextDoc"};
   const char* navigTexts[] = {"Предыдущий Документ", "Предыдущая страница", "Содержание", "Следующая страница",
@@ -87,6 +92,7 @@ void MainWindow::CreateToolbarAndMenus() {
   navig->addAction(Named(ToolbarAction(15), "zNavigFindPage"));
 
   QMenu* lang = menuBar()->addMenu(QStringLiteral("Язык"));
+  zLangMenu_ = lang;
   lang->setObjectName(QStringLiteral("zLang"));
   ToolbarAction(17)->setText(QStringLiteral("Русский"));
   ToolbarAction(18)->setText(QStringLiteral("Английский"));
@@ -124,7 +130,9 @@ void MainWindow::CreateContextMenu() {
   Named(zContext_->addAction(QStringLiteral("Выделить все"), this, [this] { zContextSelectAll_Click(); }),
         "zContextSelectAll");
   Named(zContext_->addAction(QStringLiteral("Копировать"), this, [this] { zContextCopy_Click(); }), "zContextCopy");
-  Named(zContext_->addAction(QStringLiteral("Добавить в Избранное")), "zContextAddFavor");
+  Named(zContext_->addAction(QStringLiteral("Добавить в Избранное"), this,
+                                                  [this] { zContextAddFavor_Click(); }),
+                            "zContextAddFavor");
   Named(zContext_->addAction(QStringLiteral("Сохранить содержимое как...")), "zContextSaveAs");
   Named(zContext_->addAction(QStringLiteral("Поиск на странице"), this, [this] { zContextFind_Click(); }),
         "zContextFind");
@@ -144,7 +152,7 @@ void MainWindow::CreateContextMenu() {
     sizeActions_[1].append(item);
   }
   // Commands whose windows come later wait for them.
-  for (const char* name : {"zContextAddFavor", "zContextSaveAs", "zContextPrintPreview", "zContextPrint"}) {
+  for (const char* name : {"zContextSaveAs", "zContextPrintPreview", "zContextPrint"}) {
     ContextAction(QString::fromLatin1(name))->setEnabled(false);
   }
   for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], wbFavWeb_, wbSearch_}) {
@@ -178,7 +186,7 @@ void MainWindow::EnableCopyMenu() {
   add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_);
   const bool text = GetWebBrowser()->hasSelection();
   ContextAction(QStringLiteral("zContextCopy"))->setEnabled(text);
-  add->setEnabled(text && add->property("available").toBool());
+  add->setEnabled(text);
 }
 
 void MainWindow::zContextCopy_Click() {

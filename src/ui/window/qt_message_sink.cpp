@@ -3,11 +3,24 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTextStream>
+#include <optional>
 
 #include "ui/window/qt_text.h"
 
 namespace orvelis {
 namespace {
+
+// The next scripted answer, taken off the front of ORVELIS_MESSAGE_ANSWERS.
+std::optional<MessageAnswer> ScriptedAnswer() {
+  QStringList answers = qEnvironmentVariable("ORVELIS_MESSAGE_ANSWERS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+  if (answers.isEmpty()) return std::nullopt;
+  const QString next = answers.takeFirst().trimmed();
+  qputenv("ORVELIS_MESSAGE_ANSWERS", answers.join(QLatin1Char(',')).toUtf8());
+  if (next == QLatin1String("no")) return MessageAnswer::No;
+  if (next == QLatin1String("cancel")) return MessageAnswer::Cancel;
+  if (next == QLatin1String("ok")) return MessageAnswer::Ok;
+  return MessageAnswer::Yes;
+}
 
 MessageAnswer DefaultAnswer(MessageButtons buttons) {
   switch (buttons) {
@@ -25,7 +38,8 @@ MessageAnswer QtMessageSink::Show(const Message& m) {
     if (file.open(QIODevice::Append | QIODevice::Text)) {
       QTextStream(&file) << Q(m.caption) << '|' << Q(m.text) << '\n';
     }
-    return DefaultAnswer(m.buttons);
+    if (m.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return ScriptedAnswer().value_or(DefaultAnswer(m.buttons));
   }
   QMessageBox box(parent_);
   box.setWindowTitle(Q(m.caption));

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes of the reader. When ORVELIS_MESSAGE_LOG names a file (automated runs), boxes are
-// not shown: each is appended to that file as "caption|text" and answered with its default.
+// not shown: each is appended to that file as "caption|text" and answered with the next word of
+// ORVELIS_MESSAGE_ANSWERS ("yes,no,cancel", consumed in order) or else with its default.
 
 #include <QWidget>
 
