@@ -5,10 +5,12 @@
 #include <QMainWindow>
 #include <QHash>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "book/book_format.h"
+#include "output/save_rules.h"
 #include "render/page_composer.h"
 #include "render/page_locator.h"
 #include "render/reading_view.h"
@@ -28,6 +30,7 @@ class QToolButton;
 class QComboBox;
 class QCheckBox;
 class QMenu;
+class QPrinter;
 class QPushButton;
 
 namespace orvelis {
@@ -115,6 +118,21 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void ShowFavoritesMenuAt(QPoint treePos);
   // The selection's HTML in the browser GetWebBrowser returns (waits for the browser).
   std::string SelectedHtml();
+  // Output: save as HTML, text or PDF; print and preview.
+  SaveSource CurrentSaveSource() const;
+  void SaveDialog(const QString& proposedName);
+  void ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source);
+  std::string WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source);
+  void zContextSaveAs_Click();
+  void PrintWindow(BrowserPane* browser);
+  void PrintPreview(BrowserPane* browser);
+  bool PrintTo(BrowserPane* browser, QPrinter& printer);
+  void zFilePrint_Click();
+  void zFilePrintPreview_Click();
+  void PrintFavorite();
+  // Replaces the save dialog (tests): gets the proposed name, sets path and type (1..3).
+  std::function<bool(const QString& proposed, QString& path, int& typeIndex)> chooseSaveFile_;
+  BrowserPane* PrintPane() const { return wbPrint_; }
   // The browser context menu.
   void EnableCopyMenu();
   void zContextCopy_Click();
@@ -164,6 +182,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void CreateSearchPanel();
   void CreateFavoritesPanel();
   void CreateFavoritesView();
+  bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
   bool OnSearchNavigation(const std::string& url);
   void FilterSearchPanelEvent(QObject* watched, QEvent* event);
   void ScrollParagraphIntoView(int paragraph);
@@ -237,6 +256,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QMenu* zNavigMenu_ = nullptr;
   QMenu* zLangMenu_ = nullptr;
   QList<QAction*> fileSeparators_;
+  QList<QAction*> filePrintActions_;
   QHash<int, QAction*> toolbarSeparators_;
   QLineEdit* txtAdd1_ = nullptr;
   QLineEdit* txtAdd2_ = nullptr;

@@ -80,7 +80,9 @@ void MainWindow::CreateActions() {
   on(15, [this] { zNavigFindPage_Click(); });
   for (int index : {1, 2}) ToolbarAction(index)->setEnabled(false);
   // Buttons whose command comes with later windows (printing, go-to, the web site) wait for them.
-  for (int index : {3, 25}) ToolbarAction(index)->setEnabled(false);
+  ToolbarAction(25)->setEnabled(false);
+  on(3, [this] { zFilePrint_Click(); });
+  ToolbarAction(3)->setShortcut(QKeySequence::Print);
   ToolbarAction(15)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 
   ToolbarAction(1)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));

@@ -74,7 +74,8 @@ void MainWindow::CreateFavoritesPanel() {
   zContFavor_->setObjectName(QStringLiteral("zContFavor"));
   zContFavor_->addAction(QStringLiteral("Показать"), this, [this] { ShowFavorite(false); })
       ->setObjectName(QStringLiteral("zContFavorShow"));
-  zContFavor_->addAction(QStringLiteral("Печать"))->setObjectName(QStringLiteral("zContFavorPrint"));
+  zContFavor_->addAction(QStringLiteral("Печать"), this, [this] { PrintFavorite(); })
+      ->setObjectName(QStringLiteral("zContFavorPrint"));
   zContFavor_->addSeparator()->setObjectName(QStringLiteral("zContFavorSep1"));
   zContFavor_->addAction(QStringLiteral("Переименовать"), this, [this] {
     if (QTreeWidgetItem* item = treFavor_->currentItem()) treFavor_->editItem(item);
@@ -178,6 +179,7 @@ void MainWindow::SetFavoritesView(bool on) {
   picFavWeb_->setVisible(on);
   if (on) picFavWeb_->raise();
   for (QAction* separator : fileSeparators_) separator->setVisible(!on);
+  for (QAction* print : filePrintActions_) print->setVisible(!on);
   zNavigMenu_->menuAction()->setVisible(!on);
   zLangMenu_->menuAction()->setVisible(!on);
   for (int index : {4, 14, 16, 19, 24}) toolbarSeparators_.value(index)->setVisible(!on);

@@ -65,6 +65,12 @@ void MainWindow::CreateToolbarAndMenus() {
   file->addAction(Named(ToolbarAction(1), "zFileBack"));
   file->addAction(Named(ToolbarAction(2), "zFileForw"));
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
+  filePrintActions_.append(Named(file->addAction(QStringLiteral("Предпросмотр печати из основного окна"), this,
+                                                 [this] { zFilePrintPreview_Click(); }),
+                                 "zFilePrintPreview"));
+  filePrintActions_.append(Named(ToolbarAction(3), "zFilePrint"));
+  ToolbarAction(3)->setText(QStringLiteral("Печать из основного окна"));
+  file->addAction(ToolbarAction(3));
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
   file->addAction(zFileExit_);
 
@@ -133,11 +139,13 @@ void MainWindow::CreateContextMenu() {
   Named(zContext_->addAction(QStringLiteral("Добавить в Избранное"), this,
                                                   [this] { zContextAddFavor_Click(); }),
                             "zContextAddFavor");
-  Named(zContext_->addAction(QStringLiteral("Сохранить содержимое как...")), "zContextSaveAs");
+  Named(zContext_->addAction(QStringLiteral("Сохранить содержимое как..."), this, [this] { zContextSaveAs_Click(); }),
+        "zContextSaveAs");
   Named(zContext_->addAction(QStringLiteral("Поиск на странице"), this, [this] { zContextFind_Click(); }),
         "zContextFind");
-  Named(zContext_->addAction(QStringLiteral("Предпросмотр печати")), "zContextPrintPreview");
-  Named(zContext_->addAction(QStringLiteral("Печать")), "zContextPrint");
+  Named(zContext_->addAction(QStringLiteral("Предпросмотр печати"), this, [this] { PrintPreview(GetWebBrowser()); }),
+        "zContextPrintPreview");
+  Named(zContext_->addAction(QStringLiteral("Печать"), this, [this] { PrintWindow(GetWebBrowser()); }), "zContextPrint");
   QMenu* font = zContext_->addMenu(QStringLiteral("Настройка текста"));
   font->setObjectName(QStringLiteral("zContextFont"));
   zContextFontName_ = font->addMenu(QStringLiteral("Тип шрифта"));
@@ -150,10 +158,6 @@ void MainWindow::CreateContextMenu() {
     item->setCheckable(true);
     item->setObjectName(QStringLiteral("zContextFontSizeSz%1").arg(i));
     sizeActions_[1].append(item);
-  }
-  // Commands whose windows come later wait for them.
-  for (const char* name : {"zContextSaveAs", "zContextPrintPreview", "zContextPrint"}) {
-    ContextAction(QString::fromLatin1(name))->setEnabled(false);
   }
   for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], wbFavWeb_, wbSearch_}) {
     connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowContextMenuFor(pane, at); });

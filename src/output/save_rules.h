@@ -1,0 +1,41 @@
+#pragma once
+// Saving the shown document as HTML, text or PDF: which browser is saved (its source number),
+// which extension a name gets, the small HTML file built around the body, and the clean-up that
+// takes the program's own navigation out of it.
+
+#include <string>
+
+namespace orvelis {
+
+class RegexEngine;
+
+// 1 wbWeb1, 2 wbWeb2, 3 the query-rules window, 4 the search pane, 5 the favourites view.
+enum class SaveSource { Web1 = 1, Web2 = 2, Rules = 3, Search = 4, Favorites = 5 };
+
+// The save dialog's file types, in order: 1 HTML, 2 text, 3 PDF.
+inline constexpr const char* kSaveDialogTitle = "Сохранение Документа";
+inline constexpr const char* kHtmlFileType = "Веб-страница, HTML (*.htm,*.html)";
+inline constexpr const char* kTextFileType = "Текстовый файл (*.txt)";
+inline constexpr const char* kPdfFileType = "Документ PDF (*.pdf)";
+inline constexpr const char* kOverwriteQuestion = "Файл с таким именем уже существует. Перезаписать?";
+inline constexpr const char* kOverwriteCaption = "Сохранение файла";
+inline constexpr const char* kSaveErrorCaption = "Ошибка сохранения файла";
+
+struct SaveName {
+  std::string base;       // the path without the extension
+  std::string extension;  // "txt", "htm", "html" or "pdf"
+  std::string Full() const { return base + "." + extension; }
+};
+
+// A typed extension (any letter case) wins over the chosen type; without one, type 2 gives
+// "txt", type 3 "pdf", anything else "htm".
+SaveName ChooseSaveName(const std::string& path, int typeIndex);
+
+// The HTML file: its lines joined with CR LF, padding on BODY for the search pane only, then
+// cleaned up for the source.
+std::string SavedHtml(RegexEngine& regex, const std::string& title, const std::string& bodyHtml, SaveSource source);
+
+// The clean-up expressions of each source, in their order.
+void CleanSavedHtml(RegexEngine& regex, std::string& html, SaveSource source);
+
+}  // namespace orvelis
