@@ -21,6 +21,7 @@
 #include "ui/window/document_scheme.h"
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
+#include "ui/window/help_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
@@ -84,6 +85,10 @@ void MainWindow::CreatePanes() {
 
   wbPrint_ = new BrowserPane(QStringLiteral("wbPrint"), *documents_, central_);
   wbPrint_->hide();
+  wbChkVer_ = new BrowserPane(QStringLiteral("wbChkVer"), *documents_, central_);
+  wbChkVer_->SetNavigationHandler([](const std::string&) { return true; });
+  wbChkVer_->hide();
+  connect(wbChkVer_, &BrowserPane::loaded, this, &MainWindow::OnUpdateReply);
 }
 
 void MainWindow::PrimePanes() {
@@ -105,6 +110,7 @@ BrowserPane* MainWindow::Pane(ReadingPane pane) const {
 }
 
 BrowserPane* MainWindow::GetWebBrowser() const {
+  if (webRuleGotFocus_ && rulesWindow_) return rulesWindow_->Browser();
   if (webSearchGotFocus_) return wbSearch_;
   if (webFavorGotFocus_) return wbFavWeb_;
   return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
@@ -159,6 +165,8 @@ void MainWindow::LoadSettings() {
       ShowFavorite(false);
     }
   }
+  zAboutAutoUpd_->setChecked(r.autoUpdateCheck);
+  if (r.autoUpdateCheck) StartUpdateCheck();
   resultsOptions_.sortByRating = r.sortByRating;
   resultsOptions_.groupResults = r.groupResults;
   ShowLeftPanel(leftPanel_);

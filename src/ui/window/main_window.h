@@ -39,6 +39,7 @@ class BookStore;
 class BrowserPane;
 class FavoritesStore;
 class FavoritesTreeWidget;
+class HelpWindow;
 class DocumentScheme;
 class MessageSink;
 class SettingsStore;
@@ -133,6 +134,22 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   // Replaces the save dialog (tests): gets the proposed name, sets path and type (1..3).
   std::function<bool(const QString& proposed, QString& path, int& typeIndex)> chooseSaveFile_;
   BrowserPane* PrintPane() const { return wbPrint_; }
+  // Help, query rules, update check, about box, the web site.
+  void zHelp_Click();
+  void imgHelp_Click();
+  HelpWindow* RulesWindow() const { return rulesWindow_; }
+  HelpWindow* OpenHelpWindow() const { return helpWindow_; }
+  void StartUpdateCheck();
+  void OnUpdateReply();
+  void zAboutUpd_Click();
+  void zAboutAutoUpd_Click();
+  void zAboutPhor_Click();
+  void zAboutOrvel_Click();
+  void zAboutVer_Click();
+  bool AutoCheckUpdates() const { return readingSettings_.autoUpdateCheck; }
+  BrowserPane* UpdateCheckPane() const { return wbChkVer_; }
+  // Opens an address in the user's web browser (tests replace it).
+  std::function<void(const QString& address)> openUrl_;
   // The browser context menu.
   void EnableCopyMenu();
   void zContextCopy_Click();
@@ -183,6 +200,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void CreateFavoritesPanel();
   void CreateFavoritesView();
   bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
+  void CreateAboutMenu();
+  std::string HelpPageHtml(bool rules) const;
   bool OnSearchNavigation(const std::string& url);
   void FilterSearchPanelEvent(QObject* watched, QEvent* event);
   void ScrollParagraphIntoView(int paragraph);
@@ -229,6 +248,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool webSearchGotFocus_ = false;
   bool webFavorGotFocus_ = false;
   bool topStripFocused_ = false;
+  bool webRuleGotFocus_ = false;
   int splitterLeftTwips_ = 3000;
 
   // Widgets.
@@ -270,6 +290,10 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QWidget* picFavWeb_ = nullptr;
   BrowserPane* wbFavWeb_ = nullptr;
   BrowserPane* wbPrint_ = nullptr;
+  BrowserPane* wbChkVer_ = nullptr;
+  HelpWindow* rulesWindow_ = nullptr;
+  HelpWindow* helpWindow_ = nullptr;
+  QAction* zAboutAutoUpd_ = nullptr;
   QToolBar* tbToolbar_ = nullptr;
   QHash<QString, QTreeWidgetItem*> bookItems_;
 

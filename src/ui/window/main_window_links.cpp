@@ -6,6 +6,7 @@
 
 #include "ui/link_protocol.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/help_window.h"
 #include "ui/window/main_window.h"
 
 namespace orvelis {
@@ -60,6 +61,7 @@ void MainWindow::OnFocusChanged(QWidget* now) {
   webSearchGotFocus_ = within(wbSearch_);
   webFavorGotFocus_ = within(wbFavWeb_);
   topStripFocused_ = within(wbTop_[0]) || within(wbTop_[1]);
+  webRuleGotFocus_ = rulesWindow_ && within(rulesWindow_->Browser());
 }
 
 }  // namespace orvelis

@@ -12,6 +12,7 @@
 #include "ui/go_to_rules.h"
 #include "ui/settings_store.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/help_window.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/toolbar_icons.h"
@@ -124,6 +125,7 @@ void MainWindow::CreateToolbarAndMenus() {
     sizeActions_[0].append(item);
   }
   BuildFontMenus();
+  CreateAboutMenu();
 }
 
 void MainWindow::CreateContextMenu() {
@@ -182,12 +184,12 @@ void MainWindow::ShowContextMenuFor(BrowserPane* pane, QPoint globalPos) {
 }
 
 void MainWindow::EnableCopyMenu() {
-  const bool pageCommands = !webSearchGotFocus_;  // and not the query-rules window
+  const bool pageCommands = !webSearchGotFocus_ && !webRuleGotFocus_;
   for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
     ContextAction(QString::fromLatin1(name))->setVisible(pageCommands);
   }
   QAction* add = ContextAction(QStringLiteral("zContextAddFavor"));
-  add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_);
+  add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_ && !webRuleGotFocus_);
   const bool text = GetWebBrowser()->hasSelection();
   ContextAction(QStringLiteral("zContextCopy"))->setEnabled(text);
   add->setEnabled(text);
@@ -263,6 +265,8 @@ void MainWindow::ApplyTextStyle() {
       QStringLiteral("(function(){var s=document.getElementsByTagName('style')[0];if(s)s.textContent=%1;})()")
           .arg(JsString(css));
   if (picFavWeb_->isVisible()) wbFavWeb_->RunScript(restyle);
+  if (helpWindow_) helpWindow_->WritePage();
+  if (rulesWindow_) rulesWindow_->WritePage();
   if (!txtPrevSearch_->text().isEmpty()) wbSearch_->RunScript(restyle);
 }
 

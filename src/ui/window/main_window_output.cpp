@@ -55,6 +55,7 @@ QString Evaluated(BrowserPane* pane, const QString& script) {
 }  // namespace
 
 SaveSource MainWindow::CurrentSaveSource() const {
+  if (webRuleGotFocus_) return SaveSource::Rules;
   if (webSearchGotFocus_) return SaveSource::Search;
   if (webFavorGotFocus_) return SaveSource::Favorites;
   return webFocus_ == 2 ? SaveSource::Web2 : SaveSource::Web1;

@@ -120,6 +120,7 @@ void MainWindow::FilterSearchPanelEvent(QObject* watched, QEvent* event) {
   if (watched == imgHelp_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
     imgHelp_->setPixmap(HelpPicture(event->type() == QEvent::Enter));
   }
+  if (watched == imgHelp_ && event->type() == QEvent::MouseButtonRelease) imgHelp_Click();
 }
 
 void MainWindow::SearchBook(const std::string& query) {

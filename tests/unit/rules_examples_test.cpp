@@ -1,0 +1,103 @@
+// Every example the query-rules page gives must hold for our search on the sample book.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "book/book_store.h"
+#include "help/help_pages.h"
+#include "render/recording_reading_view.h"
+#include "render/regex_engine.h"
+#include "render/stylesheet.h"
+#include "search/page_preparation.h"
+#include "search/recording_search_view.h"
+#include "search/search_engine.h"
+#include "support/test_books.h"
+#include "ui/settings_store.h"
+
+namespace orvelis {
+namespace {
+
+std::set<int> Pages(const std::string& list) {
+  std::set<int> pages;
+  for (std::size_t at = list.find(','); at + 1 < list.size(); at = list.find(',', at + 1)) {
+    pages.insert(std::stoi(list.substr(at + 1)));
+  }
+  return pages;
+}
+
+class RulesExamples : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    book = new BookStore;
+    ASSERT_TRUE(book->OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
+    ASSERT_TRUE(book->LoadPaperRecords());
+    ASSERT_TRUE(book->LoadPageTexts(kRussian));
+    book->SetCurrentLanguage(kRussian);
+  }
+  static void TearDownTestSuite() { delete book; }
+  std::set<int> Find(const std::string& query) { return Pages(engine.EvaluateWholeQuery(query, false)); }
+  bool Has(int page, const std::string& word) {
+    regex.SetPattern(" " + word + " ");
+    return regex.Test(PrepareSearchText(book->GetPageText(page, kRussian), kRussian));
+  }
+
+  static BookStore* book;
+  RegexEngine regex;
+  MemorySettingsStore settings;
+  RecordingReadingView menus;
+  Stylesheet stylesheet{settings, menus, "/u/"};
+  RecordingSearchView view;
+  RecordingMessageSink messages;
+  ResultsOptions options;
+  SearchEngine engine{*book, regex, stylesheet, view, messages, options};
+};
+BookStore* RulesExamples::book = nullptr;
+
+TEST_F(RulesExamples, ThePageShowsEveryExample) {
+  const std::string rules = RulesText();
+  for (const char* example : {"иисус христос", "'иисус христос'", "вид?ний", "бого* человека", "Иисус + Христос",
+                              "Иисус | Христос", "Иисус ! Назарянин", "Христос | Иисус Назарянин",
+                              "(Христос | Иисус) пришел", "(Иисус|Христос|мессия|учитель) в?флеем"}) {
+    EXPECT_NE(rules.find(example), std::string::npos) << example;
+  }
+  EXPECT_NE(HelpText().find("href=\"@close\""), std::string::npos);
+}
+
+TEST_F(RulesExamples, WordsInAnyOrderAndPhrases) {
+  const std::set<int> both = Find("иисус христос");
+  ASSERT_FALSE(both.empty());
+  for (int page : both) EXPECT_TRUE(Has(page, "иисус") && Has(page, "христос")) << page;
+  const std::set<int> phrase = Find("'иисус христос'");
+  ASSERT_FALSE(phrase.empty());
+  for (int page : phrase) EXPECT_TRUE(both.count(page)) << page;
+  EXPECT_LT(phrase.size(), both.size());
+}
+
+TEST_F(RulesExamples, WildcardsAndLetterCase) {
+  EXPECT_FALSE(Find("вид?ний").empty());
+  EXPECT_FALSE(Find("бого* человека").empty());
+  const std::set<int> upper = Find("ВЕРУЮЩИЙ");
+  EXPECT_FALSE(upper.empty());
+  EXPECT_EQ(upper, Find("верующий"));
+}
+
+TEST_F(RulesExamples, TheOperators) {
+  EXPECT_EQ(Find("Иисус + Христос"), Find("Иисус Христос"));
+  const std::set<int> either = Find("Иисус | Христос");
+  for (int page : Find("Иисус")) EXPECT_TRUE(either.count(page));
+  for (int page : Find("Христос")) EXPECT_TRUE(either.count(page));
+  const std::set<int> without = Find("Иисус ! Назарянин");
+  ASSERT_FALSE(without.empty());
+  for (int page : without) EXPECT_FALSE(Has(page, "назарянин")) << page;
+  const std::set<int> grouped = Find("(Христос | Иисус) пришел");
+  ASSERT_FALSE(grouped.empty());
+  for (int page : grouped) EXPECT_TRUE(Has(page, "пришел") && (Has(page, "христос") || Has(page, "иисус")));
+  const std::set<int> complex = Find("(Иисус|Христос|мессия|учитель) в?флеем");
+  ASSERT_FALSE(complex.empty());
+  for (int page : complex) EXPECT_TRUE(Has(page, "вифлеем")) << page;
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace orvelis
