@@ -6,33 +6,22 @@
 
 #include "bench_support.h"
 #include "book/book_store.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
-#include "render/stylesheet.h"
-#include "search/recording_search_view.h"
-#include "search/search_engine.h"
-#include "ui/settings_store.h"
+#include "search/headless_search.h"
 
 namespace {
 
 using namespace orvelis;
 
 struct Session {
-  BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, "/u/"};
-  RecordingSearchView view;
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+  BookStore store;
+  HeadlessSearch search{store};
+  RecordingSearchView& view = search.view;
+  SearchEngine& engine = search.engine;
 
   bool Open(Language lang) {
-    book.SetCurrentLanguage(lang);
-    stylesheet.BuildStylesheet(true);
-    return static_cast<bool>(book.OpenBook(bench::SampleBookPath())) && book.LoadPartRecords() &&
-           book.LoadPaperRecords() && book.LoadPageTexts(lang);
+    store.SetCurrentLanguage(lang);
+    return static_cast<bool>(store.OpenBook(bench::SampleBookPath())) && store.LoadPartRecords() &&
+           store.LoadPaperRecords() && store.LoadPageTexts(lang);
   }
 };
 

@@ -1,19 +1,8 @@
 #include "book/section_list.h"
 
+#include "book/split.h"
+
 namespace orvelis {
-namespace {
-
-std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t at; (at = text.find(separator, start)) != std::string_view::npos; start = at + separator.size()) {
-    parts.push_back(text.substr(start, at - start));
-  }
-  parts.push_back(text.substr(start));
-  return parts;
-}
-
-}  // namespace
 
 std::vector<Section> ParseSectionList(std::string_view list) {
   std::vector<Section> sections;

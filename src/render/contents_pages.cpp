@@ -4,6 +4,7 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
+#include "book/split.h"
 #include "render/text_replace.h"
 
 namespace orvelis {
@@ -11,15 +12,6 @@ namespace {
 
 constexpr std::string_view kSublineBreak = "<br><font style=\"font-size:4\">&nbsp;</font><br>&nbsp;&nbsp;&nbsp;";
 
-std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t at; (at = text.find(separator, start)) != std::string_view::npos; start = at + separator.size()) {
-    parts.push_back(text.substr(start, at - start));
-  }
-  parts.push_back(text.substr(start));
-  return parts;
-}
 
 int FirstPaperOfPart(int part) {
   if (part <= 0) return 0;

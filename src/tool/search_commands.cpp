@@ -4,12 +4,8 @@
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
-#include "render/stylesheet.h"
+#include "search/headless_search.h"
 #include "search/highlight.h"
-#include "search/recording_search_view.h"
-#include "search/search_engine.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ui/settings_store.h"
@@ -24,14 +20,12 @@ const char* kResultsUsage =
 // Everything a search needs, opened on the book of --book in the language of --lang.
 struct SearchSession {
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, FolderWithSeparator(DefaultUserDataFolder())};
-  RecordingSearchView view;
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+  HeadlessSearch search{book, FolderWithSeparator(DefaultUserDataFolder())};
+  RegexEngine& regex = search.regex;
+  RecordingSearchView& view = search.view;
+  RecordingMessageSink& messages = search.messages;
+  ResultsOptions& options = search.options;
+  SearchEngine& engine = search.engine;
 
   // Returns an exit status, or -1 when the session is ready.
   int Open(const ToolArgs& args) {
@@ -54,7 +48,6 @@ struct SearchSession {
       view.searchInFoundChecked = true;
     }
     messages.onShow = [](const Message& m) { std::cerr << m.caption << ": " << m.text << "\n"; };
-    stylesheet.BuildStylesheet(true);
     return -1;
   }
 

@@ -7,40 +7,27 @@
 #include <string>
 
 #include "book/book_store.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
-#include "render/stylesheet.h"
+#include "search/headless_search.h"
 #include "search/highlight.h"
-#include "search/recording_search_view.h"
-#include "search/search_engine.h"
-#include "ui/settings_store.h"
 
 namespace {
 
 using namespace orvelis;
 
 struct Session {
-  BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, "/u/"};
-  RecordingSearchView view;
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+  BookStore store;
+  HeadlessSearch search{store};
 };
 
 Session& Shared() {
   static Session* session = [] {
     auto* s = new Session;
     const char* path = std::getenv("ORVELIS_FUZZ_BOOK");
-    if (!path || !s->book.OpenBook(path) || !s->book.LoadPartRecords() || !s->book.LoadPaperRecords() ||
-        !s->book.LoadPageTexts(kRussian)) {
+    if (!path || !s->store.OpenBook(path) || !s->store.LoadPartRecords() || !s->store.LoadPaperRecords() ||
+        !s->store.LoadPageTexts(kRussian)) {
       std::abort();
     }
-    s->book.SetCurrentLanguage(kRussian);
-    s->stylesheet.BuildStylesheet(true);
+    s->store.SetCurrentLanguage(kRussian);
     return s;
   }();
   return *session;
@@ -49,9 +36,9 @@ Session& Shared() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Session& s = Shared();
+  HeadlessSearch& s = Shared().search;
   const std::string query(reinterpret_cast<const char*>(data), size);
-  s.view.partsIndex = size % 6;
+  s.view.partsIndex = static_cast<int>(size % 6);
   const std::string list = s.engine.EvaluateWholeQuery(query, false);
   if (list.empty() || list.front() != ',') std::abort();
   // The words of the query also go through highlighting of one page.

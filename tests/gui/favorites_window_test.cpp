@@ -215,13 +215,6 @@ class FavoritesWindowTest : public QObject {
   MainWindow* w_ = nullptr;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  FavoritesWindowTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<FavoritesWindowTest>(argc, argv); }
 
 #include "favorites_window_test.moc"

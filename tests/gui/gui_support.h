@@ -37,3 +37,24 @@ QString Title(BrowserPane* pane);
 void PrepareGuiTestProcess();
 
 }  // namespace orvelis::test
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/webengine_setup.h"
+
+namespace orvelis::test {
+
+// The main() of a window test: an isolated environment, the browser engine, then the tests.
+// `Tests` takes the environment in its constructor.
+template <typename Tests>
+int RunGuiTests(int argc, char** argv) {
+  IsolatedEnvironment env;
+  PrepareGuiTestProcess();
+  PrepareWebEngine();
+  QApplication app(argc, argv);
+  Tests tests(env);
+  return QTest::qExec(&tests, argc, argv);
+}
+
+}  // namespace orvelis::test

@@ -193,13 +193,6 @@ class HelpUpdateTest : public QObject {
   QStringList opened_;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  HelpUpdateTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<HelpUpdateTest>(argc, argv); }
 
 #include "help_update_test.moc"

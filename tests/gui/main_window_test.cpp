@@ -209,13 +209,6 @@ class MainWindowTest : public QObject {
   MainWindow* w_ = nullptr;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  MainWindowTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<MainWindowTest>(argc, argv); }
 
 #include "main_window_test.moc"

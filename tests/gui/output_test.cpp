@@ -173,13 +173,6 @@ class OutputTest : public QObject {
   MainWindow* w_ = nullptr;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  OutputTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<OutputTest>(argc, argv); }
 
 #include "output_test.moc"

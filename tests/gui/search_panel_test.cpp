@@ -192,13 +192,6 @@ class SearchPanelTest : public QObject {
   QLineEdit* box_ = nullptr;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  SearchPanelTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<SearchPanelTest>(argc, argv); }
 
 #include "search_panel_test.moc"

@@ -204,13 +204,6 @@ class SettingsMenusTest : public QObject {
   MainWindow* w_ = nullptr;
 };
 
-int main(int argc, char** argv) {
-  test::IsolatedEnvironment env;
-  test::PrepareGuiTestProcess();
-  PrepareWebEngine();
-  QApplication app(argc, argv);
-  SettingsMenusTest tests(env);
-  return QTest::qExec(&tests, argc, argv);
-}
+int main(int argc, char** argv) { return test::RunGuiTests<SettingsMenusTest>(argc, argv); }
 
 #include "settings_menus_test.moc"

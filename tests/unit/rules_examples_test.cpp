@@ -6,14 +6,9 @@
 
 #include "book/book_store.h"
 #include "help/help_pages.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
-#include "render/stylesheet.h"
+#include "search/headless_search.h"
 #include "search/page_preparation.h"
-#include "search/recording_search_view.h"
-#include "search/search_engine.h"
 #include "support/test_books.h"
-#include "ui/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -36,21 +31,14 @@ class RulesExamples : public ::testing::Test {
     book->SetCurrentLanguage(kRussian);
   }
   static void TearDownTestSuite() { delete book; }
-  std::set<int> Find(const std::string& query) { return Pages(engine.EvaluateWholeQuery(query, false)); }
+  std::set<int> Find(const std::string& query) { return Pages(search.engine.EvaluateWholeQuery(query, false)); }
   bool Has(int page, const std::string& word) {
-    regex.SetPattern(" " + word + " ");
-    return regex.Test(PrepareSearchText(book->GetPageText(page, kRussian), kRussian));
+    search.regex.SetPattern(" " + word + " ");
+    return search.regex.Test(PrepareSearchText(book->GetPageText(page, kRussian), kRussian));
   }
 
   static BookStore* book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, "/u/"};
-  RecordingSearchView view;
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{*book, regex, stylesheet, view, messages, options};
+  HeadlessSearch search{*book};
 };
 BookStore* RulesExamples::book = nullptr;
 
@@ -96,7 +84,7 @@ TEST_F(RulesExamples, TheOperators) {
   const std::set<int> complex = Find("(Иисус|Христос|мессия|учитель) в?флеем");
   ASSERT_FALSE(complex.empty());
   for (int page : complex) EXPECT_TRUE(Has(page, "вифлеем")) << page;
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(search.messages.shown.empty());
 }
 
 }  // namespace
