@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "render/stylesheet.h"
 #include "ui/go_to_rules.h"
@@ -15,6 +16,7 @@
 #include "ui/window/help_window.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
+#include "ui/window/toolbar_ctl.h"
 #include "ui/window/toolbar_icons.h"
 
 namespace orvelis {
@@ -126,6 +128,10 @@ void MainWindow::CreateToolbarAndMenus() {
   }
   BuildFontMenus();
   CreateAboutMenu();
+  // Both toolbars flat, as the main window has always shown them.
+  CToolbarCtl flat;
+  flat.Attach(tbToolbar_);
+  flat.Attach(tbClose_);
 }
 
 void MainWindow::CreateContextMenu() {
