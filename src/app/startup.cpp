@@ -44,7 +44,7 @@ void Reader::Start() {
     warmUp_->load(QUrl(QStringLiteral("about:blank")));
   });
   QTimer::singleShot(1000, this, [this] {
-    if (!StartUp()) QCoreApplication::exit(instance_ ? kDamagedBookExitCode : 0);
+    if (!StartUp()) QCoreApplication::exit(exitCode_);
   });
 }
 
@@ -52,7 +52,7 @@ bool Reader::StartUp() {
   QCoreApplication::setApplicationName(Q(ApplicationTitle()));
   if (instance_->CheckPrevInstance()) {
     splash_.reset();
-    instance_.reset();  // ends quietly: exit status 0
+    exitCode_ = 0;  // a second start ends quietly
     return false;
   }
   const FavoritesPaths paths = InitFavoritesPaths(DefaultUserDataFolder());
@@ -67,6 +67,7 @@ bool Reader::StartUp() {
   if (!opened) {
     messages_->Show({opened.Text(), opened.Caption(), MessageIcon::Critical, MessageButtons::Ok});
     splash_.reset();
+    exitCode_ = kDamagedBookExitCode;
     return false;
   }
 

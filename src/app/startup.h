@@ -27,8 +27,10 @@ class Reader final : public QObject {
 
   // Shows the splash; a second later runs StartUp. The application's exit code tells the outcome.
   void Start();
-  // The whole sequence at once (also what tests call). False when the program must end.
+  // The whole sequence at once (also what tests call). False when the program must end; then
+  // ExitCode() tells how.
   bool StartUp();
+  int ExitCode() const { return exitCode_; }
 
   MainWindow* Window() const { return window_.get(); }
   BookStore& Book() { return book_; }
@@ -43,6 +45,7 @@ class Reader final : public QObject {
   BookStore book_;
   std::unique_ptr<FavoritesStore> favorites_;
   std::unique_ptr<MainWindow> window_;
+  int exitCode_ = 0;
 };
 
 // book.dat beside the program, else in the installed data folder (share/orvelis).
