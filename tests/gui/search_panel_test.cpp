@@ -119,8 +119,9 @@ class SearchPanelTest : public QObject {
   }
 
   void aResultsPageForAWordOnMoreThanAThousandPagesDisplaysCompletely() {
-    MeasureSearch(QStringLiteral("иисус"));
+    MeasureSearch(QStringLiteral("иисус"));  // cold: the first search prepares the pages for matching
     MeasureSearch(QStringLiteral("иисус христос учитель"));
+    MeasureSearch(QStringLiteral("иисус"));
     Search(QStringLiteral("иисус"));
     const int entries = test::Eval(Results(), QStringLiteral("document.querySelectorAll('a[href^=\"@page\"]:not(.search_res)').length")).toInt();
     QVERIFY2(entries > 1000, qPrintable(QString::number(entries)));

@@ -249,6 +249,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool webFavorGotFocus_ = false;
   bool topStripFocused_ = false;
   bool webRuleGotFocus_ = false;
+  bool awaitingProgressPage_ = false;
   int splitterLeftTwips_ = 3000;
 
   // Widgets.

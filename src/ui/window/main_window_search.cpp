@@ -126,6 +126,7 @@ void MainWindow::FilterSearchPanelEvent(QObject* watched, QEvent* event) {
 void MainWindow::SearchBook(const std::string& query) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   cmdSearch_->setEnabled(false);
+  awaitingProgressPage_ = true;
   search_->RunSearch(query);
   cmdSearch_->setEnabled(true);
   QApplication::restoreOverrideCursor();
@@ -185,12 +186,16 @@ void MainWindow::zContextFind_Click() {
 
 void MainWindow::WriteSearchDocument(const std::string& html) { wbSearch_->WriteDocument(html); }
 
-// The progress page must be on screen before the search blocks the window: wait (briefly) for
-// the pane to load it and paint.
+// The progress page must be on screen before the search blocks the window: the first pass of a
+// search waits (briefly) for the pane to load it and paint. Later passes only let pending events
+// through; the results page loads and paints on its own.
 void MainWindow::ProcessEvents() {
-  QElapsedTimer timer;
-  timer.start();
-  while (!wbSearch_->IsLoaded() && timer.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  if (awaitingProgressPage_) {
+    awaitingProgressPage_ = false;
+    QElapsedTimer timer;
+    timer.start();
+    while (!wbSearch_->IsLoaded() && timer.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 30);
 }
 
