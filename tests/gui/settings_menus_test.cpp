@@ -20,6 +20,8 @@
 #include "ui/go_to_rules.h"
 #include "ui/settings_store.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/favorites_add_dialog.h"
+#include "ui/window/favorites_tree.h"
 #include "ui/window/find_page_dialog.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_settings_store.h"
@@ -155,6 +157,26 @@ class SettingsMenusTest : public QObject {
     QCOMPARE(results->url(), document);
     QVERIFY(test::Eval(w_->Pane(ReadingPane::Web1), QStringLiteral("document.body.innerHTML")).toString()
                 .contains(QStringLiteral("font-size:28px; margin-left")));
+  }
+
+  void styleChangesReachAnOpenFavouriteAndItsContextMenuHasNoAddItem() {
+    Start();
+    RecordingMessageSink quiet;
+    FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), "", "<b>kept</b> text", quiet, w_);
+    dialog.cmdOK_Click();
+    w_->FavoritesTree()->setCurrentItem(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
+    w_->ShowFavorite(false);
+    BrowserPane* view = w_->FavoritesView();
+    QVERIFY(test::WaitLoaded(view));
+    const QUrl document = view->url();
+    w_->zPrefSizeSz_Click(0);
+    QTRY_VERIFY_WITH_TIMEOUT(StyleText(view).contains(QStringLiteral("font-size:10px")), 5000);
+    QCOMPARE(view->url(), document);
+    w_->ShowContextMenuFor(view, QPoint(100, 100));
+    QVERIFY(w_->ContextMenu()->isVisible());
+    QVERIFY(w_->ContextAction(QStringLiteral("zContextBack"))->isVisible());
+    QVERIFY(!w_->ContextAction(QStringLiteral("zContextAddFavor"))->isVisible());
+    w_->ContextMenu()->hide();
   }
 
   void theContextMenuDependsOnThePane() {
