@@ -40,13 +40,6 @@ bool RecordReader::TakeCounted(std::string_view& bytes) {
   return true;
 }
 
-bool RecordReader::ReadRawString(std::string& out) {
-  std::string_view bytes;
-  if (!TakeCounted(bytes)) return false;
-  out.assign(bytes);
-  return true;
-}
-
 bool RecordReader::ReadString(std::string& out) {
   std::string_view bytes;
   if (!TakeCounted(bytes)) return false;

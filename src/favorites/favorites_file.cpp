@@ -54,14 +54,16 @@ bool PutRecord(std::string& out, int flags, const std::string& name, const std::
   return true;
 }
 
-bool WriteFolder(const CFavorites& folder, std::string& out, std::string& error) {
+}  // namespace
+
+bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string& error) {
   auto& f = const_cast<CFavorites&>(folder);  // Folder() and doc() are the model's only getters
   for (int i = 1; i <= f.FolderLen(); ++i) {
     const auto sub = f.Folder(i);
     int flags = kFavoriteFolderFlag;
     if (sub->FolderLen() > 0 || sub->DocLen() > 0) flags += kFavoriteHasContentsFlag;
     if (f.DocLen() == 0 && i == f.FolderLen()) flags += kFavoriteLastEntryFlag;
-    if (!PutRecord(out, flags, sub->FolderName, "", error) || !WriteFolder(*sub, out, error)) return false;
+    if (!PutRecord(out, flags, sub->FolderName, "", error) || !WriteFolderRecords(*sub, out, error)) return false;
   }
   for (int j = 1; j <= f.DocLen(); ++j) {
     const auto d = f.doc(j);
@@ -70,6 +72,8 @@ bool WriteFolder(const CFavorites& folder, std::string& out, std::string& error)
   }
   return true;
 }
+
+namespace {
 
 std::string SystemError() { return std::strerror(errno); }
 
@@ -143,11 +147,6 @@ void ReadFolderRecords(const std::string& bytes, std::size_t& pos, CFavorites& f
   }
 }
 
-void WriteFolderRecords(const CFavorites& folder, std::string& out) {
-  std::string error;
-  WriteFolder(folder, out, error);
-}
-
 FavoritesResult LoadFavorites(const fs::path& path, CFavorites& root) {
   std::error_code ec;
   if (!fs::exists(path, ec)) {
@@ -167,7 +166,7 @@ FavoritesResult LoadFavorites(const fs::path& path, CFavorites& root) {
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes) {
   std::string error;
   bytes.clear();
-  if (!WriteFolder(root, bytes, error)) return {false, error};
+  if (!WriteFolderRecords(root, bytes, error)) return {false, error};
   return {};
 }
 

@@ -25,8 +25,9 @@ FavoritesPaths InitFavoritesPaths(const std::filesystem::path& userDataFolder);
 // Reads the records of one folder from `bytes` at `pos`, recursing into sub-folders; the end of
 // the bytes ends every open folder, and a record cut short is dropped.
 void ReadFolderRecords(const std::string& bytes, std::size_t& pos, CFavorites& folder);
-// Appends the records of one folder's contents.
-void WriteFolderRecords(const CFavorites& folder, std::string& out);
+// Appends the records of one folder's contents; false (with the reason) when a name or text is too
+// long for its 16-bit count.
+bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string& error);
 
 struct FavoritesResult {
   bool ok = true;

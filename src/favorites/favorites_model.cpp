@@ -77,13 +77,6 @@ int CFavorites::AddDoc(const std::string& name, const std::string& txt, int befo
   return Insert(docs_, std::make_shared<CFoldDoc>(CFoldDoc{name, txt}), beforeIndex);
 }
 
-int CFavorites::AddFolderFromKey(const std::string& key, const std::string& name) {
-  CFavorites* parent = nullptr;
-  int position = 0;
-  CFavorites* folder = GetFolderFromKey(key, parent, position);
-  return folder ? folder->AddFolder(name, 0) : 0;
-}
-
 void CFavorites::DeleteDoc(int index) {
   if (index < 1 || index > DocLen()) {
     IndexError();

@@ -40,7 +40,6 @@ class CFavorites {
   int AddFolder(const std::string& name, int beforeIndex);
   int AddFolderEx(std::shared_ptr<CFavorites> folder, int beforeIndex);
   int AddDoc(const std::string& name, const std::string& txt, int beforeIndex);
-  int AddFolderFromKey(const std::string& key, const std::string& name);
 
   void DeleteDoc(int index);
   void DeleteFolder(int index);

@@ -56,8 +56,6 @@ struct RegexEngine::Matcher {
 RegexEngine::RegexEngine() : matcher_(std::make_unique<Matcher>()) {}
 RegexEngine::~RegexEngine() = default;
 
-void RegexEngine::SetMatchLimit(unsigned limit) { pcre2_set_match_limit(matcher_->context, limit); }
-
 bool RegexEngine::SetPattern(std::string_view pattern) {
   pattern_ = pattern;
   compileError_.clear();

@@ -38,7 +38,6 @@ class RegexEngine {
   // Compiles (or fetches) the pattern. False when it does not compile; the engine then matches
   // nothing until the next successful SetPattern.
   bool SetPattern(std::string_view pattern);
-  const std::string& Pattern() const { return pattern_; }
   const std::string& CompileError() const { return compileError_; }
   int GroupCount() const;
 
@@ -50,9 +49,6 @@ class RegexEngine {
   // Every non-overlapping match replaced; "$n"/"$nn" insert groups, "$$" a dollar, "$&" the match.
   std::string ReplaceAll(std::string_view subject, std::string_view replacement);
   bool LimitHit() const { return limitHit_; }
-
-  // Match-call limits; the defaults are PCRE2's (ten million steps).
-  void SetMatchLimit(unsigned limit);
 
  private:
   struct Compiled;

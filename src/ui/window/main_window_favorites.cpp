@@ -14,6 +14,7 @@
 #include "favorites/favorites_store.h"
 #include "render/html_escape.h"
 #include "render/text_replace.h"
+#include "ui/link_protocol.h"
 #include "ui/message_sink.h"
 #include "ui/settings_store.h"
 #include "ui/window/browser_pane.h"
@@ -109,7 +110,7 @@ void MainWindow::CreateFavoritesView() {
   topRow->addWidget(close);
   layout->addWidget(top);
   wbFavWeb_ = new BrowserPane(QStringLiteral("wbFavWeb"), *documents_, picFavWeb_);
-  wbFavWeb_->SetNavigationHandler([](const std::string& url) { return url == "about:blank"; });
+  wbFavWeb_->SetNavigationHandler([](const std::string& url) { return FavoritesViewAllows(url); });
   layout->addWidget(wbFavWeb_, 1);
   txtAdd2_ = new QLineEdit(picFavWeb_);
   txtAdd2_->setObjectName(QStringLiteral("txtAdd2"));
