@@ -162,15 +162,11 @@ class FavoritesWindowTest : public QObject {
 
  private:
   void Start() {
-    reader_ = std::make_unique<Reader>();
-    QVERIFY(reader_->StartUp());
-    w_ = reader_->Window();
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
   }
   void Stop() {
-    if (w_) w_->close();
-    w_ = nullptr;
-    reader_.reset();
+    test::StopReader(reader_, w_);
   }
   void SelectInPage(const std::string& key) {
     w_->Locator().ShowTarget(key, false, "", -1);

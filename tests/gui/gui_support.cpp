@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QTimer>
 
+#include "app/startup.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/main_window.h"
 
 namespace orvelis::test {
 
@@ -51,6 +53,19 @@ QString Title(BrowserPane* pane) { return Eval(pane, QStringLiteral("document.ti
 
 void PrepareGuiTestProcess() {
   if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}
+
+MainWindow* StartReader(std::unique_ptr<Reader>& reader) {
+  reader = std::make_unique<Reader>();
+  if (!reader->StartUp()) return nullptr;
+  MainWindow* window = reader->Window();
+  return WaitLoaded(window->Pane(ReadingPane::Web1)) ? window : nullptr;
+}
+
+void StopReader(std::unique_ptr<Reader>& reader, MainWindow*& window) {
+  if (window) window->close();
+  window = nullptr;
+  reader.reset();
 }
 
 }  // namespace orvelis::test

@@ -6,8 +6,12 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include <memory>
+
 namespace orvelis {
 class BrowserPane;
+class MainWindow;
+class Reader;
 }
 
 namespace orvelis::test {
@@ -35,6 +39,11 @@ QString Title(BrowserPane* pane);
 
 // Sets the environment and prepares the browser engine; call first in main().
 void PrepareGuiTestProcess();
+
+// Starts the reader as the program does and waits for its first page; null when start-up failed.
+MainWindow* StartReader(std::unique_ptr<Reader>& reader);
+// Closes the window (which saves the settings) and ends the reader.
+void StopReader(std::unique_ptr<Reader>& reader, MainWindow*& window);
 
 }  // namespace orvelis::test
 

@@ -177,9 +177,7 @@ class HelpUpdateTest : public QObject {
     QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
   }
   void Stop() {
-    if (w_) w_->close();
-    w_ = nullptr;
-    reader_.reset();
+    test::StopReader(reader_, w_);
     opened_.clear();
   }
   QString Log() const {

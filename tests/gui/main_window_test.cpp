@@ -29,15 +29,11 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     env_.Reset();
-    reader_ = std::make_unique<Reader>();
-    QVERIFY(reader_->StartUp());
-    w_ = reader_->Window();
-    QVERIFY(test::WaitLoaded(Web1()));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
   }
   void cleanup() {
-    if (w_) w_->close();
-    reader_.reset();
-    w_ = nullptr;
+    test::StopReader(reader_, w_);
   }
 
   void startUpShowsTheTitlePage() {

@@ -34,14 +34,11 @@ class OutputTest : public QObject {
   void init() {
     env_.Reset();
     qunsetenv("ORVELIS_MESSAGE_ANSWERS");
-    reader_ = std::make_unique<Reader>();
-    QVERIFY(reader_->StartUp());
-    w_ = reader_->Window();
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
   }
   void cleanup() {
-    if (w_) w_->close();
-    reader_.reset();
+    test::StopReader(reader_, w_);
   }
 
   void savingThePagesOfBothPanesAsHtmlAndText() {

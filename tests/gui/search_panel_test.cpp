@@ -29,17 +29,14 @@ class SearchPanelTest : public QObject {
  private slots:
   void init() {
     env_.Reset();
-    reader_ = std::make_unique<Reader>();
-    QVERIFY(reader_->StartUp());
-    w_ = reader_->Window();
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
     w_->ToolbarAction(6)->trigger();
     box_ = w_->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
     QVERIFY(box_ && box_->isVisible());
   }
   void cleanup() {
-    if (w_) w_->close();
-    reader_.reset();
+    test::StopReader(reader_, w_);
   }
 
   void enterRunsTheSearchAndShowsCountAndEntries() {
