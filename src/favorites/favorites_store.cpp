@@ -31,11 +31,15 @@ bool FavoritesStore::SaveFavorites() {
 void FavoritesStore::RenameFavorite(const std::string& key, const std::string& newName) {
   CFavorites* parent = nullptr;
   int position = 0;
+  std::string* name = nullptr;
   if (!key.empty() && key[0] == 'd') {
-    if (CFoldDoc* d = root_->GetDocFromKey(key, parent, position)) d->name = newName;
+    if (CFoldDoc* d = root_->GetDocFromKey(key, parent, position)) name = &d->name;
   } else if (CFavorites* f = root_->GetFolderFromKey(key, parent, position)) {
-    f->FolderName = newName;
+    name = &f->FolderName;
   }
+  // Nothing to write when nothing changed (a tree also reports icon and expansion changes).
+  if (!name || *name == newName) return;
+  *name = newName;
   SaveFavorites();
 }
 
@@ -119,7 +123,11 @@ std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::s
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
   const int added = folder ? folder->AddFolder(name, 0) : 0;
   if (added == 0) return {};
-  SaveFavorites();
+  // What could not be saved is taken back: it would make every later save fail too.
+  if (!SaveFavorites()) {
+    folder->DeleteFolder(added);
+    return {};
+  }
   return SubFolderKey(folderKey, added);
 }
 
@@ -130,7 +138,10 @@ std::string FavoritesStore::AddFragment(const std::string& folderKey, const std:
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
   const int added = folder ? folder->AddDoc(name, html, 0) : 0;
   if (added == 0) return {};
-  SaveFavorites();
+  if (!SaveFavorites()) {
+    folder->DeleteDoc(added);
+    return {};
+  }
   return FragmentKey(folderKey, added);
 }
 

@@ -13,6 +13,8 @@ class SettingsStore {
   // A missing value reads as empty.
   virtual std::string Read(const std::string& name) const = 0;
   virtual void Write(const std::string& name, const std::string& value) = 0;
+  // Puts what was written on disk now (a killed program keeps it); stores in memory need nothing.
+  virtual void Flush() {}
 };
 
 class MemorySettingsStore final : public SettingsStore {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "search/recording_search_view.h"
 #include "support/temp_dir.h"
 
@@ -104,6 +106,7 @@ TEST_F(Operations, MovesThatWouldDetachAFolderAreRefused) {
   EXPECT_EQ(store.MoveFavorite("f", "f_2"), FavoritesChange::Refused);        // the root
   messages.answer = MessageAnswer::No;
   EXPECT_EQ(store.MoveFavorite("f", "f_2"), FavoritesChange::Refused);
+  EXPECT_EQ(Saved(), before);  // refused moves write nothing
   // Beside a descendant: among that descendant's siblings, i.e. inside itself again.
   store.AddFolder("f_1_1", "A1a");
   const std::string withA1a = Saved();
@@ -113,7 +116,6 @@ TEST_F(Operations, MovesThatWouldDetachAFolderAreRefused) {
   // Onto itself with No is allowed and changes nothing.
   EXPECT_EQ(store.MoveFavorite("f_1", "f_1"), FavoritesChange::Rebuild);
   EXPECT_EQ(Folders("f"), (std::vector<std::string>{"A", "B"}));
-  (void)before;
 }
 
 TEST_F(Operations, DeleteAsksWithTheItemsNameAndAlwaysRebuilds) {
@@ -142,6 +144,43 @@ TEST_F(Operations, RenameSavesAtOnce) {
   EXPECT_EQ(reloaded.FavoritesRoot().GetDocFromKey("d_2", parent, n)->name, "renamed");
   EXPECT_EQ(reloaded.FavoritesRoot().Folder(2)->FolderName, "Bee");
   EXPECT_EQ(reloaded.FavoritesRoot().Folder(1)->Folder(1)->doc(1)->Text, "<p>deep</p>");
+}
+
+// A tree reports icon and expansion changes as item changes; the same name must not rewrite the file.
+TEST_F(Operations, RenamingToTheSameNameOrAMissingKeyWritesNothing) {
+  std::filesystem::remove(dir / "book_favor.dat");
+  store.RenameFavorite("d_2", "r2");
+  store.RenameFavorite("f_2", "B");
+  store.RenameFavorite("f_9", "nowhere");
+  EXPECT_FALSE(std::filesystem::exists(dir / "book_favor.dat"));
+  EXPECT_TRUE(messages.shown.empty());
+  store.RenameFavorite("f_2", "B2");
+  EXPECT_TRUE(std::filesystem::exists(dir / "book_favor.dat"));
+}
+
+}  // namespace
+}  // namespace orvelis
+
+namespace orvelis {
+namespace {
+
+// A fragment the file cannot hold is refused whole: the file stays as it was, the collection does
+// not keep it, and later changes still save.
+TEST(AddRefused, AnUnsavableFragmentIsTakenBackAndLaterSavesWork) {
+  test::TempDir dir;
+  RecordingMessageSink messages;
+  FavoritesStore store{dir / "book_favor.dat", messages};
+  ASSERT_TRUE(store.LoadFavorites());
+  ASSERT_EQ(store.AddFragment("f", "small", "<p>x</p>"), "d_1");
+  const std::string before = test::ReadFileBytes(dir / "book_favor.dat");
+  EXPECT_EQ(store.AddFragment("f", "huge", std::string(70000, 'x')), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(test::ReadFileBytes(dir / "book_favor.dat"), before);
+  EXPECT_EQ(store.FavoritesRoot().DocLen(), 1);
+  EXPECT_EQ(store.AddFolder("f", std::string(70000, 'n')), "");
+  EXPECT_EQ(store.FavoritesRoot().FolderLen(), 0);
+  EXPECT_EQ(store.AddFragment("f", "next", "<p>y</p>"), "d_2");
+  EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, QTreeWidget* m
   treFavor_ = new QTreeWidget(this);
   treFavor_->setObjectName(QStringLiteral("treFavor"));
   treFavor_->setHeaderHidden(true);
+  treFavor_->setEditTriggers(QAbstractItemView::NoEditTriggers);  // folders are chosen here, not renamed
   layout->addWidget(treFavor_, 1);
   connect(treFavor_, &QTreeWidget::itemExpanded, this,
           [](QTreeWidgetItem* item) { item->setIcon(0, NamedIcon(QStringLiteral("open_folder"))); });
@@ -129,18 +130,19 @@ void FavoritesAddDialog::cmdOK_Click() {
                     MessageIcon::Critical, MessageButtons::Ok});
     return;
   }
-  AddFragment(name);
-  accept();
+  // A refused add (the store said why) keeps the dialog open with the reader's text.
+  if (AddFragment(name)) accept();
 }
 
-void FavoritesAddDialog::AddFragment(const QString& name) {
+bool FavoritesAddDialog::AddFragment(const QString& name) {
   const QString key = FavoriteKey(treFavor_->currentItem()).isEmpty() ? QStringLiteral("f")
                                                                         : FavoriteKey(treFavor_->currentItem());
   const QString newKey = Q(favorites_.AddFragment(S(key), S(name), html_));
-  if (newKey.isEmpty()) return;
+  if (newKey.isEmpty()) return false;
   if (QTreeWidgetItem* mainParent = FindFavoriteNode(mainTree_, key)) {
     mainParent->addChild(NewFavoriteNode(newKey, name, QStringLiteral("doc")));
   }
+  return true;
 }
 
 }  // namespace orvelis

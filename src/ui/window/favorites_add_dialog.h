@@ -35,7 +35,7 @@ class FavoritesAddDialog final : public QDialog {
  private:
   void SuggestName(const std::string& location);
   void ShowHideFolderList();
-  void AddFragment(const QString& name);
+  bool AddFragment(const QString& name);
 
   FavoritesStore& favorites_;
   QTreeWidget* mainTree_;

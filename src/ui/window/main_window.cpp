@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/help_window.h"
+#include "ui/settings_store.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
@@ -55,6 +57,7 @@ MainWindow::MainWindow(BookStore& book, FavoritesStore& favorites, const std::st
   search_ = std::make_unique<SearchEngine>(book_, regex_, stylesheet_, *this, messages_, resultsOptions_);
   composer_.SetHighlighter(MakePageHighlighter(regex_, book_));
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+  CreatePersistenceTimers();
   ShowLeftPanel(0);
 }
 
@@ -118,7 +121,11 @@ BrowserPane* MainWindow::GetWebBrowser() const {
 
 int MainWindow::CurrentPageNumber() const { return orvelis::CurrentPageNumber(locator_.CurrentKey()); }
 
-void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) { Pane(pane)->WriteDocument(html); }
+void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) {
+  if (pane == ReadingPane::Web1) FirstPaneWritten();
+  Pane(pane)->WriteDocument(html);
+  if (pane == ReadingPane::Web1) SettingsChanged();
+}
 
 void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
 
@@ -150,26 +157,29 @@ void MainWindow::LoadSettings() {
   if (w.width && w.height && *w.width > 0 && *w.height > 0) resize(*w.width / 15, *w.height / 15);
   if (w.left && w.top) move(*w.left / 15, *w.top / 15);
   if (w.state == 2) setWindowState(windowState() | Qt::WindowMaximized);
+  if (w.state == 1) setWindowState(windowState() | Qt::WindowMinimized);
   leftPanel_ = r.leftPanel;
   composerSettings_.fixedHeaders = r.fixedHeaders;
   zContextFixTop_->setChecked(r.fixedHeaders);
   syncScroll_ = r.syncScroll;
   ToolbarAction(23)->setChecked(r.syncScroll);
   SetLayout(r.layoutMode, true);
+  // The first page of the run opens where the reader left it.
+  readingPosition_ = ParseReadingPosition(settings_.Read("c_pos")).value_or(ReadingPosition{});
   SetLanguage(r.language);
   FillFavoritesTree();
-  if (r.favoritesViewShown) SetFavoritesView(true);
   if (!r.favoritesNode.empty()) {
-    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, Q(r.favoritesNode))) {
-      treFavor_->setCurrentItem(node);
-      ShowFavorite(false);
-    }
+    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, Q(r.favoritesNode))) treFavor_->setCurrentItem(node);
   }
+  // The view opens only when it was open at the last close; showing its node alone must not open it.
+  if (r.favoritesViewShown) ShowFavorite(false);
   zAboutAutoUpd_->setChecked(r.autoUpdateCheck);
   if (r.autoUpdateCheck) StartUpdateCheck();
   resultsOptions_.sortByRating = r.sortByRating;
   resultsOptions_.groupResults = r.groupResults;
   ShowLeftPanel(leftPanel_);
+  BuildFontMenus();  // ticks the family read with the settings
+  settingsLoaded_ = true;
 }
 
 void MainWindow::SaveSettings() {
@@ -189,14 +199,33 @@ void MainWindow::SaveSettings() {
   r.favoritesNode = S(FavoriteKey(treFavor_->currentItem()));
   r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;
   SaveReadingSettings(settings_, r, normal);
+  settings_.Write("c_pos", FormatReadingPosition(readingPosition_));
   SaveTreeState();
   SaveExpandedFolders();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   book_.CloseBook();
+  settingsTimer_->stop();
   SaveSettings();
+  settings_.Flush();
+  settingsLoaded_ = false;  // nothing after the last write
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) SettingsChanged();
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  SettingsChanged();
+  QMainWindow::moveEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  SettingsChanged();
+  QMainWindow::resizeEvent(event);
 }
 
 }  // namespace orvelis

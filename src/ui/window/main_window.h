@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "book/book_format.h"
@@ -18,6 +19,7 @@
 #include "render/stylesheet.h"
 #include "search/search_engine.h"
 #include "search/search_view.h"
+#include "ui/reading_position.h"
 #include "ui/reading_settings.h"
 
 class QAction;
@@ -32,6 +34,7 @@ class QCheckBox;
 class QMenu;
 class QPrinter;
 class QPushButton;
+class QTimer;
 
 namespace orvelis {
 
@@ -76,6 +79,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool FixedHeaders() const { return composerSettings_.fixedHeaders; }
   int LeftPanel() const { return leftPanel_; }
   int WebFocus() const { return webFocus_; }
+  const ReadingPosition& Position() const { return readingPosition_; }
   Language CurrentLanguage() const;
   QString LocationText(int pane) const;
 
@@ -192,6 +196,9 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreatePanes();
@@ -199,6 +206,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void CreateSearchPanel();
   void CreateFavoritesPanel();
   void CreateFavoritesView();
+  std::string StoredFavoriteName(const QString& key);
+  void SetFolderIcon(QTreeWidgetItem* item);
   bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
   void CreateAboutMenu();
   std::string HelpPageHtml(bool rules) const;
@@ -219,12 +228,22 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void SyncScrollFrom(int source);
   void OnFocusChanged(QWidget* now);
 
+  void ConnectBookTree();
+  bool FilterBookTreeEvent(QObject* watched, QEvent* event);
   void BuildBookTree(Language oldLanguage);
   void SaveTreeState();
   void RestoreTreeState();
   void OnTreeItemClicked(QTreeWidgetItem* item);
 
   void SaveSettings();
+  // Persistence of settings and of the place on the page (main_window_persistence.cpp).
+  void CreatePersistenceTimers();
+  void SettingsChanged();
+  void PaneScrolled(int pane);
+  void ReadPosition();
+  void ReshowCurrentTarget();
+  void FirstPaneWritten();
+  void ApplyPendingPosition();
 
   BookStore& book_;
   FavoritesStore& favorites_;
@@ -251,6 +270,15 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool webRuleGotFocus_ = false;
   bool awaitingProgressPage_ = false;
   int splitterLeftTwips_ = 3000;
+  bool settingsLoaded_ = false;
+  QTimer* settingsTimer_ = nullptr;
+  QTimer* positionTimer_ = nullptr;
+  ReadingPosition readingPosition_;
+  std::optional<ReadingPosition> pendingPosition_;
+  bool keepPosition_ = false;
+  QTimer* treeKeyTimer_ = nullptr;
+  bool treeMousePressed_ = false;
+  bool buildingTree_ = false;
 
   // Widgets.
   QWidget* central_ = nullptr;

@@ -99,6 +99,7 @@ void MainWindow::zAboutUpd_Click() {
 void MainWindow::zAboutAutoUpd_Click() {
   readingSettings_.autoUpdateCheck = !readingSettings_.autoUpdateCheck;
   zAboutAutoUpd_->setChecked(readingSettings_.autoUpdateCheck);
+  SettingsChanged();
 }
 
 void MainWindow::zAboutPhor_Click() { openUrl_(Q(WebSiteAddress(settings_) + kForumPath)); }

@@ -105,12 +105,12 @@ void MainWindow::CreateActions() {
 void MainWindow::SetLayout(int mode, bool atStartup) {
   if (mode != locator_.LayoutMode()) {
     locator_.SetLayoutMode(mode);
-    const std::string selected = SelectedTreeKey();
-    if (mode != kLayoutOnePane && !selected.empty()) locator_.ShowTarget(selected, true, "", -1);
+    if (mode != kLayoutOnePane) ReshowCurrentTarget();
   }
   for (int index : {20, 21, 22}) ToolbarAction(index)->setChecked(index == mode);
   ToolbarAction(23)->setEnabled(mode != kLayoutOnePane);
   if (!atStartup) LayoutPanes();
+  SettingsChanged();
 }
 
 void MainWindow::SetLanguage(Language language) {
@@ -122,10 +122,13 @@ void MainWindow::SetLanguage(Language language) {
   }
   const Language old = book_.CurrentLanguage();
   book_.SetCurrentLanguage(language);
+  keepPosition_ = true;  // the same page in the other language, at the same paragraph
   BuildBookTree(treBook_->topLevelItemCount() == 0 ? Language{-1} : old);
+  keepPosition_ = false;
   ToolbarAction(17)->setChecked(language == kRussian);
   ToolbarAction(18)->setChecked(language == kEnglish);
   ShowLeftPanel(leftPanel_);
+  SettingsChanged();
 }
 
 void MainWindow::zLangSync_Click() {
@@ -133,14 +136,15 @@ void MainWindow::zLangSync_Click() {
   ToolbarAction(23)->setChecked(syncScroll_);
   webFocus_ = 1;
   SyncScrollFrom(1);
+  SettingsChanged();
 }
 
 void MainWindow::zContextFixTop_Click() {
   composerSettings_.fixedHeaders = !composerSettings_.fixedHeaders;
   zContextFixTop_->setChecked(composerSettings_.fixedHeaders);
-  const std::string selected = SelectedTreeKey();
-  if (!selected.empty()) locator_.ShowTarget(selected, false, "", -1);
+  ReshowCurrentTarget();
   LayoutPanes();
+  SettingsChanged();
 }
 
 void MainWindow::zNavigNextPage_Click() {
@@ -161,12 +165,12 @@ void MainWindow::zNavigCont_Click() { locator_.ShowTarget("cont", false, "", -1)
 
 void MainWindow::zToolsBook_Click() {
   ShowLeftPanel(leftPanel_ == 1 ? 0 : 1);
-  picFavWeb_->hide();
+  SetFavoritesView(false);
 }
 
 void MainWindow::zToolsSearch_Click() {
   ShowLeftPanel(leftPanel_ == 2 ? 0 : 2);
-  picFavWeb_->hide();
+  SetFavoritesView(false);
 }
 
 void MainWindow::zNavigFindPage_Click() {

@@ -43,32 +43,31 @@ void MainWindow::CreateFavoritesPanel() {
   treFavor_->onDrop = [this](const QString& source, const QString& target) { MoveFavorite(source, target); };
   connect(treFavor_, &QTreeWidget::itemDoubleClicked, this, [this] { ShowFavorite(false); });
   connect(treFavor_, &QTreeWidget::customContextMenuRequested, this, &MainWindow::ShowFavoritesMenuAt);
-  connect(treFavor_, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
-    if (FavoriteKey(item) != QLatin1String("f")) item->setIcon(0, NamedIcon(QStringLiteral("open_folder")));
+  // An icon change is an item change too: the rename handler must not see it.
+  connect(treFavor_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+    const QSignalBlocker block(treFavor_);
+    SetFolderIcon(item);
+    SettingsChanged();
   });
-  connect(treFavor_, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) {
-    if (FavoriteKey(item) == QLatin1String("f")) {
-      item->setExpanded(true);  // the root never collapses
-    } else {
-      item->setIcon(0, NamedIcon(QStringLiteral("folder")));
-    }
+  connect(treFavor_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+    const QSignalBlocker block(treFavor_);
+    if (FavoriteKey(item) == QLatin1String("f")) item->setExpanded(true);  // the root never collapses
+    SetFolderIcon(item);
+    SettingsChanged();
   });
-  // Label editing: an empty name is never accepted, the editor opens again.
+  connect(treFavor_, &QTreeWidget::currentItemChanged, this, [this] { SettingsChanged(); });
+  // Label editing: an empty name is never accepted, the editor opens again. Only a real change of
+  // the name reaches the store, which saves the file.
   connect(treFavor_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
     const QString key = FavoriteKey(item);
+    const std::string stored = StoredFavoriteName(key);
     if (item->text(0).isEmpty()) {
       const QSignalBlocker block(treFavor_);
-      CFavorites* parent = nullptr;
-      int n = 0;
-      if (key.startsWith(QLatin1Char('d'))) {
-        if (CFoldDoc* d = favorites_.FavoritesRoot().GetDocFromKey(S(key), parent, n)) item->setText(0, Q(d->name));
-      } else if (CFavorites* f = favorites_.FavoritesRoot().GetFolderFromKey(S(key), parent, n)) {
-        item->setText(0, Q(f->FolderName));
-      }
+      item->setText(0, Q(stored));
       treFavor_->editItem(item);
       return;
     }
-    favorites_.RenameFavorite(S(key), S(item->text(0)));
+    if (S(item->text(0)) != stored) favorites_.RenameFavorite(S(key), S(item->text(0)));
   });
 
   zContFavor_ = new QMenu(QStringLiteral("Контекстное меню избранное"), this);
@@ -118,6 +117,24 @@ void MainWindow::CreateFavoritesView() {
   picFavWeb_->hide();
 }
 
+std::string MainWindow::StoredFavoriteName(const QString& key) {
+  CFavorites* parent = nullptr;
+  int n = 0;
+  if (key.startsWith(QLatin1Char('d'))) {
+    if (CFoldDoc* d = favorites_.FavoritesRoot().GetDocFromKey(S(key), parent, n)) return d->name;
+  } else if (CFavorites* f = favorites_.FavoritesRoot().GetFolderFromKey(S(key), parent, n)) {
+    return f->FolderName;
+  }
+  return {};
+}
+
+// Sub-folders show an open folder while expanded; the root keeps its own picture.
+void MainWindow::SetFolderIcon(QTreeWidgetItem* item) {
+  const QString key = FavoriteKey(item);
+  if (!key.startsWith(QLatin1Char('f')) || key == QLatin1String("f")) return;
+  item->setIcon(0, NamedIcon(item->isExpanded() ? QStringLiteral("open_folder") : QStringLiteral("folder")));
+}
+
 void MainWindow::FillFavoritesTree() {
   const QSignalBlocker block(treFavor_);
   treFavor_->clear();
@@ -147,7 +164,11 @@ void MainWindow::SaveExpandedFolders() { settings_.Write("f_exp", ExpandedFolder
 void MainWindow::RestoreExpandedFolders() {
   const QStringList keys = Q(settings_.Read("f_exp")).split(QLatin1Char(','), Qt::SkipEmptyParts);
   for (const QString& key : keys) {
-    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, key)) node->setExpanded(true);
+    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, key)) {
+      const QSignalBlocker block(treFavor_);
+      node->setExpanded(true);
+      SetFolderIcon(node);
+    }
   }
 }
 
@@ -185,6 +206,7 @@ void MainWindow::SetFavoritesView(bool on) {
   zLangMenu_->menuAction()->setVisible(!on);
   for (int index : {4, 14, 16, 19, 24}) toolbarSeparators_.value(index)->setVisible(!on);
   for (int index : {1, 2, 3, 9, 10, 11, 12, 13, 15, 17, 18, 20, 21, 22, 23}) ToolbarAction(index)->setVisible(!on);
+  SettingsChanged();
 }
 
 void MainWindow::ShowFavoritesMenuAt(QPoint treePos) {

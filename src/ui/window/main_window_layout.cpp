@@ -58,13 +58,7 @@ void MainWindow::CreateLeftPanel() {
   treBook_->setHeaderHidden(true);
   treBook_->setUniformRowHeights(true);
   bookLayout->addWidget(treBook_);
-  connect(treBook_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnTreeItemClicked(item); });
-  connect(treBook_, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
-    item->setIcon(0, NamedIcon(Q(ExpandedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
-  });
-  connect(treBook_, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) {
-    item->setIcon(0, NamedIcon(Q(CollapsedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
-  });
+  ConnectBookTree();
 
   CreateSearchPanel();
 
@@ -87,6 +81,7 @@ void MainWindow::ShowLeftPanel(int k) {
   ToolbarAction(7)->setChecked(k == 3);
   const Language lang = book_.CurrentLanguage();
   lblLeftMenuCapt_->setText(Q(LeftPanelCaption(k, lang)));
+  SettingsChanged();
   if (k == 2) {
     const auto entries = PartsSelectorEntries(lang);
     for (int i = 1; i < cmbParts_->count() && i < static_cast<int>(entries.size()); ++i) {
@@ -133,7 +128,10 @@ void MainWindow::LayoutPanes() {
   picSplitWebHor_->setVisible(out.splitHorVisible);
   picSplitWebVert_->setGeometry(Pixels(out.splitVert));
   picSplitWebVert_->setVisible(out.splitVertVisible);
-  picFavWeb_->setGeometry(Pixels(out.web1));
+  // The favourites view covers the whole reading area, whatever the layout: no live pane beside it.
+  QRect reading = Pixels(out.web1);
+  if (out.web2Visible) reading = reading.united(Pixels(out.web2));
+  picFavWeb_->setGeometry(reading);
   FitHeaderStrip(0);
   if (out.web2Visible) FitHeaderStrip(1);
 }
@@ -173,6 +171,7 @@ void MainWindow::DragLeftSplitter(QPoint offset) {
     splitterLeftTwips_ = *left;
   }
   LayoutLeftPanel();
+  SettingsChanged();
 }
 
 void MainWindow::DragPaneSplitter(QPoint offset) {
@@ -185,11 +184,13 @@ void MainWindow::DragPaneSplitter(QPoint offset) {
     const double total = picSplitWebVert_->width() + picWeb_[0]->width() + picWeb_[1]->width();
     if (const auto r = PaneSplitRatio(point, picWeb_[0]->x(), total)) readingSettings_.splitRatioVert = *r, LayoutPanes();
   }
+  SettingsChanged();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
   FilterSearchPanelEvent(watched, event);
+  if (FilterBookTreeEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -19,6 +19,7 @@ bool MainWindow::OnReadingNavigation(int pane, const std::string& url) {
     case ReadingLinkAction::Allow: return true;
     case ReadingLinkAction::Ignore: return false;
     case ReadingLinkAction::SyncScroll:
+      PaneScrolled(pane);
       QTimer::singleShot(0, this, [this, pane] { SyncScrollFrom(pane); });
       return false;
     case ReadingLinkAction::Show:

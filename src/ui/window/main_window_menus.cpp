@@ -194,6 +194,9 @@ void MainWindow::EnableCopyMenu() {
   for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
     ContextAction(QString::fromLatin1(name))->setVisible(pageCommands);
   }
+  // Back and forward follow the history exactly as the toolbar's buttons do.
+  ContextAction(QStringLiteral("zContextBack"))->setEnabled(ToolbarAction(1)->isEnabled());
+  ContextAction(QStringLiteral("zContextForw"))->setEnabled(ToolbarAction(2)->isEnabled());
   QAction* add = ContextAction(QStringLiteral("zContextAddFavor"));
   add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_ && !webRuleGotFocus_);
   const bool text = GetWebBrowser()->hasSelection();
@@ -263,8 +266,8 @@ void MainWindow::ChooseTextColour() {
 // without being rebuilt.
 void MainWindow::ApplyTextStyle() {
   stylesheet_.BuildStylesheet(false);
-  const std::string selected = SelectedTreeKey();
-  if (!selected.empty()) locator_.ShowTarget(selected, true, "", -1);
+  ReshowCurrentTarget();
+  SettingsChanged();
   const std::string& html = stylesheet_.StyleSheetHtml();
   const QString css = Q(html.substr(7, html.size() - 7 - 8));  // without <style> and </style>
   const QString restyle =

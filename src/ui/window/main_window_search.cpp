@@ -140,10 +140,12 @@ bool MainWindow::OnSearchNavigation(const std::string& url) {
       return url.find('@') == std::string::npos && url.find("about:blank") != std::string::npos;
     case SearchLinkAction::FlipSort:
       resultsOptions_.sortByRating = resultsOptions_.sortByRating == 0 ? 1 : 0;
+      SettingsChanged();
       QTimer::singleShot(0, this, [this, prev] { SearchBook(prev); });
       return false;
     case SearchLinkAction::FlipGroup:
       resultsOptions_.groupResults = !resultsOptions_.groupResults;
+      SettingsChanged();
       QTimer::singleShot(0, this, [this, prev] { SearchBook(prev); });
       return false;
     case SearchLinkAction::ShowPaper:

@@ -1,5 +1,7 @@
 // The book tree: built per language, its state carried through the settings across rebuilds.
 
+#include <QKeyEvent>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "book/book_store.h"
@@ -10,9 +12,60 @@
 
 namespace orvelis {
 
+namespace {
+constexpr int kTreeKeyDelayMs = 150;  // holding an arrow key shows only where it stops
+}  // namespace
+
+// The tree answers to the mouse and to the keys alike: a click, Enter or Space shows the node at
+// once; moving the highlight with the keys shows the node where the highlight rests.
+void MainWindow::ConnectBookTree() {
+  treeKeyTimer_ = new QTimer(this);
+  treeKeyTimer_->setSingleShot(true);
+  treeKeyTimer_->setInterval(kTreeKeyDelayMs);
+  connect(treeKeyTimer_, &QTimer::timeout, this, [this] {
+    if (QTreeWidgetItem* item = treBook_->currentItem()) OnTreeItemClicked(item);
+  });
+  treBook_->installEventFilter(this);
+  treBook_->viewport()->installEventFilter(this);
+  connect(treBook_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    treeMousePressed_ = false;
+    OnTreeItemClicked(item);
+  });
+  connect(treBook_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    // A press changes the current item before the click that shows it; a rebuild is no choice.
+    if (current && !treeMousePressed_ && !buildingTree_) treeKeyTimer_->start();
+  });
+  connect(treBook_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+    item->setIcon(0, NamedIcon(Q(ExpandedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
+    SettingsChanged();
+  });
+  connect(treBook_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
+    item->setIcon(0, NamedIcon(Q(CollapsedImage(S(item->data(0, Qt::UserRole + 1).toString())))));
+    SettingsChanged();
+  });
+}
+
+bool MainWindow::FilterBookTreeEvent(QObject* watched, QEvent* event) {
+  if (!treBook_) return false;  // events of the form before the tree exists
+  if (watched == treBook_->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) treeMousePressed_ = true;
+    if (event->type() == QEvent::MouseButtonRelease) {
+      QTimer::singleShot(0, this, [this] { treeMousePressed_ = false; });  // after itemClicked
+    }
+    return false;
+  }
+  if (watched != treBook_ || event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return false;
+  treeKeyTimer_->stop();
+  if (QTreeWidgetItem* item = treBook_->currentItem()) OnTreeItemClicked(item);
+  return true;
+}
+
 void MainWindow::BuildBookTree(Language oldLanguage) {
   const Language lang = book_.CurrentLanguage();
   if (lang == oldLanguage && treBook_->topLevelItemCount() > 0) return;
+  buildingTree_ = true;
   treBook_->setUpdatesEnabled(false);
   if (treBook_->topLevelItemCount() > 0) {
     SaveTreeState();
@@ -31,12 +84,15 @@ void MainWindow::BuildBookTree(Language oldLanguage) {
   }
   RestoreTreeState();
   treBook_->setUpdatesEnabled(true);
+  treeKeyTimer_->stop();
+  buildingTree_ = false;
 }
 
 void MainWindow::SaveTreeState() {
   if (treBook_->topLevelItemCount() == 0) return;
   BookTreeState state;
-  state.selectedKey = SelectedTreeKey();
+  // The page being read, not wherever the highlight was moved to.
+  state.selectedKey = locator_.CurrentKey().empty() ? SelectedTreeKey() : locator_.CurrentKey();
   const auto expanded = [this](const QString& key) {
     QTreeWidgetItem* item = bookItems_.value(key);
     return item && item->isExpanded();

@@ -15,7 +15,7 @@ class QtSettingsStore final : public SettingsStore {
   QtSettingsStore();
   std::string Read(const std::string& name) const override;
   void Write(const std::string& name, const std::string& value) override;
-  void Sync() { settings_->sync(); }
+  void Flush() override { settings_->sync(); }
   QString FileName() const { return settings_->fileName(); }
 
  private:
