@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-translations-l10n
   xvfb xauth fonts-dejavu-core
   ripgrep poppler-utils
 )

@@ -13,6 +13,7 @@
 
 #include "app/startup.h"
 #include "app/process_clock.h"
+#include "app/qt_translations.h"
 #include "app/webengine_setup.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/main_window.h"
@@ -46,6 +47,7 @@ void ReportStartup(Reader& reader) {
 int main(int argc, char** argv) {
   orvelis::PrepareWebEngine();
   QApplication app(argc, argv);
+  if (!orvelis::InstallQtTranslations()) qWarning("orvelis: Qt's Russian translations are not installed");
   orvelis::Reader reader;
   reader.Start();
   if (const QString shot = qEnvironmentVariable("ORVELIS_SCREENSHOT"); !shot.isEmpty()) {

@@ -14,7 +14,8 @@ enum class SaveSource { Web1 = 1, Web2 = 2, Rules = 3, Search = 4, Favorites = 5
 
 // The save dialog's file types, in order: 1 HTML, 2 text, 3 PDF.
 inline constexpr const char* kSaveDialogTitle = "Сохранение Документа";
-inline constexpr const char* kHtmlFileType = "Веб-страница, HTML (*.htm,*.html)";
+// Each pattern on its own, as file dialogs read them: "(*.htm,*.html)" would be one pattern.
+inline constexpr const char* kHtmlFileType = "Веб-страница, HTML (*.htm *.html)";
 inline constexpr const char* kTextFileType = "Текстовый файл (*.txt)";
 inline constexpr const char* kPdfFileType = "Документ PDF (*.pdf)";
 inline constexpr const char* kOverwriteQuestion = "Файл с таким именем уже существует. Перезаписать?";
@@ -30,6 +31,11 @@ struct SaveName {
 // A typed extension (any letter case) wins over the chosen type; without one, type 2 gives
 // "txt", type 3 "pdf", anything else "htm".
 SaveName ChooseSaveName(const std::string& path, int typeIndex);
+
+// The name the save dialog proposes: the document's title without the program's name and version
+// ("Страница 12", "Поиск по книге - [бог]"), with no character a file name cannot hold and no dot
+// (a dialog would take what follows one for an extension). Never empty.
+std::string ProposedSaveName(const std::string& title);
 
 // The HTML file: its lines joined with CR LF, padding on BODY for the search pane only, then
 // cleaned up for the source.

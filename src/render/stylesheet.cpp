@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 #include <cstdio>
 
 #include "render/text_replace.h"
@@ -34,6 +36,35 @@ constexpr std::array<SizeRow, 13> kSizes = {{
 }};
 
 }  // namespace
+
+// A family whose words are all CSS identifiers goes in as it is (so "Verdana" and "DejaVu Sans"
+// keep the stylesheet's bytes); anything else, such as "3270 Narrow" or a settings value holding
+// ";}", is quoted, so it can never end the declaration or break the list.
+std::string CssFontFamily(const std::string& family) {
+  const auto identifierWord = [](std::string_view word) {
+    if (word.empty() || (word[0] >= '0' && word[0] <= '9') || word[0] == '-') return false;
+    for (const char c : word) {
+      const auto u = static_cast<unsigned char>(c);
+      if (!(u >= 0x80 || std::isalnum(u) || c == '-' || c == '_')) return false;
+    }
+    return true;
+  };
+  bool plain = !family.empty();
+  std::size_t start = 0;
+  while (plain && start <= family.size()) {
+    const std::size_t blank = std::min(family.find(' ', start), family.size());
+    plain = identifierWord(std::string_view(family).substr(start, blank - start));
+    start = blank + 1;
+  }
+  if (plain) return family;
+  std::string quoted = "\"";
+  for (const char c : family) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    if (c == '\n' || c == '\r' || c == '<' || c == '>') continue;  // never a line end or a tag in a style
+    quoted += c;
+  }
+  return quoted + "\"";
+}
 
 std::string ColorText(std::uint32_t color) {
   char hex[16];
@@ -71,7 +102,7 @@ void Stylesheet::BuildStylesheet(bool readSettings) {
   const int idx = fontSizeStep_ + 3;
   menus_.CheckFontSizeItem(idx);
   for (const SizeRow& row : kSizes) ReplaceAllExact(screen, row.placeholder, std::to_string(row.pixels[idx]));
-  ReplaceAllExact(screen, "{f_family}", fontFamily_);
+  ReplaceAllExact(screen, "{f_family}", CssFontFamily(fontFamily_));
   ReplaceAllExact(screen, "{f_color}", colorText);
   html_ = "<style>" + screen + "\r\n@media print{\r\n" + print + "\r\n}</style>";
 }

@@ -49,6 +49,9 @@ class Stylesheet {
   std::string html_;
 };
 
+// A font family as a CSS font-family entry: as it is when that is valid, quoted otherwise.
+std::string CssFontFamily(const std::string& family);
+
 // 0x00BBGGRR -> "RRGGBB" (upper-case hexadecimal, low 24 bits).
 std::string ColorText(std::uint32_t color);
 

@@ -23,9 +23,17 @@ int ReadGoToKind(const SettingsStore& settings) {
   return kind == 1 ? 1 : 0;
 }
 
+std::string WithoutFoundry(const std::string& family) {
+  const auto open = family.rfind(" [");
+  if (open == std::string::npos || family.back() != ']') return family;
+  return family.substr(0, open);
+}
+
 std::vector<std::string> SortedFontFamilies(const std::vector<std::string>& families) {
   std::vector<std::string> sorted;
-  for (const std::string& name : families) {
+  for (const std::string& tagged : families) {
+    const std::string name = WithoutFoundry(tagged);
+    if (name.empty()) continue;
     const std::string folded = utf8::ToUpper(name);
     auto it = sorted.begin();
     for (; it != sorted.end(); ++it) {

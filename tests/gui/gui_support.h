@@ -50,6 +50,7 @@ void StopReader(std::unique_ptr<Reader>& reader, MainWindow*& window);
 #include <QApplication>
 #include <QTest>
 
+#include "app/qt_translations.h"
 #include "app/webengine_setup.h"
 
 namespace orvelis::test {
@@ -62,6 +63,7 @@ int RunGuiTests(int argc, char** argv) {
   PrepareGuiTestProcess();
   PrepareWebEngine();
   QApplication app(argc, argv);
+  InstallQtTranslations();
   Tests tests(env);
   return QTest::qExec(&tests, argc, argv);
 }

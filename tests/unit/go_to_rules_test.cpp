@@ -38,6 +38,12 @@ TEST(GoToRules, TheRememberedKind) {
   EXPECT_EQ(ReadGoToKind(s), 0);
 }
 
+TEST(FontRules, FoundryTagsAreDroppedSoEachFamilyComesOnceByItsBrowserName) {
+  EXPECT_EQ(SortedFontFamilies({"Nimbus Sans [urw]", "Nimbus Sans [UKWN]", "Nimbus Sans", "C059 [urw]", "Odd [x"}),
+            (std::vector<std::string>{"C059", "Nimbus Sans", "Odd [x"}));
+  EXPECT_EQ(SortedFontFamilies({" [urw]"}), std::vector<std::string>{});
+}
+
 TEST(FontRules, FamiliesSortedCaseInsensitivelyOnce) {
   EXPECT_EQ(SortedFontFamilies({"Verdana", "arial", "DejaVu Sans", "Arial", "Ёлка", "Courier"}),
             (std::vector<std::string>{"arial", "Courier", "DejaVu Sans", "Verdana", "Ёлка"}));

@@ -96,3 +96,20 @@ TEST_F(StylesheetTest, TheFamilyGoesFirstInEveryFontList) {
 
 }  // namespace
 }  // namespace orvelis
+
+namespace orvelis {
+namespace {
+
+TEST(CssFontFamily, PlainNamesStayAndOthersAreQuotedSoTheRuleSurvives) {
+  EXPECT_EQ(CssFontFamily("Verdana"), "Verdana");
+  EXPECT_EQ(CssFontFamily("DejaVu Sans"), "DejaVu Sans");
+  EXPECT_EQ(CssFontFamily("Шрифт Мой"), "Шрифт Мой");
+  EXPECT_EQ(CssFontFamily("3270 Narrow"), "\"3270 Narrow\"");
+  EXPECT_EQ(CssFontFamily("Nimbus Sans [urw]"), "\"Nimbus Sans [urw]\"");
+  EXPECT_EQ(CssFontFamily("Two  Blanks"), "\"Two  Blanks\"");
+  EXPECT_EQ(CssFontFamily("x;} body{display:none"), "\"x;} body{display:none\"");
+  EXPECT_EQ(CssFontFamily("a\"b\\c</style>"), "\"a\\\"b\\\\c/style\"");
+}
+
+}  // namespace
+}  // namespace orvelis

@@ -1,6 +1,7 @@
 #include "ui/window/find_bar.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,12 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
 }
 
 void FindBar::OpenFor(BrowserPane* pane) {
+  if (pane_ && pane_ != pane) pane_->page()->findText(QString());  // the other pane's marks go
   pane_ = pane;
+  if (parentWidget() != pane->parentWidget()) setParent(pane->parentWidget());
+  adjustSize();
+  const QRect area = pane->geometry();
+  move(std::max(area.left(), area.right() - width() - 20), std::max(area.top(), area.bottom() - height() - 20));
   show();
   raise();
   text_->setFocus();

@@ -2,6 +2,7 @@
 // Find on page: a small bar over the reading area that searches the focused pane with the
 // browser's own find, showing the number of matches; Escape closes it.
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -27,7 +28,7 @@ class FindBar final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  BrowserPane* pane_ = nullptr;
+  QPointer<BrowserPane> pane_;
   QLineEdit* text_ = nullptr;
   QLabel* count_ = nullptr;
 };

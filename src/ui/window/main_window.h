@@ -3,7 +3,9 @@
 // the core: composition and history (PageLocator), the link protocol, the layout rules.
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QHash>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -21,6 +23,7 @@
 #include "search/search_view.h"
 #include "ui/reading_position.h"
 #include "ui/reading_settings.h"
+#include "ui/window/find_bar.h"
 
 class QAction;
 class QLabel;
@@ -132,6 +135,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void PrintWindow(BrowserPane* browser);
   void PrintPreview(BrowserPane* browser);
   bool PrintTo(BrowserPane* browser, QPrinter& printer);
+  BrowserPane* OutputPane(BrowserPane* browser);
   void zFilePrint_Click();
   void zFilePrintPreview_Click();
   void PrintFavorite();
@@ -167,6 +171,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void zContextFind_Click();
   const ResultsOptions& SearchOptions() const { return resultsOptions_; }
   FindBar* FindOnPage() const { return findBar_; }
+  bool Searching() const { return searching_; }
 
   // Drags of the splitter bars, in pixels within the bar (also what the bars' mouse moves call).
   void DragLeftSplitter(QPoint offset);
@@ -269,6 +274,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool topStripFocused_ = false;
   bool webRuleGotFocus_ = false;
   bool awaitingProgressPage_ = false;
+  bool searching_ = false;
   int splitterLeftTwips_ = 3000;
   bool settingsLoaded_ = false;
   QTimer* settingsTimer_ = nullptr;
@@ -276,6 +282,9 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   ReadingPosition readingPosition_;
   std::optional<ReadingPosition> pendingPosition_;
   bool keepPosition_ = false;
+  // When each reading pane was last scrolled by synchronisation (its echo is not the reader's).
+  static constexpr int kSyncEchoMs = 300;
+  std::array<QElapsedTimer, 2> syncMoved_;
   QTimer* treeKeyTimer_ = nullptr;
   bool treeMousePressed_ = false;
   bool buildingTree_ = false;
@@ -292,7 +301,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QLineEdit* txtPrevSearch_ = nullptr;
   QPushButton* cmdSearch_ = nullptr;
   QLabel* imgHelp_ = nullptr;
-  FindBar* findBar_ = nullptr;
+  QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
   QComboBox* cmbParts_ = nullptr;
   QCheckBox* chkSearchInFound_ = nullptr;
   QLabel* lblSearchres_ = nullptr;

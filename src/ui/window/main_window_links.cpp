@@ -38,19 +38,30 @@ bool MainWindow::OnStripNavigation(const std::string& url) {
   return false;
 }
 
-// Only the pane that last had the focus drives: the other pane's own scroll notice, raised by
-// the programmatic scroll, is cancelled without effect, so the panes never chase each other.
+// The pane the reader scrolls (wheel, keys or scroll bar, focused or not) drives the other. The
+// scroll this makes in the other pane raises a scroll notice of its own, which is recognised and
+// dropped, so the panes never chase each other: the other pane is marked as moved by us before
+// the script runs (its notice may arrive before the script's answer), and the mark is taken back
+// when the script reports that nothing moved.
 void MainWindow::SyncScrollFrom(int source) {
   const int layout = locator_.LayoutMode();
-  if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_ || webFocus_ != source) return;
-  BrowserPane* from = wbWeb_[source == 1 ? 0 : 1];
-  BrowserPane* to = wbWeb_[source == 1 ? 1 : 0];
-  from->RunScript(QStringLiteral("document.body ? document.body.scrollTop / document.body.scrollHeight : 0"),
-                  [to](const QVariant& ratio) {
-                    to->RunScript(QStringLiteral("if (document.body) window.scrollTo(document.body.scrollLeft, "
-                                                 "document.body.scrollHeight * %1);")
-                                      .arg(ratio.toDouble(), 0, 'g', 17));
-                  });
+  if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_) return;
+  const std::size_t from = source == 1 ? 0 : 1;
+  const std::size_t to = 1 - from;
+  if (syncMoved_[from].isValid() && !syncMoved_[from].hasExpired(kSyncEchoMs)) return;  // our own scroll
+  wbWeb_[from]->RunScript(
+      QStringLiteral("document.body ? document.body.scrollTop / document.body.scrollHeight : 0"),
+      [this, to](const QVariant& ratio) {
+        syncMoved_[to].start();
+        wbWeb_[to]->RunScript(QStringLiteral("(function(){if (!document.body) return false;"
+                                             "var before = document.body.scrollTop;"
+                                             "window.scrollTo(document.body.scrollLeft, document.body.scrollHeight * %1);"
+                                             "return document.body.scrollTop != before;})()")
+                                  .arg(ratio.toDouble(), 0, 'g', 17),
+                              [this, to](const QVariant& moved) {
+                                if (!moved.toBool()) syncMoved_[to].invalidate();
+                              });
+      });
 }
 
 // The focus flags of the panes: which browser the output commands act on (GetWebBrowser).

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "render/stylesheet.h"
@@ -218,15 +220,36 @@ void MainWindow::BuildFontMenus() {
     if (QFontDatabase::isScalable(family)) families.push_back(S(family));
   }
   const std::vector<std::string> sorted = SortedFontFamilies(families);
+  // The family in use: the chosen one when installed; otherwise the one the font system puts in
+  // its place for the stylesheet's list, which the menu ticks and names.
+  const QString chosen = Q(stylesheet_.FontFamily());
+  QString used;
+  for (const std::string& family : sorted) {
+    if (Q(family).compare(chosen, Qt::CaseInsensitive) == 0) used = Q(family);
+  }
+  QString notice;
+  if (used.isEmpty()) {
+    QFont fallback;
+    fallback.setFamilies({chosen, QStringLiteral("Verdana"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                          QStringLiteral("Tahoma")});
+    used = QFontInfo(fallback).family();
+    notice = QStringLiteral("Шрифт «%1» не установлен, используется «%2»").arg(chosen, used);
+  }
   std::array<QMenu*, 2> menus{zPrefFontName_, zContextFontName_};
   for (std::size_t m = 0; m < menus.size(); ++m) {
     menus[m]->clear();
     fontActions_[m].clear();
+    if (!notice.isEmpty()) {
+      QAction* info = menus[m]->addAction(notice);
+      info->setObjectName(QStringLiteral("fontNotInstalled"));
+      info->setEnabled(false);
+      menus[m]->addSeparator();
+    }
     for (std::size_t i = 0; i < sorted.size(); ++i) {
       const int index = static_cast<int>(i) + 1;
       QAction* item = menus[m]->addAction(Q(sorted[i]), this, [this, index] { zPrefFontNameFn_Click(index); });
       item->setCheckable(true);
-      item->setChecked(sorted[i] == stylesheet_.FontFamily());
+      item->setChecked(Q(sorted[i]).compare(used, Qt::CaseInsensitive) == 0);
       fontActions_[m].append(item);
     }
     menus[m]->setEnabled(!sorted.empty());
@@ -242,6 +265,8 @@ void MainWindow::zPrefFontNameFn_Click(int index) {
   stylesheet_.SetFontFamily(family);
   settings_.Write("ffam", family);
   ApplyTextStyle();
+  // The not-installed notice goes once a family is chosen; not from inside the item's own signal.
+  QTimer::singleShot(0, this, &MainWindow::BuildFontMenus);
 }
 
 void MainWindow::zPrefSizeSz_Click(int index) {

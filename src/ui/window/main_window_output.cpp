@@ -17,6 +17,7 @@
 
 #include "book/cp1251.h"
 #include "output/save_rules.h"
+#include "render/page_composer.h"
 #include "ui/message_sink.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/main_window.h"
@@ -75,7 +76,7 @@ bool MainWindow::ChooseSaveFile(const QString& proposed, QString& path, int& typ
 }
 
 void MainWindow::ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source) {
-  if (proposedName.isEmpty()) proposedName = Evaluated(browser, QStringLiteral("document.title"));
+  if (proposedName.isEmpty()) proposedName = Q(ProposedSaveName(S(Evaluated(browser, QStringLiteral("document.title")))));
   QString path;
   int typeIndex = 1;
   if (!ChooseSaveFile(proposedName, path, typeIndex)) return;
@@ -96,6 +97,7 @@ std::string MainWindow::WritePageFile(BrowserPane* browser, const QString& path,
       default: break;
     }
   }
+  browser = OutputPane(browser);
   if (name.extension == "pdf") {
     // The browser's own PDF printing, with the page's print rules; written beside, then moved.
     const QString temp = full + QStringLiteral(".part");
@@ -143,13 +145,29 @@ bool MainWindow::PrintTo(BrowserPane* browser, QPrinter& printer) {
   return WaitFor(browser, &QWebEngineView::printFinished, 60000);
 }
 
+// With fixed headers the Paper's title and the page number live in the strip, not in the page;
+// output gets the page composed with its bars, so that paper and files always carry them.
+BrowserPane* MainWindow::OutputPane(BrowserPane* browser) {
+  const bool readingPane = browser == wbWeb_[0] || browser == wbWeb_[1];
+  const std::string key = locator_.CurrentKey();
+  if (!composerSettings_.fixedHeaders || !readingPane || key.empty()) return browser;
+  composerSettings_.fixedHeaders = false;
+  const ComposedNode node = composer_.Compose(key, "", browser == wbWeb_[0] ? 0 : 1, -1);
+  composerSettings_.fixedHeaders = true;
+  wbPrint_->WriteDocument(node.pageHtml);
+  if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
+  return wbPrint_;
+}
+
 void MainWindow::PrintWindow(BrowserPane* browser) {
+  browser = OutputPane(browser);
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted) PrintTo(browser, printer);
 }
 
 void MainWindow::PrintPreview(BrowserPane* browser) {
+  browser = OutputPane(browser);
   QPrintPreviewDialog preview(this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, browser](QPrinter* printer) { PrintTo(browser, *printer); });
   preview.exec();

@@ -108,7 +108,6 @@ void MainWindow::CreateSearchPanel() {
   chkSearchInFound_->setEnabled(false);
   search->addWidget(chkSearchInFound_);
 
-  findBar_ = new FindBar(central_);
   auto* find = new QShortcut(QKeySequence::Find, this);
   connect(find, &QShortcut::activated, this, [this] { zContextFind_Click(); });
 }
@@ -123,13 +122,18 @@ void MainWindow::FilterSearchPanelEvent(QObject* watched, QEvent* event) {
   if (watched == imgHelp_ && event->type() == QEvent::MouseButtonRelease) imgHelp_Click();
 }
 
+// A search lets the window paint while it runs, but never lets input in: a key or a click held
+// back is delivered when the search has ended, so nothing starts inside a search.
 void MainWindow::SearchBook(const std::string& query) {
+  if (searching_) return;
+  searching_ = true;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   cmdSearch_->setEnabled(false);
   awaitingProgressPage_ = true;
   search_->RunSearch(query);
   cmdSearch_->setEnabled(true);
   QApplication::restoreOverrideCursor();
+  searching_ = false;
 }
 
 bool MainWindow::OnSearchNavigation(const std::string& url) {
@@ -179,11 +183,12 @@ void MainWindow::ScrollParagraphIntoView(int paragraph) {
   });
 }
 
+// The bar belongs to the pane it searches, in that pane's own window (the query-rules window
+// too), at the pane's lower edge where it hides none of the page's header.
 void MainWindow::zContextFind_Click() {
-  findBar_->adjustSize();
-  const QRect area = picWeb_[0]->geometry();
-  findBar_->setGeometry(area.right() - findBar_->width() - 20, area.top() + 4, findBar_->width(), findBar_->height());
-  findBar_->OpenFor(GetWebBrowser());
+  BrowserPane* pane = GetWebBrowser();
+  if (!findBar_) findBar_ = new FindBar(pane->parentWidget());
+  findBar_->OpenFor(pane);
 }
 
 void MainWindow::WriteSearchDocument(const std::string& html) { wbSearch_->WriteDocument(html); }
@@ -196,7 +201,9 @@ void MainWindow::ProcessEvents() {
     awaitingProgressPage_ = false;
     QElapsedTimer timer;
     timer.start();
-    while (!wbSearch_->IsLoaded() && timer.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!wbSearch_->IsLoaded() && timer.elapsed() < 1000) {
+      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
   }
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 30);
 }
