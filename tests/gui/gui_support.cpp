@@ -5,7 +5,16 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QWheelEvent>
 
 #include "app/startup.h"
 #include "ui/window/browser_pane.h"
@@ -53,6 +62,102 @@ QString Title(BrowserPane* pane) { return Eval(pane, QStringLiteral("document.ti
 
 void PrepareGuiTestProcess() {
   if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}
+
+void ClickToolbar(QMainWindow* window, QAction* action) {
+  for (QToolBar* bar : window->findChildren<QToolBar*>()) {
+    if (QWidget* button = bar->widgetForAction(action)) {
+      QTest::mouseClick(button, Qt::LeftButton);
+      return;
+    }
+  }
+  QFAIL("no toolbar button for the action");
+}
+
+namespace {
+
+QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
+  for (QAction* action : actions) {
+    if (action->isVisible() && QString(action->text()).remove(QLatin1Char('&')) == text) return action;
+  }
+  return nullptr;
+}
+
+bool WaitVisible(QWidget* widget) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!widget->isVisible() && timer.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return widget->isVisible();
+}
+
+}  // namespace
+
+bool ClickMenuItem(QMenu* menu, const QString& text) {
+  if (!WaitVisible(menu)) return false;
+  QAction* action = FindAction(menu->actions(), text);
+  if (!action) return false;
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+  return true;
+}
+
+bool ChooseMenu(QMainWindow* window, const QStringList& path) {
+  QMenuBar* bar = window->menuBar();
+  QAction* top = FindAction(bar->actions(), path.first());
+  if (!top || !top->menu()) return false;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+  QMenu* menu = top->menu();
+  for (int i = 1; i < path.size(); ++i) {
+    if (!WaitVisible(menu)) return false;
+    QAction* item = FindAction(menu->actions(), path[i]);
+    if (!item) return false;
+    if (i + 1 < path.size()) {
+      QTest::mouseMove(menu, menu->actionGeometry(item).center());
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+      if (!item->menu()) return false;
+      menu = item->menu();
+    } else {
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    }
+  }
+  return true;
+}
+
+// The browser turns the click into its context-menu request, which reaches the pane's
+// contextMenuEvent as it does for a person's click.
+void RightClick(BrowserPane* pane, QPoint at) {
+  QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
+  if (at.isNull()) at = QPoint(target->width() / 2, target->height() / 2);
+  QTest::mouseClick(target, Qt::RightButton, {}, at);
+}
+
+void Wheel(BrowserPane* pane, int notches) {
+  QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
+  const QPointF local(target->width() / 2.0, target->height() / 2.0);
+  for (int i = 0; i < std::abs(notches); ++i) {
+    QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, notches < 0 ? -120 : 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+    QTest::qWait(30);
+  }
+}
+
+void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs) {
+  auto* timer = new QTimer;
+  auto* waited = new QElapsedTimer;
+  waited->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, waited, answer, timeoutMs] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal && waited->elapsed() < timeoutMs) return;
+    timer->stop();
+    timer->deleteLater();
+    delete waited;
+    if (modal) answer(modal);
+  });
+  timer->start(50);
+}
+
+int ScrollTop(BrowserPane* pane) {
+  return Eval(pane, QStringLiteral("document.body.scrollTop || document.documentElement.scrollTop")).toInt();
 }
 
 MainWindow* StartReader(std::unique_ptr<Reader>& reader) {

@@ -4,8 +4,16 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QPoint>
+#include <QStringList>
 #include <QVariant>
 
+class QAction;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+#include <functional>
 #include <memory>
 
 namespace orvelis {
@@ -36,6 +44,25 @@ bool WaitLoaded(BrowserPane* pane, int timeoutMs = 15000);
 QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs = 10000);
 // The document title as the browser has it.
 QString Title(BrowserPane* pane);
+
+// Input as a person gives it: real mouse, wheel, key and context-menu events on the real widgets.
+// Clicks the toolbar button of `action` (toolbar position or menu item shown there).
+void ClickToolbar(QMainWindow* window, QAction* action);
+// Opens the menu bar's menu `path[0]` with the mouse, then each submenu, and clicks the last
+// item. An item that opens a modal dialog returns only when the dialog is closed: answer it with
+// WhenModal first.
+bool ChooseMenu(QMainWindow* window, const QStringList& path);
+// Clicks item `text` of a menu that is open (a context menu).
+bool ClickMenuItem(QMenu* menu, const QString& text);
+// Right-clicks the pane: the context-menu event the browser's widget raises.
+// `at` in the pane's content (its centre when null); a click inside a selection keeps it.
+void RightClick(BrowserPane* pane, QPoint at = QPoint());
+// Turns the mouse wheel over the pane's content (negative: down).
+void Wheel(BrowserPane* pane, int notches);
+// Runs `answer` on the next modal widget once it is up (within the timeout).
+void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000);
+// The pane's vertical scroll position in pixels.
+int ScrollTop(BrowserPane* pane);
 
 // Sets the environment and prepares the browser engine; call first in main().
 void PrepareGuiTestProcess();

@@ -282,9 +282,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   ReadingPosition readingPosition_;
   std::optional<ReadingPosition> pendingPosition_;
   bool keepPosition_ = false;
-  // When each reading pane was last scrolled by synchronisation (its echo is not the reader's).
-  static constexpr int kSyncEchoMs = 300;
-  std::array<QElapsedTimer, 2> syncMoved_;
+  // Where synchronisation last put each reading pane: its echo is not the reader's scroll.
+  std::array<std::optional<int>, 2> syncEchoTop_;
   QTimer* treeKeyTimer_ = nullptr;
   bool treeMousePressed_ = false;
   bool buildingTree_ = false;

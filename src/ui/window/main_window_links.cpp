@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QVariantList>
+#include <utility>
 
 #include "ui/link_protocol.h"
 #include "ui/window/browser_pane.h"
@@ -39,27 +41,29 @@ bool MainWindow::OnStripNavigation(const std::string& url) {
 }
 
 // The pane the reader scrolls (wheel, keys or scroll bar, focused or not) drives the other. The
-// scroll this makes in the other pane raises a scroll notice of its own, which is recognised and
-// dropped, so the panes never chase each other: the other pane is marked as moved by us before
-// the script runs (its notice may arrive before the script's answer), and the mark is taken back
-// when the script reports that nothing moved.
+// scroll this makes in the other pane raises a scroll notice of its own: it is recognised by the
+// position it left (the pane's script answers come back in order, so the position is known before
+// that pane's next notice is read) and dropped, so the panes never chase each other.
 void MainWindow::SyncScrollFrom(int source) {
   const int layout = locator_.LayoutMode();
   if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_) return;
   const std::size_t from = source == 1 ? 0 : 1;
   const std::size_t to = 1 - from;
-  if (syncMoved_[from].isValid() && !syncMoved_[from].hasExpired(kSyncEchoMs)) return;  // our own scroll
   wbWeb_[from]->RunScript(
-      QStringLiteral("document.body ? document.body.scrollTop / document.body.scrollHeight : 0"),
-      [this, to](const QVariant& ratio) {
-        syncMoved_[to].start();
-        wbWeb_[to]->RunScript(QStringLiteral("(function(){if (!document.body) return false;"
+      QStringLiteral("document.body ? [document.body.scrollTop, document.body.scrollTop / document.body.scrollHeight]"
+                     " : [0, 0]"),
+      [this, from, to](const QVariant& answer) {
+        const QVariantList values = answer.toList();
+        if (values.size() != 2) return;
+        const std::optional<int> expected = std::exchange(syncEchoTop_[from], std::nullopt);
+        if (expected && *expected == values[0].toInt()) return;  // where synchronisation put it
+        wbWeb_[to]->RunScript(QStringLiteral("(function(){if (!document.body) return -1;"
                                              "var before = document.body.scrollTop;"
                                              "window.scrollTo(document.body.scrollLeft, document.body.scrollHeight * %1);"
-                                             "return document.body.scrollTop != before;})()")
-                                  .arg(ratio.toDouble(), 0, 'g', 17),
-                              [this, to](const QVariant& moved) {
-                                if (!moved.toBool()) syncMoved_[to].invalidate();
+                                             "return document.body.scrollTop != before ? document.body.scrollTop : -1;})()")
+                                  .arg(values[1].toDouble(), 0, 'g', 17),
+                              [this, to](const QVariant& top) {
+                                if (top.toInt() >= 0) syncEchoTop_[to] = top.toInt();
                               });
       });
 }
