@@ -1,0 +1,207 @@
+// What a reader leaves behind survives the end of the program: the reader runs as a separate
+// process (this test's own program started with --child), is changed through real input, then
+// closed as a window manager closes it or killed; the next start, in this process, must show
+// what was left.
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <cstdio>
+#include <memory>
+
+#include "app/startup.h"
+#include "gui_support.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/favorites_tree.h"
+#include "ui/window/main_window.h"
+
+using namespace orvelis;
+
+namespace {
+
+void GoTo(MainWindow* w, int page) {
+  test::WhenModal([page](QWidget* dialog) {
+    auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("txtInputNumber"));
+    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(number, QString::number(page));
+    QTest::keyClick(number, Qt::Key_Return);
+  });
+  QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);
+  QTRY_VERIFY(w->Locator().CurrentKey() == "page" + std::to_string(page));
+  test::WaitLoaded(w->Pane(ReadingPane::Web1));
+  w->activateWindow();
+  if (!QTest::qWaitForWindowActive(w)) qWarning("the window is not active");
+}
+
+// The child: a reader's session through input. Prints "READY <anchor> <book panel width>" when
+// its changes have had time to be written, then closes its window or waits to be killed.
+int RunChild(const QString& scenario) {
+  std::unique_ptr<Reader> reader;
+  MainWindow* w = test::StartReader(reader);
+  if (!w) return 3;
+  w->activateWindow();
+  if (!QTest::qWaitForWindowActive(w)) qWarning("the window is not active");
+  QString report;
+  if (scenario.startsWith(QStringLiteral("leave"))) {
+    w->resize(800, 560);
+    test::ClickToolbar(w, w->ToolbarAction(18));                // English
+    test::ClickToolbar(w, w->ToolbarAction(22));                // side by side
+    test::ClickToolbar(w, w->ToolbarAction(23));                // synchronised
+    test::ClickToolbar(w, w->ToolbarAction(5));                 // the book tree
+    QWidget* splitter = w->findChild<QWidget*>(QStringLiteral("picSplitter"));
+    QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(2, 50));
+    QTest::mouseMove(splitter, QPoint(62, 50));
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(62, 50));
+    test::ChooseMenu(w, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("150%")});
+    GoTo(w, 135);
+    test::RightClick(w->Pane(ReadingPane::Web1));
+    test::ClickMenuItem(w->ContextMenu(), QStringLiteral("Фиксировать заголовки"));
+    test::WaitLoaded(w->Pane(ReadingPane::Web1));
+    test::Wheel(w->Pane(ReadingPane::Web1), -8);
+    if (!QTest::qWaitFor([w] { return !w->Position().anchor.empty(); }, 5000)) return 5;
+    report = QString::fromStdString(w->Position().anchor) + QLatin1Char(' ') +
+             QString::number(w->findChild<QWidget*>(QStringLiteral("fraBook"))->width());
+  } else if (scenario.startsWith(QStringLiteral("favourite"))) {
+    GoTo(w, 12);
+    test::Eval(w->Pane(ReadingPane::Web1),
+               QStringLiteral("window.getSelection().selectAllChildren(document.getElementsByTagName('p')[0])"));
+    test::WhenModal([](QWidget* dialog) {
+      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"))) QTest::keyClick(name, Qt::Key_Return);
+    });
+    w->zContextAddFavor_Click();  // adding through the context menu is driven in the reader's-day test
+    test::ClickToolbar(w, w->ToolbarAction(7));
+    FavoritesTreeWidget* tree = w->FavoritesTree();
+    QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
+    if (!item) return 4;
+    const QPoint at = tree->visualItemRect(item).center();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &menu);
+    test::ClickMenuItem(w->FavoritesMenu(), QStringLiteral("Показать"));
+    if (!QTest::qWaitFor([w] { return w->FavoritesViewShown(); }, 5000)) return 6;
+    report = QStringLiteral("d_1 0");
+  }
+  QTest::qWait(1200);  // settings are written shortly after the last change
+  std::printf("READY %s\n", qPrintable(report));
+  std::fflush(stdout);
+  if (scenario.endsWith(QStringLiteral("close"))) {
+    w->close();  // what the window manager's close button does
+    reader.reset();
+    return 0;
+  }
+  return QApplication::exec();  // until killed
+}
+
+}  // namespace
+
+class RestartTest : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit RestartTest(const test::IsolatedEnvironment& env) : env_(env) {}
+
+ private slots:
+  void init() { env_.Reset(); }
+  void cleanup() {
+    test::StopReader(reader_, w_);
+    QVERIFY2(!QFile::exists(env_.MessageLog()), "an unexpected message box");
+  }
+
+  void whatTheReaderLeftIsThereAfterClosingAndAfterAKill_data() {
+    QTest::addColumn<QString>("scenario");
+    QTest::newRow("closed") << QStringLiteral("leave-close");
+    QTest::newRow("killed") << QStringLiteral("leave-kill");
+  }
+  void whatTheReaderLeftIsThereAfterClosingAndAfterAKill() {
+    QFETCH(QString, scenario);
+    const QStringList left = RunChildUntilReady(scenario);
+    QCOMPARE(left.size(), 2);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->ToolbarAction(18)->isChecked());
+    QCOMPARE(test::Title(w_->Pane(ReadingPane::Web1)), QStringLiteral("The ORVELIS Book v 3.4 - Page 135"));
+    QVERIFY(w_->ToolbarAction(22)->isChecked());
+    QVERIFY(w_->Pane(ReadingPane::Web2)->isVisible());
+    QVERIFY(w_->SyncScroll() && w_->ToolbarAction(23)->isChecked());
+    QVERIFY(w_->FixedHeaders());
+    QVERIFY(w_->findChild<QAction*>(QStringLiteral("zPrefSizeSz6"))->isChecked());
+    QCOMPARE(w_->LeftPanel(), 1);
+    QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("fraBook"))->width(), left[1].toInt());
+    QCOMPARE(QString::fromStdString(w_->Position().anchor), left[0]);
+    QTRY_VERIFY_WITH_TIMEOUT(test::ScrollTop(w_->Pane(ReadingPane::Web1)) > 0, 5000);
+    // The favourites view was never opened: it stays closed and hides nothing.
+    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
+  }
+
+  void anOpenFavouritesViewOpensAgainAndAClosedOneStaysClosed() {
+    QCOMPARE(RunChildUntilReady(QStringLiteral("favourite-close")).value(0), QStringLiteral("d_1"));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->FavoritesViewShown());
+    QVERIFY(!MenuVisible(QStringLiteral("Навигация")));
+    QTest::mouseClick(w_->findChild<QToolButton*>(QStringLiteral("tbFavortop")), Qt::LeftButton);
+    QVERIFY(!w_->FavoritesViewShown());
+    test::StopReader(reader_, w_);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
+    QVERIFY(w_->ToolbarAction(9)->isVisible());
+  }
+
+ private:
+  // Runs the child until it reports; a "-kill" scenario is then killed. Returns what it reported.
+  QStringList RunChildUntilReady(const QString& scenario) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), scenario});
+    QByteArray out;
+    QElapsedTimer timer;
+    timer.start();
+    while (!out.contains('\n') && timer.elapsed() < 90000 && child.state() != QProcess::NotRunning) {
+      child.waitForReadyRead(200);
+      out += child.readAllStandardOutput();
+    }
+    if (scenario.endsWith(QStringLiteral("kill"))) {
+      child.kill();
+      child.waitForFinished(10000);
+    } else {
+      child.waitForFinished(30000);
+      if (child.exitCode() != 0) qWarning("child exit %d", child.exitCode());
+    }
+    const QString line = QString::fromUtf8(out).trimmed();
+    if (!line.startsWith(QStringLiteral("READY"))) return {};
+    return line.mid(6).split(QLatin1Char(' '));
+  }
+  bool MenuVisible(const QString& title) {
+    for (QAction* action : w_->menuBar()->actions()) {
+      if (action->text() == title) return action->isVisible();
+    }
+    return false;
+  }
+
+  const test::IsolatedEnvironment& env_;
+  std::unique_ptr<Reader> reader_;
+  MainWindow* w_ = nullptr;
+};
+
+int main(int argc, char** argv) {
+  if (argc == 3 && QByteArray(argv[1]) == "--child") {
+    test::PrepareGuiTestProcess();
+    PrepareWebEngine();
+    QApplication app(argc, argv);
+    InstallQtTranslations();
+    return RunChild(QString::fromLatin1(argv[2]));
+  }
+  return test::RunGuiTests<RestartTest>(argc, argv);
+}
+
+#include "restart_test.moc"
