@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-translations-l10n
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth xdotool fonts-dejavu-core
   ripgrep poppler-utils
 )
 

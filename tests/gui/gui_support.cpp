@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -154,6 +156,31 @@ void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs) {
     if (modal) answer(modal);
   });
   timer->start(50);
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+bool ClickElement(BrowserPane* pane, const QString& selector) {
+  const QVariantList at = Eval(pane, QStringLiteral("(function(){var e=document.querySelector('%1');if(!e)return null;"
+                                                    "e.scrollIntoView({block:'center'});var r=e.getClientRects()[0];"
+                                                    "return [r.left+Math.min(4,r.width/2),r.top+r.height/2];})()")
+                                         .arg(selector))
+                              .toList();
+  if (at.size() != 2) return false;
+  QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
+  QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
+  return true;
+}
+
+bool PressKeysThroughDisplay(const QString& keys) {
+  return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}) == 0;
 }
 
 int ScrollTop(BrowserPane* pane) {

@@ -63,6 +63,14 @@ void Wheel(BrowserPane* pane, int notches);
 void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000);
 // The pane's vertical scroll position in pixels.
 int ScrollTop(BrowserPane* pane);
+// Types text into the widget as key presses that carry the characters (Cyrillic included).
+void TypeText(QWidget* widget, const QString& text);
+// Scrolls the first element matching `selector` into view and clicks it with the mouse; false
+// when there is no such element.
+bool ClickElement(BrowserPane* pane, const QString& selector);
+// Sends keys through the X server (xdotool), as a keyboard would: the program reads them from its
+// display connection like any other input. `keys` in xdotool's names ("ctrl+g").
+bool PressKeysThroughDisplay(const QString& keys);
 
 // Sets the environment and prepares the browser engine; call first in main().
 void PrepareGuiTestProcess();
