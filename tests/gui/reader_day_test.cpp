@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QLabel>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -230,6 +232,34 @@ class ReaderDayTest : public QObject {
     QCOMPARE(bar->parentWidget(), Web2()->parentWidget());
     QVERIFY(Web2()->geometry().contains(bar->geometry()));
     QVERIFY(bar->geometry().top() > Web2()->geometry().center().y());
+  }
+
+  // A key pressed while a search runs reaches the window only after the search: the go-to
+  // dialog it asks for opens over the finished results, never inside the search.
+  void aKeyPressedDuringASearchWaitsForTheSearchToEnd() {
+    test::ClickToolbar(w_, w_->ToolbarAction(6));
+    auto* box = w_->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    QTRY_VERIFY(box->isVisible());
+    QTest::mouseClick(box, Qt::LeftButton);
+    test::TypeText(box, QStringLiteral("иисус христос учитель"));
+    bool pressedDuringSearch = false;
+    QTimer::singleShot(0, this, [&] {
+      pressedDuringSearch = QApplication::overrideCursor() != nullptr;  // the search's wait cursor
+      QVERIFY(test::PressKeysThroughDisplay(QStringLiteral("ctrl+g")));
+    });
+    bool searchEndedFirst = false;
+    QString resultsWhenOpened;
+    test::WhenModal([&](QWidget* dialog) {
+      searchEndedFirst = QApplication::overrideCursor() == nullptr;
+      resultsWhenOpened = w_->findChild<QLabel*>(QStringLiteral("lblSearchres"))->text();
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(pressedDuringSearch);
+    QTRY_VERIFY(!resultsWhenOpened.isEmpty());  // the held key did arrive
+    QVERIFY(searchEndedFirst);
+    QVERIFY2(resultsWhenOpened.startsWith(QStringLiteral("Результаты (страниц: ")), qPrintable(resultsWhenOpened));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
   }
 
   void qtsOwnButtonsSpeakRussian() {

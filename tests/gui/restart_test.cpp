@@ -11,9 +11,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
+#include <QMenu>
+#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -87,6 +90,12 @@ int RunChild(const QString& scenario) {
     test::ClickMenuItem(w->FavoritesMenu(), QStringLiteral("Показать"));
     if (!QTest::qWaitFor([w] { return w->FavoritesViewShown(); }, 5000)) return 6;
     report = QStringLiteral("d_1 0");
+  } else if (scenario.startsWith(QStringLiteral("font"))) {
+    if (!test::ChooseMenu(w, {QStringLiteral("Настройка текста"), QStringLiteral("Тип шрифта"), QStringLiteral("DejaVu Serif")})) {
+      return 7;
+    }
+    w->showMinimized();  // what the window manager's minimise button asks for
+    report = QStringLiteral("DejaVu-Serif minimised");
   }
   QTest::qWait(1200);  // settings are written shortly after the last change
   std::printf("READY %s\n", qPrintable(report));
@@ -141,6 +150,43 @@ class RestartTest : public QObject {
     QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
   }
 
+  void theChosenFontIsTickedAndUsedAndAMinimisedWindowStaysMinimised() {
+    QCOMPARE(RunChildUntilReady(QStringLiteral("font-kill")).size(), 2);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QCOMPARE(CheckedFonts(), QStringList{QStringLiteral("DejaVu Serif")});
+    QVERIFY(test::Eval(w_->Pane(ReadingPane::Web1), QStringLiteral("getComputedStyle(document.body).fontFamily"))
+                .toString()
+                .contains(QStringLiteral("DejaVu Serif")));
+    QVERIFY(w_->isMinimized());
+  }
+
+  void aFamilyNoLongerInstalledIsNamedAndItsSubstituteTicked() {
+    {
+      QSettings settings(env_.Path() + QStringLiteral("/config/ORVELIS_BOOK"), QSettings::IniFormat);
+      settings.setValue(QStringLiteral("ffam"), QStringLiteral("Гарнитура Которой Нет"));
+    }
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QMenu* menu = FontMenu();
+    QVERIFY(menu);
+    QAction* shown = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() == QStringLiteral("fontNotInstalled")) shown = action;
+    }
+    QVERIFY(shown);
+    const QStringList checked = CheckedFonts();
+    QCOMPARE(checked.size(), 1);
+    QCOMPARE(shown->text(), QStringLiteral("Шрифт «Гарнитура Которой Нет» не установлен, используется «%1»").arg(checked[0]));
+    // Choosing an installed family takes the notice away.
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Настройка текста"), QStringLiteral("Тип шрифта"), QStringLiteral("DejaVu Sans")}));
+    QTRY_COMPARE(CheckedFonts(), QStringList{QStringLiteral("DejaVu Sans")});
+    QTRY_VERIFY(std::none_of(FontMenu()->actions().begin(), FontMenu()->actions().end(), [](QAction* action) {
+      return action->objectName() == QStringLiteral("fontNotInstalled");
+    }));
+    QCOMPARE(CheckedFonts(), QStringList{QStringLiteral("DejaVu Sans")});
+  }
+
   void anOpenFavouritesViewOpensAgainAndAClosedOneStaysClosed() {
     QCOMPARE(RunChildUntilReady(QStringLiteral("favourite-close")).value(0), QStringLiteral("d_1"));
     w_ = test::StartReader(reader_);
@@ -180,6 +226,25 @@ class RestartTest : public QObject {
     const QString line = QString::fromUtf8(out).trimmed();
     if (!line.startsWith(QStringLiteral("READY"))) return {};
     return line.mid(6).split(QLatin1Char(' '));
+  }
+  // The menu bar's "Настройка текста" > "Тип шрифта".
+  QMenu* FontMenu() const {
+    for (QAction* top : w_->menuBar()->actions()) {
+      if (top->text() != QStringLiteral("Настройка текста") || !top->menu()) continue;
+      for (QAction* item : top->menu()->actions()) {
+        if (item->text() == QStringLiteral("Тип шрифта")) return item->menu();
+      }
+    }
+    return nullptr;
+  }
+  QStringList CheckedFonts() const {
+    QStringList checked;
+    if (QMenu* menu = FontMenu()) {
+      for (QAction* action : menu->actions()) {
+        if (action->isChecked()) checked << action->text();
+      }
+    }
+    return checked;
   }
   bool MenuVisible(const QString& title) {
     for (QAction* action : w_->menuBar()->actions()) {
