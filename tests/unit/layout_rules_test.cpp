@@ -2,84 +2,106 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+
+#include "support/fixtures.h"
+
 namespace orvelis {
 namespace {
 
-TEST(LayoutRules, TheLeftSplitterKeepsBothSidesAtLeast2450Twips) {
-  EXPECT_EQ(LeftSplitterPosition(1000, 12000), 2450);
-  EXPECT_EQ(LeftSplitterPosition(5000, 12000), 5000);
-  EXPECT_EQ(LeftSplitterPosition(9550, 12000), 9550);
-  EXPECT_EQ(LeftSplitterPosition(11000, 12000), 9550);
-  EXPECT_EQ(LeftSplitterPosition(4000, 4800), std::nullopt);  // narrower than 4900: it stays
-  EXPECT_EQ(LeftSplitterPosition(1000, 4800), 2450);
+// Every section of tests/fixtures/layout_rules.txt is a table of "inputs => outputs" lines. The
+// tests read each line's inputs, run the rule and write the outputs in the same form, so a section
+// is compared whole with the outcomes worked out by hand.
+std::string Replay(const std::string& section, const std::function<std::string(std::istringstream&)>& rule) {
+  std::istringstream lines(section);
+  std::string text;
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t arrow = line.find(" => ");
+    if (line.empty() || line[0] == '#' || arrow == std::string::npos) {
+      text += line + "\n";
+      continue;
+    }
+    std::istringstream inputs(line.substr(0, arrow));
+    text += line.substr(0, arrow) + " => " + rule(inputs) + "\n";
+  }
+  return text;
 }
 
-TEST(LayoutRules, PaneSplittersAcceptTenToNinetyPercent) {
-  EXPECT_EQ(PaneSplitRatio(50, 0, 1000), std::nullopt);
-  EXPECT_DOUBLE_EQ(*PaneSplitRatio(100, 0, 1000), 0.1);
-  EXPECT_DOUBLE_EQ(*PaneSplitRatio(900, 0, 1000), 0.9);
-  EXPECT_EQ(PaneSplitRatio(901, 0, 1000), std::nullopt);
-  EXPECT_EQ(ClampSplitRatio(0.05), 0.1);
-  EXPECT_EQ(ClampSplitRatio(7), 0.9);
+std::string Number(double value) {
+  std::ostringstream s;
+  s << value;
+  return s.str();
 }
 
-TEST(LayoutRules, OnePaneFillsTheReadingAreaAndNeverGoesBelow200) {
-  PanesInput in;
-  in.formWidth = 12000;
-  in.formHeight = 9000;
-  in.leftPanelShown = true;
-  in.splitterLeft = 3000;
-  in.splitterWidth = 60;
-  PanesLayout out = LayoutPanes(in);
-  EXPECT_EQ(out.web1, (TwipRect{3060, 0, 12000 - 3060 - 120, 9000 - 1240}));
-  EXPECT_FALSE(out.web2Visible);
-  in.leftPanelShown = false;
-  EXPECT_EQ(LayoutPanes(in).web1.left, 0);
-  in.formWidth = 100;
-  in.formHeight = 100;
-  out = LayoutPanes(in);
-  EXPECT_EQ(out.web1.width, 200);
-  EXPECT_EQ(out.web1.height, 200);
+std::string Rect(const TwipRect& r) {
+  return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) + " " +
+         std::to_string(r.height);
 }
 
-TEST(LayoutRules, StackedAndSideBySidePanesShareByTheRatio) {
-  PanesInput in;
-  in.formWidth = 10120;
-  in.formHeight = 7240;  // W = 10000, H = 6000
-  in.layoutMode = 21;
-  in.splitRatioHor = 0.25;
-  in.horSplitterHeight = 60;
-  PanesLayout out = LayoutPanes(in);
-  EXPECT_EQ(out.web1.height, 1470);
-  EXPECT_EQ(out.web2.height, 6000 - 1470 - 30);
-  EXPECT_EQ(out.web2.top, 1470 + 60);
-  EXPECT_EQ(out.splitHor.top, 1470);
-  EXPECT_TRUE(out.web2Visible && out.splitHorVisible && !out.splitVertVisible);
-  in.layoutMode = 22;
-  in.splitRatioVert = 0.5;
-  in.vertSplitterWidth = 60;
-  out = LayoutPanes(in);
-  EXPECT_EQ(out.web1.width, 4970);
-  EXPECT_EQ(out.web2.width, 10000 - 4970 - 30);
-  EXPECT_EQ(out.web2.left, 4970 + 60);
-  EXPECT_EQ(out.splitVert.left, 4970);
-  EXPECT_EQ(out.web2.height, 6000);
+class LayoutRules : public ::testing::Test {
+ protected:
+  void Check(const std::string& section, const std::function<std::string(std::istringstream&)>& rule) {
+    ASSERT_TRUE(expected.count(section)) << section;
+    EXPECT_EQ(Replay(expected.at(section), rule), expected.at(section));
+  }
+  const std::map<std::string, std::string> expected = test::FixtureCases("layout_rules.txt");
+};
+
+TEST_F(LayoutRules, TheLeftSplitterKeepsBothSidesAtLeast2450Twips) {
+  Check("left splitter", [](std::istringstream& in) {
+    int pointer = 0, formWidth = 0;
+    in >> pointer >> formWidth;
+    const auto left = LeftSplitterPosition(pointer, formWidth);
+    return left ? std::to_string(*left) : std::string("stays");
+  });
 }
 
-TEST(LayoutRules, HeaderStripsTakeTheTableHeight) {
-  const StripFit fixed = FitHeaderStrip(true, 60, 6000);
-  EXPECT_TRUE(fixed.stripVisible);
-  EXPECT_EQ(fixed.stripBrowserHeight, 70 + 900);
-  EXPECT_EQ(fixed.stripContainerHeight, 900);
-  EXPECT_EQ(fixed.paneBrowserTop, 870);
-  EXPECT_EQ(fixed.paneBrowserHeight, 6000 - 870);
-  // A header wrapping to a second line: the strip grows, the pane shrinks by the same amount.
-  const StripFit taller = FitHeaderStrip(true, 80, 6000);
-  EXPECT_EQ(taller.stripBrowserHeight - fixed.stripBrowserHeight, *fixed.paneBrowserHeight - *taller.paneBrowserHeight);
-  const StripFit loose = FitHeaderStrip(false, 60, 6000);
-  EXPECT_FALSE(loose.stripVisible);
-  EXPECT_EQ(loose.paneBrowserTop, -30);
-  EXPECT_EQ(loose.paneBrowserHeight, 6000);
+TEST_F(LayoutRules, PaneSplittersAcceptTenToNinetyPercent) {
+  Check("pane splitter", [](std::istringstream& in) {
+    double pointer = 0, paneStart = 0, extent = 0;
+    in >> pointer >> paneStart >> extent;
+    const auto ratio = PaneSplitRatio(pointer, paneStart, extent);
+    return ratio ? Number(*ratio) : std::string("unchanged");
+  });
+  Check("kept ratio", [](std::istringstream& in) {
+    double stored = 0;
+    in >> stored;
+    return Number(ClampSplitRatio(stored));
+  });
+}
+
+TEST_F(LayoutRules, PanesShareTheReadingAreaByTheRatioAndNeverGoBelow200) {
+  Check("panes", [](std::istringstream& in) {
+    PanesInput p;
+    std::string splitter;
+    double ratio = 0;
+    int bar = 0;
+    in >> p.formWidth >> p.formHeight >> splitter >> p.layoutMode >> ratio >> bar >> p.panesTop;
+    if (splitter != "none") {
+      p.leftPanelShown = true;
+      p.splitterLeft = std::stoi(splitter.substr(0, splitter.find('+')));
+      p.splitterWidth = std::stoi(splitter.substr(splitter.find('+') + 1));
+    }
+    p.splitRatioHor = p.splitRatioVert = ratio;
+    p.horSplitterHeight = p.vertSplitterWidth = bar;
+    const PanesLayout out = LayoutPanes(p);
+    return Rect(out.web1) + "; " + (out.web2Visible ? Rect(out.web2) : "-") + "; " +
+           (out.splitHorVisible ? Rect(out.splitHor) : "-") + "; " + (out.splitVertVisible ? Rect(out.splitVert) : "-");
+  });
+}
+
+TEST_F(LayoutRules, HeaderStripsTakeTheTableHeightAndThePaneTheRest) {
+  Check("header strip", [](std::istringstream& in) {
+    std::string mode;
+    int tablePixels = 0, container = 0;
+    in >> mode >> tablePixels >> container;
+    const StripFit fit = FitHeaderStrip(mode == "fixed", tablePixels, container);
+    return (fit.stripVisible ? std::to_string(fit.stripBrowserHeight) + " " + std::to_string(fit.stripContainerHeight)
+                             : std::string("hidden")) +
+           "; " + std::to_string(fit.paneBrowserTop) + "; " +
+           (fit.paneBrowserHeight ? std::to_string(*fit.paneBrowserHeight) : std::string("-"));
+  });
 }
 
 }  // namespace
