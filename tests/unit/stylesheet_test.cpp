@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "render/recording_reading_view.h"
+#include "support/fixtures.h"
 #include "ui/settings_store.h"
 
 namespace orvelis {
@@ -61,16 +65,36 @@ TEST_F(StylesheetTest, SizeStepsAreClampedAndNonNumbersAreTheDefault) {
   EXPECT_EQ(step, 2);
 }
 
+// The screen rules' font sizes as tests/fixtures/stylesheet_sizes.txt writes them: for each rule
+// that sets one, in stylesheet order, its size at every step from -3 to 5.
 TEST_F(StylesheetTest, EveryColumnOfTheSizeTable) {
-  const int body[] = {10, 11, 12, 14, 16, 18, 20, 24, 28};
-  const int sres[] = {8, 9, 10, 11, 12, 14, 18, 20, 22};
+  std::vector<std::pair<std::string, std::string>> rows;  // selector, sizes so far
+  std::string checked = "checked size item:";
   for (int s = -3; s <= 5; ++s) {
     settings.Write("fsize", std::to_string(s));
     const std::string html = Build();
-    EXPECT_NE(html.find("font-size:" + std::to_string(body[s + 3]) + "px; margin-left"), std::string::npos) << s;
-    EXPECT_NE(html.find("text-decoration:none; font-size:" + std::to_string(sres[s + 3]) + "px"), std::string::npos)
-        << s;
+    checked += " " + std::to_string(menus.checkedSizeItem);
+    const std::size_t open = html.find("<style>") + 7;
+    const std::string screen = html.substr(open, html.find("\r\n@media print{") - open);
+    std::size_t index = 0;
+    std::size_t start = 0;
+    for (std::size_t end; (end = screen.find('}', start)) != std::string::npos; start = end + 1) {
+      const std::string rule = screen.substr(start, end - start);
+      const std::size_t brace = rule.find('{');
+      const std::size_t size = rule.find("font-size:", brace);
+      if (brace == std::string::npos || size == std::string::npos) continue;
+      const std::size_t first = rule.find_first_not_of("\r\n ");
+      const std::string selector = rule.substr(first, rule.find_last_not_of(' ', brace - 1) + 1 - first);
+      const std::string pixels = rule.substr(size + 10, rule.find("px", size) - size - 10);
+      if (index == rows.size()) rows.emplace_back(selector, selector + ":");
+      EXPECT_EQ(rows[index].first, selector) << s;
+      rows[index++].second += " " + pixels;
+    }
   }
+  std::string table = checked + "\n";
+  for (const auto& row : rows) table += row.second + "\n";
+  const std::string expected = test::FixtureCases("stylesheet_sizes.txt").at("sizes");
+  EXPECT_EQ(table, expected.substr(expected.find('\n') + 1));  // below the column heading
 }
 
 TEST_F(StylesheetTest, ColoursAreStoredBgrAndWrittenRgb) {
