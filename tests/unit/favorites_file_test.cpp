@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 #include "favorites/favorites_store.h"
 #include "search/recording_search_view.h"
@@ -138,16 +137,28 @@ TEST_F(FavoritesOnDisk, ATooLongTextIsRefusedBeforeAnythingIsWritten) {
   EXPECT_GT(test::ReadFileBytes(path).size(), 65534u);
 }
 
-TEST_F(FavoritesOnDisk, AnUnwritableFolderLeavesTheFileAsItWas) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  FavoritesStore store(path, messages);
+TEST_F(FavoritesOnDisk, AFolderThatCannotBeWrittenLeavesTheFileAsItWas) {
+  const std::filesystem::path folder = dir / "user";
+  std::filesystem::create_directory(folder);
+  FavoritesStore store(folder / "book_favor.dat", messages);
   ASSERT_TRUE(store.LoadFavorites());
-  store.AddFolder("f", "A");
-  const std::string before = test::ReadFileBytes(path);
-  chmod(dir.path().c_str(), 0500);
+  ASSERT_FALSE(store.AddFolder("f", "A").empty());
+  const std::string before = test::ReadFileBytes(folder / "book_favor.dat");
+  ASSERT_FALSE(before.empty());
+
+  // A regular file stands where the folder was: nothing can be created in it, not even by root,
+  // for whom a read-only folder is no obstacle.
+  std::filesystem::rename(folder, dir / "user.away");
+  test::WriteFileBytes(folder, "not a folder");
+  const std::size_t shownBefore = messages.shown.size();
   store.AddFolder("f", "B");
-  chmod(dir.path().c_str(), 0700);
-  EXPECT_EQ(test::ReadFileBytes(path), before);
+  std::filesystem::remove(folder);
+  std::filesystem::rename(dir / "user.away", folder);
+
+  EXPECT_EQ(test::ReadFileBytes(folder / "book_favor.dat"), before);
+  ASSERT_EQ(messages.shown.size(), shownBefore + 1);
+  EXPECT_NE(messages.shown.back().text.find("Файл избранного остался прежним."), std::string::npos);
+  EXPECT_EQ(messages.shown.back().icon, MessageIcon::Critical);
 }
 
 }  // namespace
