@@ -135,6 +135,19 @@ TEST_F(ToolOnTinyBook, ComposeRefusesUnknownKeysAndBadOptions) {
   }
 }
 
+// Page k of the small book reads "en page k": the word "page" is on every page once, "3" only on page 3.
+TEST_F(ToolOnTinyBook, SearchInFoundKeepsOnlyThePreviousPagesAndAddsTheirCounts) {
+  const ToolRun both = Tool(WithBook("search page --lang en --in-found ',3|2,5|1,'"));
+  EXPECT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(both.out, ",3|3,5|2,\n");
+  const ToolRun one = Tool(WithBook("search 3 --lang en --in-found ',3|1,4|1,13|1,'"));
+  EXPECT_EQ(one.status, 0) << one.err;
+  EXPECT_EQ(one.out, ",3|2,\n");
+  const ToolRun none = Tool(WithBook("search 3 --lang en --in-found ',4|1,'"));
+  EXPECT_EQ(none.status, 0) << none.err;
+  EXPECT_EQ(none.out, ",\n");
+}
+
 TEST_F(ToolOnTinyBook, SettingsChangeTheStylesheet) {
   test::WriteFileBytes(dir / "settings.ini", "[ORVELIS_BOOK]\nfsize=9\nffam=Georgia\nfcol=255\n");
   const ToolRun r = Tool("stylesheet --settings " + Quote(dir / "settings.ini") + " --user-data /u");
@@ -159,8 +172,6 @@ TEST(ToolSearch, PrintsTheResultListAndFormatMessages) {
   const ToolRun bad = Tool("search ' word'");
   EXPECT_EQ(bad.out, ",\n");
   EXPECT_EQ(bad.err, "Поиск по книге: Ошибочный формат строки поиска\n");
-  const ToolRun inFound = Tool("search христос --in-found ',3|2,'");
-  EXPECT_TRUE(inFound.out == ",\n" || inFound.out.rfind(",3|", 0) == 0) << inFound.out;
   EXPECT_EQ(Tool("search x --scope 6").status, 1);
   EXPECT_EQ(Tool("search").status, 1);
 }
@@ -171,7 +182,17 @@ TEST(ToolSearch, ResultsPagesAndSnippets) {
   EXPECT_EQ(page.out.rfind("<html><title>Поиск по книге - [иисус]</title>", 0), 0u);
   EXPECT_NE(page.out.find("<b>страницам</b>"), std::string::npos);
   EXPECT_NE(page.out.find("<a href=\"!ungroup\""), std::string::npos);
+  // A query is text in the page's title, never markup; it finds nothing.
   const ToolRun hostile = Tool("results '</title><script>x</script>'");
+  EXPECT_EQ(hostile.status, 0) << hostile.err;
+  EXPECT_EQ(hostile.err, "");
+  const std::string escapedTitle =
+      "<html><title>Поиск по книге - [&lt;/title&gt;&lt;script&gt;x&lt;/script&gt;]</title>";
+  EXPECT_EQ(hostile.out.rfind(escapedTitle, 0), 0u) << hostile.out.substr(0, 200);
+  const std::string nothingFound =
+      "<body style=\"padding:5 5 5 5\"><br><br><h4>Ничего не найдено</h4><br></BODY></HTML>";
+  ASSERT_GT(hostile.out.size(), nothingFound.size());
+  EXPECT_EQ(hostile.out.substr(hostile.out.size() - nothingFound.size()), nothingFound);
   EXPECT_EQ(hostile.out.find("<script>"), std::string::npos);
   const ToolRun snippets = Tool("snippets 1500 иисус");
   ASSERT_EQ(snippets.status, 0);
