@@ -60,7 +60,8 @@ TEST_F(Bars, ContentsVariantsFollowTheLastCharacterOfTheSelectedKey) {
   EXPECT_EQ(PageNavBar(Context(kEnglish, 0, "cont3"), 0, true), Expected("contents bar: top, Part III, English"));
   EXPECT_EQ(PageNavBar(Context(kEnglish, 0, "cont4"), 0, false), Expected("contents bar: bottom, Part IV, English"));
   for (const char* key : {"book", "cont", "cont0", ""}) {
-    EXPECT_EQ(PageNavBar(Context(kEnglish, 0, key), 0, true), Expected("contents bar: top, titles of the Papers, English"))
+    EXPECT_EQ(PageNavBar(Context(kEnglish, 0, key), 0, true),
+              Expected("contents bar: top, titles of the Papers, English"))
         << key;
   }
   EXPECT_EQ(PageNavBar(Context(kEnglish, 1, "cont"), 0, false),
