@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -31,6 +32,15 @@ IsolatedEnvironment::IsolatedEnvironment() {
 }
 
 QString IsolatedEnvironment::MessageLog() const { return QDir(dir_.path()).filePath(QStringLiteral("messages.log")); }
+
+QString IsolatedEnvironment::TakeMessages() const {
+  QFile log(MessageLog());
+  if (!log.open(QIODevice::ReadOnly)) return {};
+  const QString text = QString::fromUtf8(log.readAll());
+  log.close();
+  log.remove();
+  return text;
+}
 
 void IsolatedEnvironment::Reset() const {
   QDir(QDir(dir_.path()).filePath(QStringLiteral("config"))).removeRecursively();
@@ -185,6 +195,31 @@ bool PressKeysThroughDisplay(const QString& keys) {
 
 int ScrollTop(BrowserPane* pane) {
   return Eval(pane, QStringLiteral("document.body.scrollTop || document.documentElement.scrollTop")).toInt();
+}
+
+bool GoTo(MainWindow* window, int page, bool paper) {
+  WhenModal([page, paper](QWidget* dialog) {
+    const QString option = paper ? QStringLiteral("OptObject1") : QStringLiteral("OptObject0");
+    if (auto* choice = dialog->findChild<QWidget*>(option)) QTest::mouseClick(choice, Qt::LeftButton);
+    auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("txtInputNumber"));
+    if (!number) return;
+    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);  // over the number typed last time
+    QTest::keyClicks(number, QString::number(page));
+    QTest::keyClick(number, Qt::Key_Return);
+  });
+  window->activateWindow();  // shortcuts reach the active window only
+  if (!QTest::qWaitForWindowActive(window)) return false;
+  QTest::keyClick(window, Qt::Key_G, Qt::ControlModifier);
+  const std::string key = "page" + std::to_string(page);
+  QElapsedTimer timer;
+  timer.start();
+  while ((QApplication::activeModalWidget() || !window->Pane(ReadingPane::Web1)->IsLoaded() ||
+          (!paper && window->Locator().CurrentKey() != key)) &&
+         timer.elapsed() < 15000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window) && WaitLoaded(window->Pane(ReadingPane::Web1));
 }
 
 MainWindow* StartReader(std::unique_ptr<Reader>& reader) {

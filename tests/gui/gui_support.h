@@ -31,6 +31,9 @@ class IsolatedEnvironment {
   IsolatedEnvironment();
   QString Path() const { return dir_.path(); }
   QString MessageLog() const;
+  // The message boxes shown since the last call (one "caption|text" line each), then forgets them.
+  // A test's cleanup fails when this is not empty: every box a test expects, it takes itself.
+  QString TakeMessages() const;
   // Empties the settings, the user data folder and the message log.
   void Reset() const;
 
@@ -71,6 +74,11 @@ bool ClickElement(BrowserPane* pane, const QString& selector);
 // Sends keys through the X server (xdotool), as a keyboard would: the program reads them from its
 // display connection like any other input. `keys` in xdotool's names ("ctrl+g").
 bool PressKeysThroughDisplay(const QString& keys);
+
+// Shows page `page` (or Paper `page` with paper) through the go-to dialog, Ctrl+G and typed keys,
+// and gives the activation back to the window as a window manager would; false when the page did
+// not load.
+bool GoTo(MainWindow* window, int page, bool paper = false);
 
 // Sets the environment and prepares the browser engine; call first in main().
 void PrepareGuiTestProcess();
