@@ -1,0 +1,87 @@
+// A search as the reader meets it in the window: Enter in the search box, then the results page
+// painted (first contentful paint) and fully loaded in the real browser pane. Each iteration is one
+// search; the first search of a window also prepares every page for matching (reported apart).
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "app/qt_translations.h"
+#include "app/startup.h"
+#include "app/webengine_setup.h"
+#include "gui_support.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/main_window.h"
+
+namespace {
+
+using namespace orvelis;
+
+MainWindow* window = nullptr;
+
+// Enter -> results loaded, and Enter -> first paint (the browser paints a long page before it
+// has laid all of it out), in milliseconds.
+std::pair<double, double> SearchOnce(const QString& query) {
+  auto* box = window->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+  box->selectAll();
+  test::TypeText(box, query);
+  QElapsedTimer timer;
+  timer.start();
+  QTest::keyClick(box, Qt::Key_Return);
+  if (!test::WaitLoaded(window->SearchPane())) return {-1, -1};
+  const double loaded = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  const QVariantList t = test::Eval(window->SearchPane(), QStringLiteral(
+      "(function(){var p=performance.getEntriesByName('first-contentful-paint')[0];"
+      "return [performance.now(), p ? p.startTime : -1];})()")).toList();
+  const double now = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  if (t.size() != 2 || t[1].toDouble() < 0) return {loaded, -1};
+  return {loaded, now - (t[0].toDouble() - t[1].toDouble())};
+}
+
+void Report(benchmark::State& state, const QString& query) {
+  double painted = 0;
+  for (auto _ : state) {
+    const auto [loaded, paint] = SearchOnce(query);
+    if (loaded < 0 || paint < 0) {
+      state.SkipWithError("the results page did not load or paint");
+      return;
+    }
+    state.SetIterationTime(loaded / 1000);
+    painted += paint;
+  }
+  state.counters["painted_ms"] = painted / static_cast<double>(state.iterations());
+}
+
+void BM_WindowFirstSearch(benchmark::State& state) {
+  // Only the first iteration is a first search; later ones measure a warm window.
+  Report(state, QStringLiteral("иисус"));
+}
+BENCHMARK(BM_WindowFirstSearch)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_WindowSearchOneWord(benchmark::State& state) { Report(state, QStringLiteral("иисус")); }
+BENCHMARK(BM_WindowSearchOneWord)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_WindowSearchThreeWords(benchmark::State& state) { Report(state, QStringLiteral("иисус христос учитель")); }
+BENCHMARK(BM_WindowSearchThreeWords)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  test::IsolatedEnvironment env;
+  test::PrepareGuiTestProcess();
+  PrepareWebEngine();
+  QApplication app(argc, argv);
+  InstallQtTranslations();
+  std::unique_ptr<Reader> reader;
+  window = test::StartReader(reader);
+  if (!window) return 3;
+  test::ClickToolbar(window, window->ToolbarAction(6));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  test::StopReader(reader, window);
+  return 0;
+}
