@@ -32,17 +32,35 @@ std::map<std::string, std::string> FixtureCases(const std::string& fileName) {
   return cases;
 }
 
-std::string FixtureDocument(const std::map<std::string, std::string>& cases, const std::string& name) {
+namespace {
+
+const std::string* FindCase(const std::map<std::string, std::string>& cases, const std::string& name) {
   const auto it = cases.find(name);
   if (it == cases.end()) {
     ADD_FAILURE() << "no fixture case named \"" << name << "\"";
-    return {};
+    return nullptr;
   }
+  return &it->second;
+}
+
+}  // namespace
+
+std::string FixtureDocument(const std::map<std::string, std::string>& cases, const std::string& name) {
+  const std::string* text = FindCase(cases, name);
+  if (!text) return {};
   std::string joined;
-  for (const char c : it->second) {
+  for (const char c : *text) {
     if (c != '\n') joined += c;
   }
   return joined;
+}
+
+std::string FixtureLines(const std::map<std::string, std::string>& cases, const std::string& name) {
+  const std::string* text = FindCase(cases, name);
+  if (!text) return {};
+  std::string lines = *text;
+  while (!lines.empty() && lines.back() == '\n') lines.pop_back();
+  return lines;
 }
 
 }  // namespace orvelis::test

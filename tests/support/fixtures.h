@@ -18,4 +18,8 @@ std::map<std::string, std::string> FixtureCases(const std::string& fileName);
 // test (and returns "") when the file has no such case.
 std::string FixtureDocument(const std::map<std::string, std::string>& cases, const std::string& name);
 
+// A case whose line feeds belong to it: its lines joined by "\n", without the blank lines that
+// separate it from the next case and without a final line feed.
+std::string FixtureLines(const std::map<std::string, std::string>& cases, const std::string& name);
+
 }  // namespace orvelis::test

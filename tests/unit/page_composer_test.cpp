@@ -4,11 +4,11 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
-#include "render/nav_bars.h"
 #include "render/page_locator.h"
 #include "render/recording_reading_view.h"
 #include "render/regex_engine.h"
 #include "render/stylesheet.h"
+#include "support/fixtures.h"
 #include "support/test_books.h"
 #include "ui/settings_store.h"
 
@@ -22,12 +22,17 @@ std::string ReplaceText(std::string text, const std::string& query) {
   return text;
 }
 
-const std::string kMeta = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">";
-const std::string kBodyOpen = "<BODY onscroll=\"window.navigate('^');\">";
-const std::string kTextOpen =
-    "<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\" border=\"0\"><tr><td width=\"100%\"><div "
-    "align=\"justify\">";
-const std::string kTextClose = "</div><br></td></tr></table>";
+// A whole document of tests/fixtures/pages.html, its {stylesheet} line replaced by the default style
+// element that tests/fixtures/stylesheet.txt writes out.
+std::string ExpectedDocument(const std::string& name) {
+  const auto style = test::FixtureCases("stylesheet.txt");
+  const std::string styleElement = "<style>" + test::FixtureLines(style, "screen: default settings, images in /u/") +
+                                   "\r\n@media print{\r\n" + test::FixtureLines(style, "print") + "\r\n}</style>";
+  std::string document = test::FixtureDocument(test::FixtureCases("pages.html"), name);
+  const std::size_t at = document.find("{stylesheet}");
+  if (at != std::string::npos) document.replace(at, 12, styleElement);
+  return document;
+}
 
 class Composer : public ::testing::Test {
  protected:
@@ -38,12 +43,6 @@ class Composer : public ::testing::Test {
     ASSERT_TRUE(book.LoadPartRecords());
     ASSERT_TRUE(book.LoadPaperRecords());
     stylesheet.BuildStylesheet(true);
-  }
-  NavBarContext Bars(int pane) { return {book, pane, "/u/", view.selectedKey}; }
-  std::string Page(const std::string& title, const std::string& bars, const std::string& body,
-                   const std::string& bottom) {
-    return "<html><head><title>" + title + "</title>" + kMeta + "</head>" + kBodyOpen + stylesheet.StyleSheetHtml() +
-           bars + kTextOpen + body + kTextClose + bottom + "<br><br></BODY></HTML>";
   }
 
   BookStore book;
@@ -59,9 +58,7 @@ class Composer : public ::testing::Test {
 TEST_F(Composer, RussianPageOneWithHeaderAndBothBars) {
   book.SetCurrentLanguage(kRussian);
   locator.ShowTarget("page1", false, "", -1);
-  EXPECT_EQ(view.documents[ReadingPane::Web1],
-            Page("Книга Орвелис v 3.4 - Страница 1", PaperHeaderBar(Bars(0), 0) + PageNavBar(Bars(0), 1, true),
-                 "ru page 1", PageNavBar(Bars(0), 1, false)));
+  EXPECT_EQ(view.documents[ReadingPane::Web1], ExpectedDocument("page 1, Russian, bars in the page"));
   EXPECT_EQ(view.caption, "Книга Орвелис v 3.4");
   EXPECT_EQ(view.locationText[0], "0.RU PAPER TITLE 0 (1)");
   EXPECT_EQ(view.documents.count(ReadingPane::Top1), 0u);
@@ -72,15 +69,8 @@ TEST_F(Composer, FixedHeadersMoveTheBarsIntoTheStrip) {
   composerSettings.fixedHeaders = true;
   book.SetCurrentLanguage(kEnglish);
   locator.ShowTarget("page135", false, "", -1);
-  const std::string body = "<a name=\"p0\"></a><p class=\"nind\" title=\" 135:0 [12:1:0] \">Head<a name=\"p4\"></a><p "
-                           "title=\" 135:4 [12:3:1] \">Text of God";
-  EXPECT_EQ(view.documents[ReadingPane::Web1], Page("The ORVELIS Book v 3.4 - Page 135", "", body, ""));
-  EXPECT_EQ(view.documents[ReadingPane::Top1],
-            "<html><head>" + stylesheet.StyleSheetHtml() +
-                "<style>body{overflow:hidden}</style><body><table id=\"toptab\" cellpadding=\"0\" cellspacing=\"0\" "
-                "width=\"100%\"><tr><td>" +
-                PaperHeaderBar(Bars(0), 12) + PageNavBar(Bars(0), 135, true) +
-                "</td></tr></table><div id=\"after\"></div></BODY></HTML>");
+  EXPECT_EQ(view.documents[ReadingPane::Web1], ExpectedDocument("page 135, English, fixed headers: the page"));
+  EXPECT_EQ(view.documents[ReadingPane::Top1], ExpectedDocument("page 135, English, fixed headers: the strip"));
   ASSERT_EQ(view.writes.size(), 2u);
   EXPECT_EQ(view.writes[0].pane, ReadingPane::Web1);
   EXPECT_EQ(view.writes[1].pane, ReadingPane::Top1);
@@ -124,7 +114,10 @@ TEST_F(Composer, ContentsKeys) {
   locator.ShowTarget("cont3", false, "", -1);
   EXPECT_NE(view.documents[ReadingPane::Web1].find("<title>Книга Орвелис v 3.4 - Содержание Части III</title>"),
             std::string::npos);
-  EXPECT_NE(view.documents[ReadingPane::Web1].find(PaperHeaderBar(Bars(0), -1)), std::string::npos);
+  const std::string contentsHeader =
+      test::FixtureDocument(test::FixtureCases("nav_bars.html"), "header: contents, Russian");
+  ASSERT_FALSE(contentsHeader.empty());
+  EXPECT_NE(view.documents[ReadingPane::Web1].find(contentsHeader), std::string::npos);
   EXPECT_EQ(view.locationText[0], "Содержание Части III");
 }
 
