@@ -67,8 +67,16 @@ TEST_F(Results, GroupsSumTheirPagesAndScaleTheirBars) {
   EXPECT_NE(html.find("1. <a href=\"@doc1\" target=\"_self\" title=\"Документ 1. RU PAPER TITLE 1\">1.RU PAPER TITLE "
                       "1</a></td>"),
             std::string::npos);
-  EXPECT_NE(html.find(CSearchResults::RatingBar(4, 4, "B8B251", "FBF8C6", "Рейтинг Документа")), std::string::npos);
-  EXPECT_NE(html.find(CSearchResults::RatingBar(2, 4, "B8B251", "FBF8C6", "Рейтинг Документа")), std::string::npos);
+  // Paper 1 has the best sum: a full bar; Paper 2 half of it: 15 units filled, 15 left.
+  EXPECT_NE(html.find("<font title=\"Рейтинг Документа\" style=\"border: 1px solid black\"><font "
+                      "style=\"display:inline-block;height:8;width:30;background-color:#B8B251;font-size:6\"></font>"
+                      "</font>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<font title=\"Рейтинг Документа\" style=\"border: 1px solid black\"><font "
+                      "style=\"display:inline-block;height:8;width:15;background-color:#B8B251;font-size:6\"></font>"
+                      "<font style=\"display:inline-block;height:8;width:15;background-color:#FBF8C6;font-size:6\">"
+                      "</font></font>"),
+            std::string::npos);
   EXPECT_NE(html.find("<a href=\"!ungroup\""), std::string::npos);
 }
 
