@@ -1,5 +1,5 @@
-// Any bytes as a favourites file: they load without reading out of bounds, and what loaded can
-// be written again and read back to the same collection.
+// Any bytes as a favourites file: they load without crashing or reading out of bounds, what loaded
+// can always be saved again, and the saved bytes read back to the same collection.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t pos = 0;
   while (pos < bytes.size()) orvelis::ReadFolderRecords(bytes, pos, root);
   std::string written;
-  if (!orvelis::SerializeFavorites(root, written).ok) return 0;
+  if (!orvelis::SerializeFavorites(root, written).ok) std::abort();
   orvelis::CFavorites again;
   pos = 0;
   while (pos < written.size()) orvelis::ReadFolderRecords(written, pos, again);

@@ -1,10 +1,31 @@
 #!/usr/bin/env bash
-# Runs one fuzz target for a bounded time on a fresh corpus seeded by make_fuzz_seeds.
+# Runs one fuzz target for a bounded time.
+#   run_fuzzer.sh FUZZER SEED_MAKER TARGET SECONDS WORK [libFuzzer options...]
+# WORK (in the build folder) keeps the corpus between runs (WORK/corpus), the seeds written afresh
+# each run (WORK/seeds), and every crashing, timed-out or memory-exhausting input (WORK/artifacts).
+# A failed run prints the paths of the inputs it kept and how to replay them.
 set -euo pipefail
-fuzzer=$1 seeds=$2 name=$3 seconds=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/corpus"
-"$seeds" "$name" "$work/corpus"
-cd "$work"
-"$fuzzer" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=262144 -print_final_stats=1 corpus
+fuzzer=$1 seeds=$2 target=$3 seconds=$4 work=$5
+shift 5
+
+mkdir -p "$work/corpus" "$work/artifacts"
+rm -rf "$work/seeds"
+mkdir -p "$work/seeds"
+"$seeds" "$target" "$work/seeds"
+
+before=$(ls -1 "$work/artifacts")
+status=0
+# -timeout: seconds one input may take; -rss_limit_mb: memory of the whole process (a single
+# allocation above it counts too). New inputs go to the first folder, the corpus.
+"$fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -use_value_profile=1 \
+  -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$@" "$work/corpus" "$work/seeds" || status=$?
+
+if [ "$status" -ne 0 ]; then
+  echo "$target failed (exit status $status); inputs kept:"
+  comm -13 <(printf '%s\n' "$before") <(ls -1 "$work/artifacts") | while read -r name; do
+    [ -n "$name" ] || continue
+    echo "  $work/artifacts/$name"
+    echo "    replay: $fuzzer $* $work/artifacts/$name"
+  done
+fi
+exit "$status"
