@@ -30,20 +30,6 @@ using namespace orvelis;
 
 namespace {
 
-void GoTo(MainWindow* w, int page) {
-  test::WhenModal([page](QWidget* dialog) {
-    auto* number = dialog->findChild<QLineEdit*>(QStringLiteral("txtInputNumber"));
-    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(number, QString::number(page));
-    QTest::keyClick(number, Qt::Key_Return);
-  });
-  QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);
-  QTRY_VERIFY(w->Locator().CurrentKey() == "page" + std::to_string(page));
-  test::WaitLoaded(w->Pane(ReadingPane::Web1));
-  w->activateWindow();
-  if (!QTest::qWaitForWindowActive(w)) qWarning("the window is not active");
-}
-
 // The child: a reader's session through input. Prints "READY <anchor> <book panel width>" when
 // its changes have had time to be written, then closes its window or waits to be killed.
 int RunChild(const QString& scenario) {
@@ -64,22 +50,24 @@ int RunChild(const QString& scenario) {
     QTest::mouseMove(splitter, QPoint(62, 50));
     QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(62, 50));
     test::ChooseMenu(w, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("150%")});
-    GoTo(w, 135);
+    if (!test::GoTo(w, 135)) return 11;
     test::RightClick(w->Pane(ReadingPane::Web1));
     test::ClickMenuItem(w->ContextMenu(), QStringLiteral("Фиксировать заголовки"));
     test::WaitLoaded(w->Pane(ReadingPane::Web1));
     test::Wheel(w->Pane(ReadingPane::Web1), -8);
     if (!QTest::qWaitFor([w] { return !w->Position().anchor.empty(); }, 5000)) return 5;
-    report = QString::fromStdString(w->Position().anchor) + QLatin1Char(' ') +
-             QString::number(w->findChild<QWidget*>(QStringLiteral("fraBook"))->width());
   } else if (scenario.startsWith(QStringLiteral("favourite"))) {
-    GoTo(w, 12);
-    test::Eval(w->Pane(ReadingPane::Web1),
-               QStringLiteral("window.getSelection().selectAllChildren(document.getElementsByTagName('p')[0])"));
+    if (!test::GoTo(w, 12)) return 11;
+    const QVariantList inside = test::Eval(w->Pane(ReadingPane::Web1), QStringLiteral(
+        "(function(){var p=document.getElementsByTagName('p')[0];window.getSelection().selectAllChildren(p);"
+        "var r=p.getClientRects()[0];return [r.left+5,r.top+r.height/2];})()")).toList();
+    if (inside.size() != 2) return 8;
     test::WhenModal([](QWidget* dialog) {
       if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"))) QTest::keyClick(name, Qt::Key_Return);
     });
-    w->zContextAddFavor_Click();  // adding through the context menu is driven in the reader's-day test
+    test::RightClick(w->Pane(ReadingPane::Web1), QPoint(inside[0].toInt(), inside[1].toInt()));
+    if (!test::ClickMenuItem(w->ContextMenu(), QStringLiteral("Добавить в Избранное"))) return 9;
+    if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 10000)) return 10;
     test::ClickToolbar(w, w->ToolbarAction(7));
     FavoritesTreeWidget* tree = w->FavoritesTree();
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
@@ -98,6 +86,10 @@ int RunChild(const QString& scenario) {
     report = QStringLiteral("DejaVu-Serif minimised");
   }
   QTest::qWait(1200);  // settings are written shortly after the last change
+  if (scenario.startsWith(QStringLiteral("leave"))) {  // the place the scrolling came to rest at
+    report = QString::fromStdString(w->Position().anchor) + QLatin1Char(' ') +
+             QString::number(w->findChild<QWidget*>(QStringLiteral("fraBook"))->width());
+  }
   std::printf("READY %s\n", qPrintable(report));
   std::fflush(stdout);
   if (scenario.endsWith(QStringLiteral("close"))) {
