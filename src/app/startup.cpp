@@ -59,7 +59,8 @@ bool Reader::StartUp() {
   const std::string userData = FolderWithSeparator(paths.UserDataFolder);
   ExtractImages(Q(paths.UserDataFolder.string()));
   favorites_ = std::make_unique<FavoritesStore>(paths.FavoritesPath, *messages_);
-  book_.SetFavoritesOpener([this] { favorites_->LoadFavorites(); });
+  // A file read only in part is reported once the window shows what could be read.
+  book_.SetFavoritesOpener([this] { favorites_->LoadFavorites(true); });
 
   BookResult opened = book_.OpenBook(BookPath().toStdString());
   if (opened) opened = book_.LoadPartRecords();
@@ -86,6 +87,7 @@ bool Reader::StartUp() {
     window->activateWindow();
   });
   splash_.reset();
+  favorites_->ShowLoadReport();
   return true;
 }
 

@@ -5,8 +5,9 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <unordered_set>
+#include <vector>
 
-#include "book/book_format.h"
 #include "book/cp1251.h"
 
 #ifndef _WIN32
@@ -23,17 +24,17 @@ void PutUInt16(std::string& out, std::size_t value) {
   out.push_back(static_cast<char>((value >> 8) & 0xFF));
 }
 
-bool ReadUInt16(const std::string& bytes, std::size_t& pos, unsigned& value) {
-  if (bytes.size() - pos < 2 || pos > bytes.size()) return false;
+bool ReadUInt16(std::string_view bytes, std::size_t& pos, unsigned& value) {
+  if (pos > bytes.size() || bytes.size() - pos < 2) return false;
   value = static_cast<unsigned char>(bytes[pos]) | (static_cast<unsigned>(static_cast<unsigned char>(bytes[pos + 1])) << 8);
   pos += 2;
   return true;
 }
 
-bool ReadCounted(const std::string& bytes, std::size_t& pos, std::string& text) {
+bool ReadCounted(std::string_view bytes, std::size_t& pos, std::string& text) {
   unsigned length = 0;
   if (!ReadUInt16(bytes, pos, length) || bytes.size() - pos < length) return false;
-  text = DecodeCp1251(std::string_view(bytes).substr(pos, length));
+  text = DecodeCp1251(bytes.substr(pos, length));
   pos += length;
   return true;
 }
@@ -42,8 +43,9 @@ bool ReadCounted(const std::string& bytes, std::size_t& pos, std::string& text) 
 bool PutRecord(std::string& out, int flags, const std::string& name, const std::string& text, std::string& error) {
   const std::string nameBytes = EncodeCp1251(name, Unmappable::Question);
   const std::string textBytes = EncodeCp1251(text, Unmappable::NumericReference);
-  if (nameBytes.size() > kMaxCountedStringBytes || textBytes.size() > kMaxCountedStringBytes) {
-    error = "Запись \"" + name.substr(0, 60) + "\" слишком длинна для файла избранного (65535 байт и более).";
+  if (nameBytes.size() > kMaxFavoritesFieldBytes || textBytes.size() > kMaxFavoritesFieldBytes) {
+    error = "Запись \"" + name.substr(0, 60) + "\" слишком длинна для файла избранного (больше " +
+            std::to_string(kMaxFavoritesFieldBytes) + " байт).";
     return false;
   }
   PutUInt16(out, static_cast<std::size_t>(flags));
@@ -54,21 +56,44 @@ bool PutRecord(std::string& out, int flags, const std::string& name, const std::
   return true;
 }
 
+bool PutFragments(CFavorites& folder, std::string& out, std::string& error) {
+  for (int j = 1; j <= folder.DocLen(); ++j) {
+    const auto d = folder.doc(j);
+    const int flags = kFavoriteFragmentFlag + (j == folder.DocLen() ? kFavoriteLastEntryFlag : 0);
+    if (!PutRecord(out, flags, d->name, d->Text, error)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
+// Depth first without recursion: each open folder remembers the next sub-folder to write; its
+// fragments follow once all its sub-folders are written.
 bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string& error) {
-  auto& f = const_cast<CFavorites&>(folder);  // Folder() and doc() are the model's only getters
-  for (int i = 1; i <= f.FolderLen(); ++i) {
-    const auto sub = f.Folder(i);
+  struct Open {
+    CFavorites* folder;
+    int next;
+  };
+  // Folder() and doc() are the model's only getters; nothing here changes the tree.
+  std::vector<Open> open{{const_cast<CFavorites*>(&folder), 1}};
+  while (!open.empty()) {
+    CFavorites& f = *open.back().folder;
+    if (open.back().next > f.FolderLen()) {
+      if (!PutFragments(f, out, error)) return false;
+      open.pop_back();
+      continue;
+    }
+    const int i = open.back().next++;
+    CFavorites* sub = f.Folder(i).get();
+    if (open.size() > static_cast<std::size_t>(kMaxFavoritesDepth)) {
+      error = "Папки избранного вложены глубже " + std::to_string(kMaxFavoritesDepth) + " уровней.";
+      return false;
+    }
     int flags = kFavoriteFolderFlag;
     if (sub->FolderLen() > 0 || sub->DocLen() > 0) flags += kFavoriteHasContentsFlag;
     if (f.DocLen() == 0 && i == f.FolderLen()) flags += kFavoriteLastEntryFlag;
-    if (!PutRecord(out, flags, sub->FolderName, "", error) || !WriteFolderRecords(*sub, out, error)) return false;
-  }
-  for (int j = 1; j <= f.DocLen(); ++j) {
-    const auto d = f.doc(j);
-    const int flags = kFavoriteFragmentFlag + (j == f.DocLen() ? kFavoriteLastEntryFlag : 0);
-    if (!PutRecord(out, flags, d->name, d->Text, error)) return false;
+    if (!PutRecord(out, flags, sub->FolderName, "", error)) return false;
+    open.push_back({sub, 1});
   }
   return true;
 }
@@ -128,39 +153,108 @@ FavoritesPaths InitFavoritesPaths(const fs::path& userDataFolder) {
   return {userDataFolder, userDataFolder / "book_favor.dat"};
 }
 
-void ReadFolderRecords(const std::string& bytes, std::size_t& pos, CFavorites& folder) {
+// Depth first without recursion. Folders the collection cannot take (too deep, or their list is
+// full) are still followed record by record, so that their contents are counted and skipped
+// instead of landing in the folder above. A full list is checked here, before the model would
+// report it item by item.
+FavoritesReadReport ReadFavoriteRecords(std::string_view bytes, CFavorites& root) {
+  FavoritesReadReport report;
+  struct Open {
+    CFavorites* folder;
+    bool lastInParent;  // its own record carried 128: closing it closes its parent too
+  };
+  std::vector<Open> open{{&root, false}};  // open.size() - 1 is the depth of open.back()
+  std::vector<bool> skipped;                // lastInParent of each skipped folder below open.back()
+  FavoritesReadReport::Dropped* skipReason = nullptr;
+
+  // The folder holding the current record is complete.
+  const auto closeFolder = [&] {
+    bool closeParent = true;
+    while (closeParent) {
+      if (!skipped.empty()) {
+        closeParent = skipped.back();
+        skipped.pop_back();
+      } else if (open.size() > 1) {
+        closeParent = open.back().lastInParent;
+        open.pop_back();
+      } else {
+        closeParent = false;  // the root stays open
+      }
+    }
+  };
+  const auto skipFolder = [&](FavoritesReadReport::Dropped& reason, bool hasContents, bool last) {
+    if (skipped.empty()) skipReason = &reason;
+    ++skipReason->folders;
+    if (hasContents) skipped.push_back(last);
+    return hasContents;
+  };
+  std::unordered_set<const CFavorites*> fullFolders;
+  const auto noteFull = [&](const CFavorites& folder) {
+    if (!fullFolders.insert(&folder).second) return;
+    if (fullFolders.size() == 1) report.firstFullFolder = &folder == &root ? "" : folder.FolderName;
+    report.fullFolders = fullFolders.size();
+  };
+
+  std::size_t pos = 0;
   while (pos < bytes.size()) {
     unsigned flagBits = 0;
     std::string name, text;
     if (!ReadUInt16(bytes, pos, flagBits) || !ReadCounted(bytes, pos, name) || !ReadCounted(bytes, pos, text)) {
-      pos = bytes.size();  // a record cut short ends the file
-      return;
+      report.cutShort = true;  // a record cut short ends the file
+      break;
     }
     const int flags = static_cast<std::int16_t>(flagBits);
+    const bool last = (flags & kFavoriteLastEntryFlag) != 0;
+    const bool hasContents = (flags & kFavoriteHasContentsFlag) != 0;
+    CFavorites& folder = *open.back().folder;
+    bool opened = false;
     if (flags & kFavoriteFolderFlag) {
-      const int k = folder.AddFolder(name, 0);
-      if ((flags & kFavoriteHasContentsFlag) && k > 0) ReadFolderRecords(bytes, pos, *folder.Folder(k));
+      if (!skipped.empty()) {
+        opened = skipFolder(*skipReason, hasContents, last);
+      } else if (open.size() > static_cast<std::size_t>(kMaxFavoritesDepth)) {
+        opened = skipFolder(report.tooDeep, hasContents, last);
+      } else if (folder.FolderLen() >= kMaxFavoritesListLength) {
+        noteFull(folder);
+        opened = skipFolder(report.overFull, hasContents, last);
+      } else {
+        const int k = folder.AddFolder(name, 0);
+        if (hasContents) {
+          open.push_back({folder.Folder(k).get(), last});
+          opened = true;
+        }
+      }
     } else if (flags & kFavoriteFragmentFlag) {
-      folder.AddDoc(name, text, 0);
+      if (!skipped.empty()) {
+        ++skipReason->fragments;
+      } else if (folder.DocLen() >= kMaxFavoritesListLength) {
+        noteFull(folder);
+        ++report.overFull.fragments;
+      } else {
+        folder.AddDoc(name, text, 0);
+      }
     }
-    if (flags & kFavoriteLastEntryFlag) return;
+    if (last && !opened) closeFolder();
   }
+  return report;
 }
 
-FavoritesResult LoadFavorites(const fs::path& path, CFavorites& root) {
+FavoritesLoad LoadFavorites(const fs::path& path, CFavorites& root) {
+  FavoritesLoad load;
   std::error_code ec;
   if (!fs::exists(path, ec)) {
     std::ofstream create(path, std::ios::binary);  // a missing file is created empty
-    return {};
+    return load;
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, "Не удалось прочитать файл избранного " + path.string() + "."};
+  if (!in) {
+    load.result = {false, "Не удалось прочитать файл избранного " + path.string() + "."};
+    return load;
+  }
   std::ostringstream content;
   content << in.rdbuf();
-  const std::string bytes = content.str();
-  std::size_t pos = 0;
-  while (pos < bytes.size()) ReadFolderRecords(bytes, pos, root);  // records after a final 128 still count
-  return {};
+  load.bytes = content.str();
+  load.report = ReadFavoriteRecords(load.bytes, root);
+  return load;
 }
 
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes) {
@@ -170,14 +264,22 @@ FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes) {
   return {};
 }
 
-FavoritesResult SaveFavorites(const CFavorites& root, const fs::path& path) {
+FavoritesResult SaveFavorites(const CFavorites& root, const fs::path& path, const fs::path& backup) {
   std::string bytes;
   if (FavoritesResult r = SerializeFavorites(root, bytes); !r.ok) {
     return {false, SaveFailure(path, r.message)};
   }
+  std::string reason;
+  if (!backup.empty()) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream original;
+    if (in) original << in.rdbuf();
+    if (in && !WriteDurably(backup, original.str(), reason)) {
+      return {false, SaveFailure(path, "копия " + backup.string() + " не записана: " + reason)};
+    }
+  }
   fs::path temp = path;
   temp += ".new";
-  std::string reason;
   if (!WriteDurably(temp, bytes, reason)) {
     std::error_code ignored;
     fs::remove(temp, ignored);
@@ -190,6 +292,15 @@ FavoritesResult SaveFavorites(const CFavorites& root, const fs::path& path) {
     return {false, SaveFailure(path, ec.message())};
   }
   return {};
+}
+
+fs::path FreeBackupPath(const fs::path& path) {
+  std::error_code ec;
+  for (int n = 1;; ++n) {
+    fs::path candidate = path;
+    candidate += n == 1 ? ".bak" : ".bak" + std::to_string(n);
+    if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+  }
 }
 
 }  // namespace orvelis

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "favorites/favorites_model.h"
 
@@ -22,11 +23,30 @@ struct FavoritesPaths {
 // The user data folder (created when missing) and the favourites file inside it.
 FavoritesPaths InitFavoritesPaths(const std::filesystem::path& userDataFolder);
 
-// Reads the records of one folder from `bytes` at `pos`, recursing into sub-folders; the end of
-// the bytes ends every open folder, and a record cut short is dropped.
-void ReadFolderRecords(const std::string& bytes, std::size_t& pos, CFavorites& folder);
-// Appends the records of one folder's contents; false (with the reason) when a name or text is too
-// long for its 16-bit count.
+// The largest name or text a record can carry: its count is an unsigned 16-bit number. Reading
+// and writing share it, so whatever was read can be written again.
+inline constexpr std::size_t kMaxFavoritesFieldBytes = 65535;
+
+// What a file held that the collection could not take.
+struct FavoritesReadReport {
+  struct Dropped {
+    std::size_t folders = 0;    // each with everything in it, which is counted too
+    std::size_t fragments = 0;
+    bool Any() const { return folders > 0 || fragments > 0; }
+  };
+  Dropped tooDeep;              // below kMaxFavoritesDepth levels of folders
+  Dropped overFull;             // beyond kMaxFavoritesListLength items of one list
+  std::string firstFullFolder;  // the name of the first folder that was full ("" for the root)
+  std::size_t fullFolders = 0;
+  bool cutShort = false;        // the file ends inside its last record, which is dropped
+  bool Complete() const { return !tooDeep.Any() && !overFull.Any() && !cutShort; }
+};
+
+// Reads a whole file's records into `root`, folders depth first; the end of the bytes ends every
+// open folder, and records after the root's last entry still belong to the root.
+FavoritesReadReport ReadFavoriteRecords(std::string_view bytes, CFavorites& root);
+// Appends the records of one folder's contents; false (with the reason) when a name or text is
+// longer than kMaxFavoritesFieldBytes or folders nest deeper than kMaxFavoritesDepth.
 bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string& error);
 
 struct FavoritesResult {
@@ -36,15 +56,25 @@ struct FavoritesResult {
 
 inline constexpr const char* kFavoritesCaption = "Избранное";
 
-// Loads the file into an empty root; a missing file is created empty and loads as nothing.
-FavoritesResult LoadFavorites(const std::filesystem::path& path, CFavorites& root);
+struct FavoritesLoad {
+  FavoritesResult result;       // not ok: the file could not be read at all
+  FavoritesReadReport report;   // what the file held that was not loaded
+  std::string bytes;            // the file as read
+};
 
-// The bytes of the whole collection, or the reason it cannot be stored (a name or text of
-// 65535 bytes or more in Windows-1251).
+// Loads the file into an empty root; a missing file is created empty and loads as nothing.
+FavoritesLoad LoadFavorites(const std::filesystem::path& path, CFavorites& root);
+
+// The bytes of the whole collection, or the reason it cannot be stored.
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes);
 
 // Rewrites the file safely: a temporary file beside it, flushed to disk, then renamed over it.
-// On any failure the old file stays as it was.
-FavoritesResult SaveFavorites(const CFavorites& root, const std::filesystem::path& path);
+// With a `backup` path, the file as it is now is first copied there, flushed too. On any failure
+// the old file stays as it was.
+FavoritesResult SaveFavorites(const CFavorites& root, const std::filesystem::path& path,
+                              const std::filesystem::path& backup = {});
+
+// A name beside `path` that no file has yet: "book_favor.dat.bak", then ".bak2", ".bak3", ...
+std::filesystem::path FreeBackupPath(const std::filesystem::path& path);
 
 }  // namespace orvelis

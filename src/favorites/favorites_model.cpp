@@ -1,6 +1,8 @@
 #include "favorites/favorites_model.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "render/app_info.h"
 #include "render/text_replace.h"
@@ -95,16 +97,23 @@ void CFavorites::DeleteFolder(int index) {
 
 // `path` is what remains of a key after its "f_"/"d_" markers are removed: positions joined by "_".
 CFavorites* CFavorites::FolderAt(const std::string& path, CFavorites*& parFolder, int& fnum) {
-  const auto underscore = path.find('_');
-  const auto head = Position(path.substr(0, underscore));
-  if (!head || *head < 1 || *head > FolderLen()) return nullptr;
-  CFavorites* child = folders_[*head - 1].get();
-  if (underscore == std::string::npos) {
-    parFolder = this;
-    fnum = *head;
-    return child;
+  CFavorites* folder = this;
+  std::size_t start = 0;
+  while (true) {
+    const auto underscore = path.find('_', start);
+    const auto head = Position(std::string_view(path).substr(start, underscore == std::string::npos
+                                                                       ? std::string::npos
+                                                                       : underscore - start));
+    if (!head || *head < 1 || *head > folder->FolderLen()) return nullptr;
+    CFavorites* child = folder->folders_[*head - 1].get();
+    if (underscore == std::string::npos) {
+      parFolder = folder;
+      fnum = *head;
+      return child;
+    }
+    folder = child;
+    start = underscore + 1;
   }
-  return child->FolderAt(path.substr(underscore + 1), parFolder, fnum);
 }
 
 CFavorites* CFavorites::GetFolderFromKey(const std::string& key, CFavorites*& parFolder, int& fnum) {
@@ -135,27 +144,58 @@ CFoldDoc* CFavorites::GetDocFromKey(const std::string& key, CFavorites*& parFold
 }
 
 float CFavorites::GetDocFragLastNum(const CFavorites& fold, const std::string& name) {
+  // The highest number anywhere in the subtree: the order of the walk does not matter.
   float result = 0;
-  for (const auto& sub : fold.folders_) {
-    const float r = GetDocFragLastNum(*sub, name);
-    if (r > result) result = r;
-  }
-  for (const auto& d : fold.docs_) {
-    if (d->name.find(name) == std::string::npos) continue;
-    std::string t = ReplaceAllIgnoreCase(d->name, name, "");
-    const auto first = t.find_first_not_of(' ');
-    t = first == std::string::npos ? std::string() : t.substr(first, t.find_last_not_of(' ') - first + 1);
-    if (const auto v = ParseRoundedInt32(t); v && static_cast<float>(*v) > result) result = static_cast<float>(*v);
+  std::vector<const CFavorites*> pending{&fold};
+  while (!pending.empty()) {
+    const CFavorites* folder = pending.back();
+    pending.pop_back();
+    for (const auto& sub : folder->folders_) pending.push_back(sub.get());
+    for (const auto& d : folder->docs_) {
+      if (d->name.find(name) == std::string::npos) continue;
+      std::string t = ReplaceAllIgnoreCase(d->name, name, "");
+      const auto first = t.find_first_not_of(' ');
+      t = first == std::string::npos ? std::string() : t.substr(first, t.find_last_not_of(' ') - first + 1);
+      if (const auto v = ParseRoundedInt32(t); v && static_cast<float>(*v) > result) result = static_cast<float>(*v);
+    }
   }
   return result;
 }
 
 bool CFavorites::Contains(const CFavorites* folder) const {
-  if (folder == this) return true;
-  for (const auto& sub : folders_) {
-    if (sub->Contains(folder)) return true;
+  std::vector<const CFavorites*> pending{this};
+  while (!pending.empty()) {
+    const CFavorites* f = pending.back();
+    pending.pop_back();
+    if (f == folder) return true;
+    for (const auto& sub : f->folders_) pending.push_back(sub.get());
   }
   return false;
+}
+
+int CFavorites::Height() const {
+  int height = 0;
+  std::vector<std::pair<const CFavorites*, int>> pending{{this, 0}};
+  while (!pending.empty()) {
+    const auto [f, level] = pending.back();
+    pending.pop_back();
+    height = std::max(height, level);
+    for (const auto& sub : f->folders_) pending.emplace_back(sub.get(), level + 1);
+  }
+  return height;
+}
+
+// A folder that only this tree holds hands its sub-folders to the list before it goes, so each
+// folder is destroyed already empty. One still held elsewhere (a folder being moved) keeps its own.
+CFavorites::~CFavorites() {
+  std::vector<std::shared_ptr<CFavorites>> pending = std::move(folders_);
+  while (!pending.empty()) {
+    std::shared_ptr<CFavorites> folder = std::move(pending.back());
+    pending.pop_back();
+    if (folder.use_count() != 1) continue;
+    for (auto& sub : folder->folders_) pending.push_back(std::move(sub));
+    folder->folders_.clear();
+  }
 }
 
 }  // namespace orvelis

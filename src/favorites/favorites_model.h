@@ -2,7 +2,9 @@
 // The favourites: a tree of folders, each with an ordered list of sub-folders and an ordered list
 // of fragments (named HTML texts taken from the book). Lists are 1-based and hold at most 32,767
 // items. Items are addressed by positional node keys: "f" the root, "f_2_1" folder 1 of folder 2,
-// "d_4" fragment 4 of the root, "d_2_1_3" fragment 3 of folder f_2_1.
+// "d_4" fragment 4 of the root, "d_2_1_3" fragment 3 of folder f_2_1. Folders nest at most 256
+// levels below the root: the file refuses deeper ones and every tree shows each level indented,
+// so a real collection never comes near it; the limit keeps every walk over the tree shallow.
 
 #include <memory>
 #include <string>
@@ -13,6 +15,7 @@ namespace orvelis {
 class MessageSink;
 
 inline constexpr int kMaxFavoritesListLength = 32767;
+inline constexpr int kMaxFavoritesDepth = 256;
 inline constexpr const char* kIndexErrorText = "Ошибка индекса";
 inline constexpr const char* kListFullText = "В папке уже 32767 записей: больше добавить нельзя.";
 
@@ -25,6 +28,10 @@ class CFavorites {
  public:
   // `messages` receives "Ошибка индекса" and the full-list refusal; it may be null.
   explicit CFavorites(MessageSink* messages = nullptr) : messages_(messages) {}
+  // Frees the folders below without a stack frame per level.
+  ~CFavorites();
+  CFavorites(const CFavorites&) = delete;
+  CFavorites& operator=(const CFavorites&) = delete;
 
   std::string FolderName;
 
@@ -54,6 +61,8 @@ class CFavorites {
 
   // True when `folder` is this folder or lies anywhere below it.
   bool Contains(const CFavorites* folder) const;
+  // Levels of sub-folders below this folder: 0 when it has none.
+  int Height() const;
 
  private:
   void IndexError() const;

@@ -1,5 +1,7 @@
 #include "favorites/favorites_store.h"
 
+#include <algorithm>
+
 #include "ui/message_sink.h"
 
 namespace orvelis {
@@ -12,20 +14,83 @@ std::string FragmentKey(const std::string& folderKey, int position) {
   return "d" + folderKey.substr(1) + "_" + std::to_string(position);
 }
 
+int FolderKeyDepth(const std::string& folderKey) {
+  return static_cast<int>(std::count(folderKey.begin(), folderKey.end(), '_'));
+}
+
+std::string IncompleteLoadText(const std::filesystem::path& path, const FavoritesReadReport& report,
+                               const std::filesystem::path& backup) {
+  const auto counts = [](const FavoritesReadReport::Dropped& d) {
+    return "папок: " + std::to_string(d.folders) + ", записей: " + std::to_string(d.fragments);
+  };
+  std::string text = "Файл избранного " + path.string() + " прочитан не полностью. Не загружено:";
+  if (report.tooDeep.Any()) {
+    text += "\r\n- папки ниже " + std::to_string(kMaxFavoritesDepth) + "-го уровня вложенности со всем содержимым (" +
+            counts(report.tooDeep) + ");";
+  }
+  if (report.overFull.Any()) {
+    const std::string first = "«" + (report.firstFullFolder.empty() ? std::string("Избранное") : report.firstFullFolder) + "»";
+    text += "\r\n- то, что не поместилось в " +
+            (report.fullFolders == 1 ? "папку " + first
+                                     : "папки (всего " + std::to_string(report.fullFolders) + ", первая - " + first + ")") +
+            ": в папке может быть не больше " + std::to_string(kMaxFavoritesListLength) + " папок и " +
+            std::to_string(kMaxFavoritesListLength) + " записей (" + counts(report.overFull) + ");";
+  }
+  if (report.cutShort) text += "\r\n- последняя запись: файл обрывается посреди нее;";
+  text.back() = '.';
+  return text + "\r\nПоказано то, что удалось прочитать. Файл не будет перезаписан, пока вы не измените "
+                "избранное; перед первым сохранением он будет скопирован в файл " +
+         backup.filename().string() + " в той же папке.";
+}
+
 FavoritesStore::FavoritesStore(const std::filesystem::path& favoritesPath, MessageSink& messages)
     : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>(&messages)) {}
 
-bool FavoritesStore::LoadFavorites() {
+bool FavoritesStore::LoadFavorites(bool deferReport) {
   root_ = std::make_unique<CFavorites>(&messages_);
-  const FavoritesResult r = orvelis::LoadFavorites(path_, *root_);
-  if (!r.ok) messages_.Show({r.message, kFavoritesCaption, MessageIcon::Exclamation, MessageButtons::Ok});
-  return r.ok;
+  loadReport_.reset();
+  asLoaded_.reset();
+  backupPath_.clear();
+  const FavoritesLoad load = orvelis::LoadFavorites(path_, *root_);
+  if (!load.result.ok) {
+    loadReport_ = Message{load.result.message, kFavoritesCaption, MessageIcon::Exclamation, MessageButtons::Ok};
+  } else {
+    std::string bytes;
+    if (!SerializeFavorites(*root_, bytes).ok || bytes != load.bytes) {
+      asLoaded_ = std::move(bytes);
+      backupPath_ = FreeBackupPath(path_);
+    }
+    if (!load.report.Complete()) {
+      loadReport_ = Message{IncompleteLoadText(path_, load.report, backupPath_), kFavoritesCaption,
+                            MessageIcon::Exclamation, MessageButtons::Ok};
+    }
+  }
+  if (!deferReport) ShowLoadReport();
+  return load.result.ok;
+}
+
+void FavoritesStore::ShowLoadReport() {
+  if (!loadReport_) return;
+  const Message message = std::move(*loadReport_);
+  loadReport_.reset();
+  messages_.Show(message);
 }
 
 bool FavoritesStore::SaveFavorites() {
-  const FavoritesResult r = orvelis::SaveFavorites(*root_, path_);
-  if (!r.ok) messages_.Show({r.message, kFavoritesCaption, MessageIcon::Critical, MessageButtons::Ok});
-  return r.ok;
+  std::filesystem::path backup;
+  if (asLoaded_) {
+    // Nothing changed yet: the file keeps what the collection could not hold.
+    std::string now;
+    if (SerializeFavorites(*root_, now).ok && now == *asLoaded_) return true;
+    backup = backupPath_;
+  }
+  const FavoritesResult r = orvelis::SaveFavorites(*root_, path_, backup);
+  if (!r.ok) {
+    messages_.Show({r.message, kFavoritesCaption, MessageIcon::Critical, MessageButtons::Ok});
+    return false;
+  }
+  asLoaded_.reset();
+  return true;
 }
 
 void FavoritesStore::RenameFavorite(const std::string& key, const std::string& newName) {
@@ -107,6 +172,12 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
     CFavorites* newParent = answer == MessageAnswer::Yes ? targetFolder : targetParent;
     if (i == 0 || folder->Contains(newParent)) {
       messages_.Show({kMoveRefusedText, kMoveFolderCaption, MessageIcon::Exclamation, MessageButtons::Ok});
+      return FavoritesChange::Refused;
+    }
+    // A folder key has one "_" per level; the file could not hold a folder moved deeper than it may go.
+    const int newParentDepth = FolderKeyDepth(target) - (answer == MessageAnswer::Yes ? 0 : 1);
+    if (newParentDepth + 1 + folder->Height() > kMaxFavoritesDepth) {
+      messages_.Show({kMoveTooDeepText, kMoveFolderCaption, MessageIcon::Exclamation, MessageButtons::Ok});
       return FavoritesChange::Refused;
     }
     const std::shared_ptr<CFavorites> moved = sourceParent->Folder(i);

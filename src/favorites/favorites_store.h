@@ -4,14 +4,14 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_model.h"
+#include "ui/message_sink.h"
 
 namespace orvelis {
-
-class MessageSink;
 
 enum class FavoritesChange {
   None,     // nothing changed, nothing saved, the tree stays
@@ -22,6 +22,8 @@ enum class FavoritesChange {
 inline constexpr const char* kDeleteCaption = "Удаление записи";
 inline constexpr const char* kMoveFolderCaption = "Перемещение папки";
 inline constexpr const char* kMoveRefusedText = "Папку нельзя переместить внутрь нее самой или ее вложенных папок.";
+inline constexpr const char* kMoveTooDeepText =
+    "Папку нельзя переместить сюда: папки оказались бы вложены глубже 256 уровней.";
 
 class FavoritesStore {
  public:
@@ -30,10 +32,17 @@ class FavoritesStore {
   CFavorites& FavoritesRoot() { return *root_; }
   const std::filesystem::path& Path() const { return path_; }
 
-  // Replaces the collection with the file's; a read failure is reported and leaves it empty.
-  bool LoadFavorites();
-  // Saves the whole collection; a failure is reported as a message box and the file stays as it was.
+  // Replaces the collection with the file's. A file that cannot be read leaves it empty and the
+  // result false; one read in part (too deep, too many items, cut short) loads what it can. Either
+  // is reported once, through the message port: at once, or, with `deferReport`, when
+  // ShowLoadReport is called (once the window is up).
+  bool LoadFavorites(bool deferReport = false);
+  void ShowLoadReport();
+  // Saves the whole collection; a failure is reported as a message box and the file stays as it
+  // was. While the collection is still all that could be read of a file read in part, nothing is
+  // written; the first save after a change first copies that file to BackupPath().
   bool SaveFavorites();
+  const std::filesystem::path& BackupPath() const { return backupPath_; }
 
   void RenameFavorite(const std::string& key, const std::string& newName);
   FavoritesChange DeleteFavorite(const std::string& key, const std::string& text);
@@ -45,13 +54,27 @@ class FavoritesStore {
   std::string AddFragment(const std::string& folderKey, const std::string& name, const std::string& html);
 
  private:
+  void ShowNow(const Message& message);
+
   std::filesystem::path path_;
   MessageSink& messages_;
   std::unique_ptr<CFavorites> root_;
+  std::optional<Message> loadReport_;
+  // The bytes the collection had when loaded from a file it could not reproduce; unset otherwise
+  // and once a change has been saved.
+  std::optional<std::string> asLoaded_;
+  std::filesystem::path backupPath_;
 };
+
+// The one message for a file read in part: what was left out, what is shown, and the name the
+// file will be kept under.
+std::string IncompleteLoadText(const std::filesystem::path& path, const FavoritesReadReport& report,
+                               const std::filesystem::path& backup);
 
 // Keys of a folder's children: "f_..._i" for sub-folder i, "d_..._j" for fragment j.
 std::string SubFolderKey(const std::string& folderKey, int position);
 std::string FragmentKey(const std::string& folderKey, int position);
+// Levels of folders below the root down to the folder a key names: 0 for "f", 2 for "f_3_1".
+int FolderKeyDepth(const std::string& folderKey);
 
 }  // namespace orvelis

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include "book/cp1251.h"
 #include "favorites/favorites_store.h"
@@ -33,18 +34,32 @@ class ScriptedMessages final : public MessageSink {
   MessageAnswer answer_;
 };
 
-void Print(CFavorites& folder, const std::string& key, int depth) {
-  const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
-  for (int i = 1; i <= folder.FolderLen(); ++i) {
-    const auto sub = folder.Folder(i);
-    const std::string subKey = SubFolderKey(key, i);
-    std::cout << indent << subKey << " " << sub->FolderName << "\n";
-    Print(*sub, subKey, depth + 1);
-  }
-  for (int j = 1; j <= folder.DocLen(); ++j) {
-    const auto d = folder.doc(j);
-    std::cout << indent << FragmentKey(key, j) << " " << d->name << " ["
-              << EncodedCp1251Length(d->Text, Unmappable::NumericReference) << " bytes]\n";
+// Sub-folders first, each followed at once by its own contents, then the fragments; without
+// recursion, as a folder tree may be as deep as the file allows.
+void Print(CFavorites& root) {
+  struct Open {
+    CFavorites* folder;
+    std::string key;
+    int next;
+  };
+  std::vector<Open> open{{&root, "f", 1}};
+  while (!open.empty()) {
+    Open& top = open.back();
+    const std::string indent(open.size() * 2, ' ');
+    if (top.next <= top.folder->FolderLen()) {
+      const int i = top.next++;
+      CFavorites* sub = top.folder->Folder(i).get();
+      std::string subKey = SubFolderKey(top.key, i);
+      std::cout << indent << subKey << " " << sub->FolderName << "\n";
+      open.push_back({sub, std::move(subKey), 1});
+      continue;
+    }
+    for (int j = 1; j <= top.folder->DocLen(); ++j) {
+      const auto d = top.folder->doc(j);
+      std::cout << indent << FragmentKey(top.key, j) << " " << d->name << " ["
+                << EncodedCp1251Length(d->Text, Unmappable::NumericReference) << " bytes]\n";
+    }
+    open.pop_back();
   }
 }
 
@@ -67,7 +82,7 @@ int RunFavorites(const ToolArgs& args) {
 
   if (action == "show" && words.size() == 3) {
     std::cout << "f Избранное\n";
-    Print(store.FavoritesRoot(), "f", 1);
+    Print(store.FavoritesRoot());
     return kExitOk;
   }
   if (action == "add" && words.size() == 5) {

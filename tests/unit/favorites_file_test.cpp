@@ -67,8 +67,7 @@ TEST(FavoritesFile, ReadingThenWritingGivesTheSameBytes) {
   const std::string bytes = Record(1, "A", "") + Record(65, "B", "") + Record(65, "C", "") + Record(130, "c1", "<i>t</i>") +
                             Record(2, "b1", "") + Record(130, "b2", "x") + Record(2, "r1", "") + Record(130, "r2", "");
   CFavorites root;
-  std::size_t pos = 0;
-  ReadFolderRecords(bytes, pos, root);
+  EXPECT_TRUE(ReadFavoriteRecords(bytes, root).Complete());
   EXPECT_EQ(root.FolderLen(), 2);
   EXPECT_EQ(root.DocLen(), 2);
   EXPECT_EQ(Bytes(root), bytes);
@@ -78,8 +77,7 @@ TEST(FavoritesFile, AFileThatEndsEarlyClosesEveryOpenFolder) {
   CFavorites root;
   std::string bytes = Record(65, "A", "") + Record(2, "a1", "") + Record(130, "cut", "text");
   bytes.resize(bytes.size() - 2);  // the last record is cut short
-  std::size_t pos = 0;
-  ReadFolderRecords(bytes, pos, root);
+  EXPECT_TRUE(ReadFavoriteRecords(bytes, root).cutShort);
   ASSERT_EQ(root.FolderLen(), 1);
   EXPECT_EQ(root.Folder(1)->DocLen(), 1);
   EXPECT_EQ(root.DocLen(), 0);
@@ -128,13 +126,12 @@ TEST_F(FavoritesOnDisk, ATooLongTextIsRefusedBeforeAnythingIsWritten) {
   ASSERT_TRUE(store.LoadFavorites());
   store.AddFragment("f", "ok", "short");
   const std::string before = test::ReadFileBytes(path);
-  store.AddFragment("f", "huge", std::string(65535, 'x'));
+  store.AddFragment("f", "huge", std::string(65536, 'x'));
   EXPECT_EQ(test::ReadFileBytes(path), before);
   EXPECT_NE(messages.shown.back().text.find("65535"), std::string::npos);
-  // 65534 bytes still fit.
-  store.FavoritesRoot().DeleteDoc(2);
-  store.AddFragment("f", "fits", std::string(65534, 'x'));
-  EXPECT_GT(test::ReadFileBytes(path).size(), 65534u);
+  // 65535 bytes, the most a count can state, still fit.
+  EXPECT_EQ(store.AddFragment("f", "fits", std::string(65535, 'x')), "d_2");
+  EXPECT_EQ(test::ReadFileBytes(path).size(), before.size() + 6 + 4 + 65535);
 }
 
 TEST_F(FavoritesOnDisk, AFolderThatCannotBeWrittenLeavesTheFileAsItWas) {
