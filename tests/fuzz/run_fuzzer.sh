@@ -13,19 +13,23 @@ rm -rf "$work/seeds"
 mkdir -p "$work/seeds"
 "$seeds" "$target" "$work/seeds"
 
-before=$(ls -1 "$work/artifacts")
-status=0
 # -timeout: seconds one input may take; -rss_limit_mb: memory of the whole process (a single
-# allocation above it counts too). New inputs go to the first folder, the corpus.
-"$fuzzer" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -use_value_profile=1 \
-  -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$@" "$work/corpus" "$work/seeds" || status=$?
+# allocation above it counts too).
+limits=(-timeout=5 -rss_limit_mb=2048 "$@")
+marker="$work/artifacts/.run-start"
+touch "$marker"
+status=0
+# New inputs go to the first folder, the corpus.
+"$fuzzer" -max_total_time="$seconds" -use_value_profile=1 -print_final_stats=1 \
+  -artifact_prefix="$work/artifacts/" "${limits[@]}" "$work/corpus" "$work/seeds" || status=$?
 
 if [ "$status" -ne 0 ]; then
   echo "$target failed (exit status $status); inputs kept:"
-  comm -13 <(printf '%s\n' "$before") <(ls -1 "$work/artifacts") | while read -r name; do
-    [ -n "$name" ] || continue
-    echo "  $work/artifacts/$name"
-    echo "    replay: $fuzzer $* $work/artifacts/$name"
+  env=""
+  [ -z "${ORVELIS_FUZZ_BOOK:-}" ] || env="ORVELIS_FUZZ_BOOK=$ORVELIS_FUZZ_BOOK "
+  find "$work/artifacts" -type f ! -name .run-start -newer "$marker" | while read -r input; do
+    echo "  $input"
+    echo "    replay: $env$fuzzer ${limits[*]} $input"
   done
 fi
 exit "$status"
