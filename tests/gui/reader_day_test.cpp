@@ -21,6 +21,9 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include <csignal>
+#include <sys/types.h>
+
 #include "app/startup.h"
 #include "book/cp1251.h"
 #include "favorites/favorites_store.h"
@@ -267,6 +270,30 @@ class ReaderDayTest : public QObject {
     QTRY_VERIFY(!QApplication::activeModalWidget());
   }
 
+  // The browser's render process is killed under the page: the page comes back by itself; killed
+  // again and again, the reader says so once, and the next page shows normally.
+  void aKilledRendererBringsThePageBackAndAHopelessOneIsReported() {
+    ShowByGoTo(12);
+    const QString title = test::Title(Web1());
+    QVERIFY(title.endsWith(QStringLiteral("Страница 12")));
+    QVERIFY(KillRenderer(Web1()));
+    QTRY_VERIFY_WITH_TIMEOUT(Web1()->IsLoaded(), 15000);
+    QCOMPARE(test::Title(Web1()), title);
+    QVERIFY(Paragraphs(Web1()).size() > 1);
+    QCOMPARE(env_.TakeMessages(), QString());
+    // Three more deaths in a row while showing the same page: given up and reported.
+    for (int kill = 0; kill < 3; ++kill) {
+      QTRY_VERIFY_WITH_TIMEOUT(Web1()->IsLoaded(), 15000);
+      QVERIFY(KillRenderer(Web1()));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env_.MessageLog()), 15000);
+    QCOMPARE(env_.TakeMessages(), QStringLiteral("Книга Орвелис v 3.4|Не удалось показать страницу: обозреватель несколько раз "
+                                                 "подряд завершился аварийно. Откройте страницу снова или перезапустите "
+                                                 "программу.\n"));
+    ShowByGoTo(13);
+    QVERIFY(test::Title(Web1()).endsWith(QStringLiteral("Страница 13")));
+  }
+
   void qtsOwnButtonsSpeakRussian() {
     QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("q"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -337,6 +364,12 @@ class ReaderDayTest : public QObject {
   BrowserPane* Web1() const { return w_->Pane(ReadingPane::Web1); }
   BrowserPane* Web2() const { return w_->Pane(ReadingPane::Web2); }
   static QString Q(const std::string& s) { return QString::fromStdString(s); }
+  // Kills the pane's render process as a crash would, and waits until the pane has noticed.
+  static bool KillRenderer(BrowserPane* pane) {
+    const qint64 pid = pane->page()->renderProcessPid();
+    if (pid <= 0 || ::kill(static_cast<pid_t>(pid), SIGKILL) != 0) return false;
+    return QTest::qWaitFor([pane] { return !pane->IsLoaded(); }, 5000);
+  }
   static QByteArray Bytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -44,6 +44,7 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
   page->scripts().insert(shim);
   page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
   setPage(page);
+  connect(page, &QWebEnginePage::renderProcessTerminated, this, &BrowserPane::RecoverFromRendererDeath);
   connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
     if (!ok) return;  // a cancelled link reports a failed load of the link, not of the document
     loaded_ = true;
@@ -52,6 +53,11 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
 }
 
 void BrowserPane::WriteDocument(const std::string& html) {
+  rendererReloads_ = 0;
+  Load(html);
+}
+
+void BrowserPane::Load(const std::string& html) {
   document_ = html;
   loaded_ = false;
   const QUrl url = documents_.Put(objectName(), html);
@@ -60,6 +66,20 @@ void BrowserPane::WriteDocument(const std::string& html) {
 }
 
 BrowserPane::~BrowserPane() { *alive_ = false; }
+
+// A dead renderer leaves a blank pane; the document is in memory, so it is simply written again.
+// A document that kills its renderer again and again is given up after a few tries, and said so.
+void BrowserPane::RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminationStatus status) {
+  if (status == QWebEnginePage::NormalTerminationStatus || !*alive_) return;
+  loaded_ = false;
+  if (rendererReloads_ >= kMaxRendererReloads) {
+    emit rendererFailed();
+    return;
+  }
+  ++rendererReloads_;
+  // Not from inside the page's own signal: the page sets up its next render process first.
+  QMetaObject::invokeMethod(this, [this] { Load(document_); }, Qt::QueuedConnection);
+}
 
 void BrowserPane::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuWanted(event->globalPos()); }
 

@@ -40,6 +40,9 @@ class BrowserPane final : public QWebEngineView {
 
  signals:
   void loaded();
+  // The page's render process died more than kMaxRendererReloads times while showing one
+  // document; the pane stays empty until the next document is written.
+  void rendererFailed();
   // A right click: the window shows its own menu, never the browser's.
   void contextMenuWanted(QPoint globalPos);
 
@@ -48,11 +51,16 @@ class BrowserPane final : public QWebEngineView {
 
  private:
   class Page;
+  static constexpr int kMaxRendererReloads = 3;
+  void Load(const std::string& html);
+  void RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminationStatus status);
+
   DocumentScheme& documents_;
   NavigationHandler handler_;
   std::string document_;
   QString pendingPath_;  // the document being loaded, which the page must let through
   bool loaded_ = false;
+  int rendererReloads_ = 0;  // reloads of the current document after its renderer died
   // Script callbacks still pending when the pane goes are called by the dying page; they must
   // not reach an owner that is being destroyed.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

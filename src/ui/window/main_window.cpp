@@ -15,6 +15,7 @@
 
 #include "book/book_store.h"
 #include "render/app_info.h"
+#include "ui/message_sink.h"
 #include "search/highlight.h"
 #include "ui/book_tree_model.h"
 #include "ui/navigation_rules.h"
@@ -95,7 +96,18 @@ void MainWindow::CreatePanes() {
 }
 
 void MainWindow::PrimePanes() {
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, wbFavWeb_, wbPrint_, wbTop_[0], wbTop_[1]}) pane->Prime();
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, wbFavWeb_, wbPrint_, wbTop_[0], wbTop_[1]}) {
+    pane->Prime();
+    connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure, Qt::UniqueConnection);
+  }
+}
+
+// Each pane reloads its document by itself when its renderer dies; this is only for one that
+// could not be brought back.
+void MainWindow::ReportRendererFailure() {
+  messages_.Show({"Не удалось показать страницу: обозреватель несколько раз подряд завершился аварийно. "
+                  "Откройте страницу снова или перезапустите программу.",
+                  ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 Language MainWindow::CurrentLanguage() const { return book_.CurrentLanguage(); }

@@ -249,6 +249,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void ReshowCurrentTarget();
   void FirstPaneWritten();
   void ApplyPendingPosition();
+  void ReportRendererFailure();
 
   BookStore& book_;
   FavoritesStore& favorites_;
