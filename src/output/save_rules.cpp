@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "book/utf8.h"
+#include "render/html_escape.h"
 #include "render/regex_engine.h"
 
 namespace orvelis {
@@ -64,8 +65,10 @@ std::string ProposedSaveName(const std::string& title) {
   return name.empty() ? "Документ" : name;
 }
 
+// `title` is the document's title as the browser reports it, i.e. text: a results page's title holds
+// the typed query, so it is escaped before it goes back into markup.
 std::string SavedHtml(RegexEngine& regex, const std::string& title, const std::string& bodyHtml, SaveSource source) {
-  std::string html = "<HTML>\r\n<HEAD>\r\n<title>" + title +
+  std::string html = "<HTML>\r\n<HEAD>\r\n<title>" + HtmlEscape(title) +
                      "</title>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">\r\n"
                      "</HEAD>\r\n<BODY" +
                      std::string(source == SaveSource::Search ? " style=\"padding: 5 5 5 5\"" : "") + ">\r\n" +

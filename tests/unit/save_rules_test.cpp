@@ -27,6 +27,14 @@ TEST(SaveRules, TheHtmlFileIsTheTitleAndBodyJoinedWithCrLf) {
             std::string::npos);
 }
 
+TEST(SaveRules, TheTitleIsTextSoAQueryInItNeverBecomesMarkup) {
+  RegexEngine regex;
+  const std::string html = SavedHtml(regex, "Поиск по книге - [</title><script>x()</script> & 'a']", "b", SaveSource::Search);
+  EXPECT_NE(html.find("<title>Поиск по книге - [&lt;/title&gt;&lt;script&gt;x()&lt;/script&gt; &amp; &#39;a&#39;]</title>"),
+            std::string::npos);
+  EXPECT_EQ(html.find("<script"), std::string::npos);
+}
+
 TEST(SaveRules, LinksBecomeUnderlinedTextUnlessTheyHoldMarkup) {
   RegexEngine regex;
   std::string html = "see <a href=\"@page5\">page five</a> and <A HREF=\"x\"><img src=\"i\"></a>";

@@ -99,6 +99,7 @@ void MainWindow::CreateFavoritesView() {
   topRow->setContentsMargins(6, 2, 2, 2);
   lblFavor_ = new QLabel(QStringLiteral("Избранное"), top);
   lblFavor_->setObjectName(QStringLiteral("lblFavor"));
+  lblFavor_->setTextFormat(Qt::PlainText);  // it shows the user's names, which are never markup
   auto* close = new QToolButton(top);
   close->setObjectName(QStringLiteral("tbFavortop"));
   close->setIcon(NamedIcon(QStringLiteral("close")));
@@ -189,7 +190,8 @@ void MainWindow::ShowFavorite(bool forPrint) {
                             "cellspacing=\"0\" border=\"0\"><tr><td width=\"100%\"><div align=\"justify\">" +
                             d->Text + "<br><br></div></td></tr></table></BODY></HTML>");
       lblFavor_->setText(Q(d->name));
-      lblFavor_->setToolTip(Q(d->name));
+      // A tooltip is read as markup when it looks like markup; escaped inside a span it stays text.
+      lblFavor_->setToolTip(QStringLiteral("<span>%1</span>").arg(Q(d->name).toHtmlEscaped()));
     }
   }
   if (!forPrint) SetFavoritesView(true);

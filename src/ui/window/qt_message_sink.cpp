@@ -43,6 +43,7 @@ MessageAnswer QtMessageSink::Show(const Message& m) {
   }
   QMessageBox box(parent_);
   box.setWindowTitle(Q(m.caption));
+  box.setTextFormat(Qt::PlainText);  // messages quote names and queries the user typed
   box.setText(Q(m.text));
   switch (m.icon) {
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
