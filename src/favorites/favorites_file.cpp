@@ -1,19 +1,12 @@
 #include "favorites/favorites_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
 #include "book/cp1251.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "favorites/whole_file.h"
 
 namespace orvelis {
 namespace fs = std::filesystem;
@@ -100,49 +93,9 @@ bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string&
 
 namespace {
 
-std::string SystemError() { return std::strerror(errno); }
-
 std::string SaveFailure(const fs::path& path, const std::string& reason) {
   return "Не удалось сохранить избранное в файл " + path.string() + ": " + reason +
          "\r\nФайл избранного остался прежним.";
-}
-
-// Writes and flushes a whole file; false with a reason on any failure.
-bool WriteDurably(const fs::path& path, const std::string& bytes, std::string& reason) {
-#ifndef _WIN32
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) {
-    reason = SystemError();
-    return false;
-  }
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      reason = SystemError();
-      ::close(fd);
-      return false;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0) {
-    reason = SystemError();
-    ::close(fd);
-    return false;
-  }
-  if (::close(fd) != 0) {
-    reason = SystemError();
-    return false;
-  }
-  return true;
-#else
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.flush();
-  if (!file) reason = "ошибка записи";
-  return static_cast<bool>(file);
-#endif
 }
 
 }  // namespace
@@ -240,21 +193,34 @@ FavoritesReadReport ReadFavoriteRecords(std::string_view bytes, CFavorites& root
 
 FavoritesLoad LoadFavorites(const fs::path& path, CFavorites& root) {
   FavoritesLoad load;
-  std::error_code ec;
-  if (!fs::exists(path, ec)) {
-    std::ofstream create(path, std::ios::binary);  // a missing file is created empty
-    return load;
+  // A save killed between writing and renaming leaves its temporary file; the file itself is whole.
+  RemoveStaleTemporaryFile(path);
+  std::string reason;
+  switch (ReadWholeFile(path, load.bytes, reason)) {
+    case ReadOutcome::Missing: {
+      std::ofstream create(path, std::ios::binary);  // a missing file is created empty
+      return load;
+    }
+    case ReadOutcome::Failed:
+      load.result = {false, UnreadableFileText(path, reason)};
+      return load;
+    case ReadOutcome::Read:
+      break;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    load.result = {false, "Не удалось прочитать файл избранного " + path.string() + "."};
-    return load;
-  }
-  std::ostringstream content;
-  content << in.rdbuf();
-  load.bytes = content.str();
   load.report = ReadFavoriteRecords(load.bytes, root);
   return load;
+}
+
+std::string UnreadableFileText(const fs::path& path, const std::string& reason) {
+  return "Не удалось прочитать файл избранного " + path.string() + ": " + reason +
+         ".\r\nПоказано пустое избранное. Чтобы не затереть этот файл, изменения избранного не будут "
+         "сохраняться в него до закрытия программы.";
+}
+
+std::string ReadOnlyFileText(const fs::path& path) {
+  return "Файл избранного " + path.string() +
+         " доступен только для чтения.\r\nИзменения избранного не будут сохранены: они останутся только до "
+         "закрытия программы.";
 }
 
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes) {
@@ -270,28 +236,30 @@ FavoritesResult SaveFavorites(const CFavorites& root, const fs::path& path, cons
     return {false, SaveFailure(path, r.message)};
   }
   std::string reason;
+  const std::optional<fs::path> target = FollowLinks(path, reason);
+  if (!target) return {false, SaveFailure(path, reason)};
+  // Checked before the backup too: a read-only file gets nothing written beside it either.
+  if (IsReadOnlyFile(*target)) return {false, ReadOnlyFileText(path), true};
   if (!backup.empty()) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream original;
-    if (in) original << in.rdbuf();
-    if (in && !WriteDurably(backup, original.str(), reason)) {
+    std::string original;
+    const ReadOutcome read = ReadWholeFile(*target, original, reason);
+    std::error_code ec;
+    const fs::perms permissions = fs::status(*target, ec).permissions();
+    if (read == ReadOutcome::Failed ||
+        (read == ReadOutcome::Read && !WriteNewFile(backup, original, permissions, reason))) {
       return {false, SaveFailure(path, "копия " + backup.string() + " не записана: " + reason)};
     }
   }
-  fs::path temp = path;
-  temp += ".new";
-  if (!WriteDurably(temp, bytes, reason)) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return {false, SaveFailure(path, reason)};
+  const ReplaceResult replaced = ReplaceWholeFile(*target, bytes);
+  switch (replaced.outcome) {
+    case ReplaceOutcome::Written:
+      return {};
+    case ReplaceOutcome::ReadOnly:
+      return {false, ReadOnlyFileText(path), true};
+    case ReplaceOutcome::Failed:
+      break;
   }
-  std::error_code ec;
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return {false, SaveFailure(path, ec.message())};
-  }
-  return {};
+  return {false, SaveFailure(path, replaced.reason)};
 }
 
 fs::path FreeBackupPath(const fs::path& path) {

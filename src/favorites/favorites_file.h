@@ -52,6 +52,7 @@ bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string&
 struct FavoritesResult {
   bool ok = true;
   std::string message;  // Russian, for a message box, when not ok
+  bool readOnly = false;  // a save refused because the file is read-only: nothing was written
 };
 
 inline constexpr const char* kFavoritesCaption = "Избранное";
@@ -62,15 +63,21 @@ struct FavoritesLoad {
   std::string bytes;            // the file as read
 };
 
-// Loads the file into an empty root; a missing file is created empty and loads as nothing.
+// Loads the file into an empty root; a missing file is created empty and loads as nothing. The
+// temporary file of a save that was interrupted is removed first. A file that is there but cannot
+// be read (a folder in its place, no permission) is not ok, with UnreadableFileText.
 FavoritesLoad LoadFavorites(const std::filesystem::path& path, CFavorites& root);
+
+std::string UnreadableFileText(const std::filesystem::path& path, const std::string& reason);
+std::string ReadOnlyFileText(const std::filesystem::path& path);
 
 // The bytes of the whole collection, or the reason it cannot be stored.
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes);
 
-// Rewrites the file safely: a temporary file beside it, flushed to disk, then renamed over it.
-// With a `backup` path, the file as it is now is first copied there, flushed too. On any failure
-// the old file stays as it was.
+// Rewrites the file safely: a temporary file beside it, flushed to disk, then renamed over it. A
+// link is followed and its target rewritten; the file keeps its permissions; a read-only file is
+// refused (readOnly) with nothing written. With a `backup` path, the file as it is now is first
+// copied there, flushed too, with the same permissions. On any failure the old file stays as it was.
 FavoritesResult SaveFavorites(const CFavorites& root, const std::filesystem::path& path,
                               const std::filesystem::path& backup = {});
 

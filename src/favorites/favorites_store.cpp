@@ -51,7 +51,11 @@ bool FavoritesStore::LoadFavorites(bool deferReport) {
   loadReport_.reset();
   asLoaded_.reset();
   backupPath_.clear();
+  readOnlyReported_ = false;
+  unsaved_ = false;
   const FavoritesLoad load = orvelis::LoadFavorites(path_, *root_);
+  // Whatever the file holds is unknown: a save would replace it with the empty collection shown.
+  unreadable_ = !load.result.ok;
   if (!load.result.ok) {
     loadReport_ = Message{load.result.message, kFavoritesCaption, MessageIcon::Exclamation, MessageButtons::Ok};
   } else {
@@ -76,21 +80,38 @@ void FavoritesStore::ShowLoadReport() {
   messages_.Show(message);
 }
 
-bool FavoritesStore::SaveFavorites() {
+bool FavoritesStore::SaveFavorites() { return Save() == SaveOutcome::Saved; }
+
+FavoritesStore::SaveOutcome FavoritesStore::Save() {
+  if (unreadable_) {
+    unsaved_ = true;  // the load report said so
+    return SaveOutcome::KeptInMemory;
+  }
   std::filesystem::path backup;
   if (asLoaded_) {
     // Nothing changed yet: the file keeps what the collection could not hold.
     std::string now;
-    if (SerializeFavorites(*root_, now).ok && now == *asLoaded_) return true;
+    if (SerializeFavorites(*root_, now).ok && now == *asLoaded_) return SaveOutcome::Saved;
     backup = backupPath_;
   }
   const FavoritesResult r = orvelis::SaveFavorites(*root_, path_, backup);
+  if (r.readOnly) {
+    unsaved_ = true;
+    if (!readOnlyReported_) {
+      readOnlyReported_ = true;
+      messages_.Show({r.message, kFavoritesCaption, MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+    return SaveOutcome::KeptInMemory;
+  }
   if (!r.ok) {
+    unsaved_ = true;
     messages_.Show({r.message, kFavoritesCaption, MessageIcon::Critical, MessageButtons::Ok});
-    return false;
+    return SaveOutcome::Failed;
   }
   asLoaded_.reset();
-  return true;
+  readOnlyReported_ = false;
+  unsaved_ = false;
+  return SaveOutcome::Saved;
 }
 
 void FavoritesStore::RenameFavorite(const std::string& key, const std::string& newName) {
@@ -194,9 +215,11 @@ std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::s
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
   const int added = folder ? folder->AddFolder(name, 0) : 0;
   if (added == 0) return {};
+  const bool wasUnsaved = unsaved_;
   // What could not be saved is taken back: it would make every later save fail too.
-  if (!SaveFavorites()) {
+  if (Save() == SaveOutcome::Failed) {
     folder->DeleteFolder(added);
+    unsaved_ = wasUnsaved;
     return {};
   }
   return SubFolderKey(folderKey, added);
@@ -209,8 +232,10 @@ std::string FavoritesStore::AddFragment(const std::string& folderKey, const std:
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
   const int added = folder ? folder->AddDoc(name, html, 0) : 0;
   if (added == 0) return {};
-  if (!SaveFavorites()) {
+  const bool wasUnsaved = unsaved_;
+  if (Save() == SaveOutcome::Failed) {
     folder->DeleteDoc(added);
+    unsaved_ = wasUnsaved;
     return {};
   }
   return FragmentKey(folderKey, added);

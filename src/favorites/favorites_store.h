@@ -33,28 +33,34 @@ class FavoritesStore {
   const std::filesystem::path& Path() const { return path_; }
 
   // Replaces the collection with the file's. A file that cannot be read leaves it empty and the
-  // result false; one read in part (too deep, too many items, cut short) loads what it can. Either
-  // is reported once, through the message port: at once, or, with `deferReport`, when
-  // ShowLoadReport is called (once the window is up).
+  // result false; nothing is then ever written over it while this collection lives. One read in
+  // part (too deep, too many items, cut short) loads what it can. Either is reported once, through
+  // the message port: at once, or, with `deferReport`, when ShowLoadReport is called (once the
+  // window is up).
   bool LoadFavorites(bool deferReport = false);
   void ShowLoadReport();
-  // Saves the whole collection; a failure is reported as a message box and the file stays as it
-  // was. While the collection is still all that could be read of a file read in part, nothing is
-  // written; the first save after a change first copies that file to BackupPath().
+  // Saves the whole collection; true when the file now holds it. A failure is reported as a
+  // message box and the file stays as it was. While the collection is still all that could be read
+  // of a file read in part, nothing is written; the first save after a change first copies that
+  // file to BackupPath(). A read-only file is reported once, and the collection lives on in memory.
   bool SaveFavorites();
   const std::filesystem::path& BackupPath() const { return backupPath_; }
+  // The collection holds changes the file does not have (its last save failed or was refused).
+  bool HasUnsavedChanges() const { return unsaved_; }
 
   void RenameFavorite(const std::string& key, const std::string& newName);
   FavoritesChange DeleteFavorite(const std::string& key, const std::string& text);
   FavoritesChange MoveFavorite(const std::string& source, const std::string& target);
 
   // Add a folder or fragment at the end of the folder `folderKey`; the new item's key, or "" when
-  // nothing was added.
+  // nothing was added. An item the save failed for is taken back, except while the file is known
+  // to be unwritable for the whole run (read-only, unreadable): then it stays, in memory only.
   std::string AddFolder(const std::string& folderKey, const std::string& name);
   std::string AddFragment(const std::string& folderKey, const std::string& name, const std::string& html);
 
  private:
-  void ShowNow(const Message& message);
+  enum class SaveOutcome { Saved, KeptInMemory, Failed };
+  SaveOutcome Save();
 
   std::filesystem::path path_;
   MessageSink& messages_;
@@ -64,6 +70,9 @@ class FavoritesStore {
   // and once a change has been saved.
   std::optional<std::string> asLoaded_;
   std::filesystem::path backupPath_;
+  bool unreadable_ = false;        // the file could not be read: it is never written over
+  bool readOnlyReported_ = false;  // until a save succeeds again
+  bool unsaved_ = false;
 };
 
 // The one message for a file read in part: what was left out, what is shown, and the name the

@@ -63,6 +63,14 @@ void Print(CFavorites& root) {
   }
 }
 
+// A key names the new item in the file; one that lives only in memory (the save failed or was
+// refused, as reported on stderr) would name nothing the next run can find.
+int PrintIfSaved(const std::string& key, const FavoritesStore& store, int status) {
+  if (key.empty() || store.HasUnsavedChanges()) return kExitFailure;
+  std::cout << key << "\n";
+  return status;
+}
+
 }  // namespace
 
 int RunFavorites(const ToolArgs& args) {
@@ -96,15 +104,11 @@ int RunFavorites(const ToolArgs& args) {
     std::ostringstream html;
     html << in.rdbuf();
     const std::string key = store.AddFragment(words[3], words[4], html.str());
-    if (key.empty()) return kExitFailure;
-    std::cout << key << "\n";
-    return status();
+    return PrintIfSaved(key, store, status());
   }
   if (action == "add-folder" && words.size() == 5) {
     const std::string key = store.AddFolder(words[3], words[4]);
-    if (key.empty()) return kExitFailure;
-    std::cout << key << "\n";
-    return status();
+    return PrintIfSaved(key, store, status());
   }
   if (action == "move" && words.size() == 5) {
     store.MoveFavorite(words[3], words[4]);

@@ -225,6 +225,36 @@ TEST(ToolFavorites, DriveTheModelEndToEndOnAFile) {
   EXPECT_EQ(Tool("favorites frobnicate " + file).status, 1);
 }
 
+// A key is printed only for an item the file now holds; a failed or refused save is on stderr
+// with a failure status, and the file keeps its bytes.
+TEST(ToolFavorites, AnAddThatCouldNotBeSavedPrintsNoKey) {
+  test::TempDir dir;
+  const std::filesystem::path path = dir / "book_favor.dat";
+  const std::string file = Quote(path);
+  test::WriteFileBytes(dir / "frag.html", "<b>Мир</b>");
+  const std::string frag = " --text-file " + Quote(dir / "frag.html");
+  ASSERT_EQ(Tool("favorites add-folder " + file + " f A").out, "f_1\n");
+  const std::string before = test::ReadFileBytes(path);
+
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  for (const std::string& add : {"favorites add " + file + " f y" + frag, "favorites add-folder " + file + " f B"}) {
+    const ToolRun r = Tool(add);
+    EXPECT_EQ(r.status, 2) << add;
+    EXPECT_EQ(r.out, "") << add;
+    EXPECT_NE(r.err.find("доступен только для чтения"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(test::ReadFileBytes(path), before);
+
+  // The temporary file cannot be created: a folder stands at its name.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::create_directory(dir / "book_favor.dat.new");
+  const ToolRun failed = Tool("favorites add " + file + " f_1 x" + frag);
+  EXPECT_EQ(failed.status, 2);
+  EXPECT_EQ(failed.out, "");
+  EXPECT_NE(failed.err.find("Файл избранного остался прежним."), std::string::npos) << failed.err;
+  EXPECT_EQ(test::ReadFileBytes(path), before);
+}
+
 TEST(Tool, MakeSampleBookIsDeterministic) {
   test::TempDir dir;
   ASSERT_EQ(Tool("make-sample-book " + Quote(dir / "a.dat")).status, 0);
