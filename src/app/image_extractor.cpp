@@ -1,7 +1,9 @@
 #include "app/image_extractor.h"
 
-#include <QDir>
 #include <QFile>
+
+#include "favorites/user_data_images.h"
+#include "ui/window/qt_text.h"
 
 // The images live in a static library's resources, which must be registered by hand.
 static void InitImageResources() { Q_INIT_RESOURCE(images); }
@@ -15,16 +17,16 @@ QStringList NavigationImageNames() {
           QStringLiteral("point.gif"),    QStringLiteral("nopoint.gif")};
 }
 
-void ExtractImages(const QString& userDataFolder) {
+std::string ExtractImages(const std::filesystem::path& userDataFolder) {
   InitImageResources();
-  const QDir folder(userDataFolder);
+  std::vector<StoredImage> images;
   for (const QString& name : NavigationImageNames()) {
-    const QString target = folder.filePath(name);
-    if (QFile::exists(target)) continue;
     QFile resource(QStringLiteral(":/images/") + name);
-    QFile file(target);
-    if (resource.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly)) file.write(resource.readAll());
+    if (!resource.open(QIODevice::ReadOnly)) continue;  // built into the program: always there
+    const QByteArray bytes = resource.readAll();
+    images.push_back({S(name), std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))});
   }
+  return WriteUserDataImages(userDataFolder, images);
 }
 
 }  // namespace orvelis

@@ -3,13 +3,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
+#include <string>
 
 namespace orvelis {
 
 // The eleven file names, in the order they are written.
 QStringList NavigationImageNames();
 
-// Writes each image that does not exist yet; an existing file is never overwritten.
-void ExtractImages(const QString& userDataFolder);
+// Writes each image whose file is missing or differs from the program's copy; the one message for
+// the user when some could not be written (empty when all are in place).
+std::string ExtractImages(const std::filesystem::path& userDataFolder);
 
 }  // namespace orvelis

@@ -57,7 +57,8 @@ bool Reader::StartUp() {
   }
   const FavoritesPaths paths = InitFavoritesPaths(DefaultUserDataFolder());
   const std::string userData = FolderWithSeparator(paths.UserDataFolder);
-  ExtractImages(Q(paths.UserDataFolder.string()));
+  // A folder the images cannot be written into is told once the window is up, like the favourites.
+  const std::string imagesProblem = ExtractImages(paths.UserDataFolder);
   favorites_ = std::make_unique<FavoritesStore>(paths.FavoritesPath, *messages_);
   // A file read only in part is reported once the window shows what could be read.
   book_.SetFavoritesOpener([this] { favorites_->LoadFavorites(true); });
@@ -87,6 +88,9 @@ bool Reader::StartUp() {
     window->activateWindow();
   });
   splash_.reset();
+  if (!imagesProblem.empty()) {
+    messages_->Show({imagesProblem, ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
+  }
   favorites_->ShowLoadReport();
   return true;
 }
