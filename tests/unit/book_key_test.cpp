@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "book/book_store.h"
+#include "navigation/book_key.h"
 #include "render/page_composer.h"
 #include "render/page_locator.h"
 #include "render/recording_reading_view.h"
@@ -168,6 +170,45 @@ TEST(BookKeySearchLinks, AParagraphMarkBelongsToPageLinksOnly) {
   EXPECT_EQ(SearchLink("page#3"), "-");
   EXPECT_EQ(SearchLink("page99999#3"), "-");
   EXPECT_EQ(SearchLink("doc5#3"), "-");
+}
+
+std::string Normalised(std::string_view text, const KeySyntax& syntax = kStoredKeySyntax) {
+  const auto key = ParseBookKey(text, syntax);
+  return key ? FormatBookKey(*key) : "-";
+}
+
+TEST(BookKey, TheTreesKeysReadBackAsWritten) {
+  for (const char* key : {"book", "cont", "cont0", "cont1", "cont4", "part1", "part4", "doc0", "doc196", "page1",
+                          "page2097"}) {
+    EXPECT_EQ(Normalised(key), key);
+  }
+  EXPECT_EQ(ParseBookKey("book"), (BookKey{BookKeyKind::Book, 0}));
+  EXPECT_EQ(ParseBookKey("cont"), (BookKey{BookKeyKind::Contents, 0}));
+  EXPECT_EQ(ParseBookKey("cont0"), (BookKey{BookKeyKind::PartContents, 0}));
+  EXPECT_EQ(ParseBookKey("part2"), (BookKey{BookKeyKind::Part, 2}));
+  EXPECT_EQ(ParseBookKey("doc7"), (BookKey{BookKeyKind::Paper, 7}));
+  EXPECT_EQ(ParseBookKey("page12"), (BookKey{BookKeyKind::Page, 12}));
+}
+
+TEST(BookKey, LooseStoredKeysReadAsTheKeyTheyMean) {
+  EXPECT_EQ(Normalised("pagX12"), "page12");
+  EXPECT_EQ(Normalised("page007"), "page7");
+  EXPECT_EQ(Normalised("parX3"), "part3");
+  EXPECT_EQ(Normalised("book5"), "cont5");
+  EXPECT_EQ(Normalised("cont12"), "cont2");
+  // Only the exact "book" and "cont" are the root and the folder; other titles keys are "cont0".
+  EXPECT_EQ(Normalised("bookX"), "cont0");
+  EXPECT_EQ(Normalised("con"), "cont0");
+  EXPECT_EQ(Normalised("doc-1"), "doc-1");
+}
+
+TEST(BookKey, LinkSyntaxesReadOnlyTheirOwnWords) {
+  EXPECT_EQ(Normalised("part2", kReadingLinkSyntax), "-");
+  EXPECT_EQ(Normalised("book", kReadingLinkSyntax), "-");
+  EXPECT_EQ(Normalised("cont", kSearchLinkSyntax), "-");
+  EXPECT_EQ(Normalised("doc-1", kSearchLinkSyntax), "doc-1");
+  EXPECT_EQ(Normalised("page12", kShownPageSyntax), "page12");
+  EXPECT_EQ(Normalised("doc12", kShownPageSyntax), "-");
 }
 
 }  // namespace
