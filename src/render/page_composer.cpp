@@ -1,10 +1,8 @@
 #include "render/page_composer.h"
 
-#include <charconv>
-#include <optional>
-
 #include "book/book_store.h"
 #include "book/book_tables.h"
+#include "navigation/book_key.h"
 #include "render/app_info.h"
 #include "render/contents_pages.h"
 #include "render/nav_bars.h"
@@ -14,15 +12,6 @@
 
 namespace orvelis {
 namespace {
-
-std::optional<int> NumberAfter(const std::string& key, std::size_t prefix) {
-  if (key.size() <= prefix) return std::nullopt;
-  int n = 0;
-  const char* end = key.data() + key.size();
-  const auto [ptr, ec] = std::from_chars(key.data() + prefix, end, n);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return n;
-}
 
 std::string TitlesOfPapers(Language lang) {
   return lang == kEnglish ? "The Titles of the Papers" : "Названия Документов";
@@ -39,22 +28,20 @@ int JumpPageOf(const KeyTarget& target) {
 }  // namespace
 
 KeyTarget ParseKey(const std::string& key) {
-  const std::string head = key.substr(0, 3);
-  if (head == "pag") {
-    const auto n = NumberAfter(key, 4);
-    if (n && *n >= 1 && *n <= kPageCount) return {KeyTarget::Page, *n};
-  } else if (head == "doc") {
-    const auto n = NumberAfter(key, 3);
-    if (n && *n <= kPaperCount - 1) return {KeyTarget::Paper, *n};
-  } else if (head == "par") {
-    const auto n = NumberAfter(key, 4);
-    if (n && *n <= kPartCount - 1) return {KeyTarget::Part, *n};
-  } else if (head == "con" || head == "boo") {
-    const char last = key.back();
-    if (last >= '1' && last <= '9') return {KeyTarget::PartContents, last - '0'};
-    return {KeyTarget::AllTitles, 0};
+  const auto parsed = ParseBookKey(key);
+  if (!parsed) return {};
+  switch (parsed->kind) {
+    case BookKeyKind::Page: return {KeyTarget::Page, parsed->number};
+    case BookKeyKind::Paper: return {KeyTarget::Paper, parsed->number};
+    case BookKeyKind::Part: return {KeyTarget::Part, parsed->number};
+    case BookKeyKind::PartContents:
+      if (parsed->number >= 1) return {KeyTarget::PartContents, parsed->number};
+      break;
+    case BookKeyKind::Book:
+    case BookKeyKind::Contents:
+      break;
   }
-  return {};
+  return {KeyTarget::AllTitles, 0};
 }
 
 PageComposer::PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, ReadingView& view,
@@ -74,7 +61,7 @@ std::string PageComposer::PageBody(int page, const std::string& highlight, int p
 ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph) {
   const KeyTarget target = ParseKey(key);
   if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
-    return Compose("page" + std::to_string(JumpPageOf(target)), "", pane, -1);
+    return Compose(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), "", pane, -1);
   }
   const Language lang = book_.LanguageOfPane(pane);
   ComposedNode node;
@@ -100,9 +87,12 @@ ComposedNode PageComposer::Compose(const std::string& key, const std::string& hi
       break;
   }
   if (target.kind != KeyTarget::Page) {
-    const bool partKey = key.size() == 5 && key.rfind("cont", 0) == 0 && key[4] >= '1' && key[4] <= '4';
-    node.locationText = partKey ? std::string(ContentsOfPartTitle(lang)) + RomanNumber(key[4] - '0')
-                                : TitlesOfPapers(lang);
+    // The location names a Part only for the tree's own spelling of its contents key: "book3"
+    // shows Part III's contents, located as the titles.
+    const bool treePartKey = target.kind == KeyTarget::PartContents && target.number < kPartCount &&
+                             key == FormatBookKey({BookKeyKind::PartContents, target.number});
+    node.locationText = treePartKey ? std::string(ContentsOfPartTitle(lang)) + RomanNumber(target.number)
+                                    : TitlesOfPapers(lang);
   }
 
   const NavBarContext bars{book_, pane, settings_.userDataFolder, view_.SelectedTreeKey()};
@@ -139,7 +129,7 @@ void PageComposer::ComposeNode(const std::string& key, bool noHistory, const std
   const KeyTarget target = ParseKey(key);
   if (target.kind == KeyTarget::Invalid) return;
   if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
-    ComposeNode("page" + std::to_string(JumpPageOf(target)), true, "", pane, -1);
+    ComposeNode(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), true, "", pane, -1);
     return;
   }
   view_.SetCaption(ApplicationTitle());

@@ -1,11 +1,9 @@
 #include "render/page_locator.h"
 
-#include <charconv>
-
 #include "book/book_format.h"
 #include "book/book_tables.h"
+#include "navigation/book_key.h"
 #include "render/reading_view.h"
-#include "render/text_replace.h"
 
 namespace orvelis {
 
@@ -64,14 +62,15 @@ void PageLocator::NodeComposed(const std::string& key) {
 }
 
 void PageLocator::UpdateNavCommands() {
-  const bool previous = currentKey_ != "cont" && currentKey_ != "book";
+  // Nothing comes before the book's title and the contents folder; every other key, even one the
+  // composer would refuse, has something before it.
+  const auto shown = ParseBookKey(currentKey_);
+  const bool previous = !shown || (shown->kind != BookKeyKind::Book && shown->kind != BookKeyKind::Contents);
   view_.SetCommandEnabled(NavCommand::PrevPage, previous);
   view_.SetCommandEnabled(NavCommand::PrevDoc, previous);
-  if (FindIgnoreCase(currentKey_, "page") == std::string::npos) return;
-  const std::string digits = ReplaceAllIgnoreCase(currentKey_, "page", "");
-  int n = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (ec != std::errc()) return;
+  const auto page = ParseBookKey(currentKey_, kShownPageSyntax);
+  if (!page) return;  // a contents page keeps the page commands as they were
+  const int n = page->number;
   const BookTables& t = FillBookTables();
   view_.SetCommandEnabled(NavCommand::NextPage, n != t.LastPage[kPaperCount - 1]);
   view_.SetCommandEnabled(NavCommand::NextDoc, !(n > t.LastPage[kPaperCount - 2]));

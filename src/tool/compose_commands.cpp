@@ -6,6 +6,7 @@
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
+#include "navigation/book_key.h"
 #include "render/page_composer.h"
 #include "render/recording_reading_view.h"
 #include "render/regex_engine.h"
@@ -55,8 +56,8 @@ int RunCompose(const ToolArgs& args) {
       "[--user-data DIR] [--strip] [--settings FILE]";
   if (args.positional().size() != 2) return Usage(usage);
   const std::string key = args.positional()[1];
-  const KeyTarget target = ParseKey(key);
-  if (target.kind == KeyTarget::Invalid || (target.kind == KeyTarget::PartContents && target.number > 4)) {
+  const auto target = ParseBookKey(key);
+  if (!target || (target->kind == BookKeyKind::PartContents && target->number >= kPartCount)) {
     return Usage("unknown key '" + key + "'; " + usage);
   }
   const std::string lang = args.Option("lang").value_or("ru");

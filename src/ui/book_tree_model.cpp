@@ -2,6 +2,7 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
+#include "navigation/book_key.h"
 
 namespace orvelis {
 
@@ -11,23 +12,27 @@ std::vector<BookTreeNode> BookTreeNodes(const BookStore& book, Language lang) {
   const std::string pageWord(PageWord(lang));
   std::vector<BookTreeNode> nodes;
   nodes.reserve(kPageCount + kPaperCount + 12);
-  nodes.push_back({"book", "", en ? "The ORVELIS Book" : "Книга ОРВЕЛИС", "book"});
-  nodes.push_back({"cont", "book", en ? "CONTENTS" : "ОГЛАВЛЕНИЕ", "book"});
-  nodes.push_back({"cont0", "cont", en ? "The Titles of the Papers" : "Названия Документов", "doc"});
+  const std::string bookKey = FormatBookKey({BookKeyKind::Book});
+  const std::string contentsKey = FormatBookKey({BookKeyKind::Contents});
+  nodes.push_back({bookKey, "", en ? "The ORVELIS Book" : "Книга ОРВЕЛИС", "book"});
+  nodes.push_back({contentsKey, bookKey, en ? "CONTENTS" : "ОГЛАВЛЕНИЕ", "book"});
+  nodes.push_back({FormatBookKey({BookKeyKind::PartContents, 0}), contentsKey,
+                   en ? "The Titles of the Papers" : "Названия Документов", "doc"});
   for (int k = 1; k <= 4; ++k) {
-    nodes.push_back({"cont" + std::to_string(k), "cont", std::string(ContentsOfPartTitle(lang)) + RomanNumber(k), "doc"});
+    nodes.push_back({FormatBookKey({BookKeyKind::PartContents, k}), contentsKey,
+                     std::string(ContentsOfPartTitle(lang)) + RomanNumber(k), "doc"});
   }
   const auto addPaper = [&](int paper, const std::string& parent, const std::string& text) {
-    const std::string key = "doc" + std::to_string(paper);
+    const std::string key = FormatBookKey({BookKeyKind::Paper, paper});
     nodes.push_back({key, parent, text, "book"});
     for (int page = PaperJumpPage(paper); page <= t.LastPage[paper]; ++page) {
-      nodes.push_back({"page" + std::to_string(page), key, pageWord + " " + std::to_string(page), "doc"});
+      nodes.push_back({FormatBookKey({BookKeyKind::Page, page}), key, pageWord + " " + std::to_string(page), "doc"});
     }
   };
-  addPaper(0, "book", book.GetPaperTitle(0, lang));
+  addPaper(0, bookKey, book.GetPaperTitle(0, lang));
   for (int k = 1; k <= 4; ++k) {
-    const std::string partKey = "part" + std::to_string(k);
-    nodes.push_back({partKey, "book", RomanNumber(k) + ". " + book.GetPartName(k, lang), "book"});
+    const std::string partKey = FormatBookKey({BookKeyKind::Part, k});
+    nodes.push_back({partKey, bookKey, RomanNumber(k) + ". " + book.GetPartName(k, lang), "book"});
     for (int p = t.LastPaperOfPart[k - 1] + 1; p <= t.LastPaperOfPart[k]; ++p) {
       addPaper(p, partKey, std::to_string(p) + ". " + book.GetPaperTitle(p, lang));
     }

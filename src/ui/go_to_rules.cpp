@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "book/utf8.h"
+#include "navigation/book_key.h"
 #include "ui/numeric_text.h"
 #include "ui/settings_store.h"
 
@@ -15,7 +16,7 @@ GoToResult GoToTarget(const std::string& text, bool paper) {
   const double n = std::nearbyint(*value);
   const int limit = paper ? 196 : 2097;
   if (n <= 0 || n > limit) return {{}, paper ? kPaperRangeText : kPageRangeText};
-  return {(paper ? "doc" : "page") + std::to_string(static_cast<int>(n)), {}};
+  return {FormatBookKey({paper ? BookKeyKind::Paper : BookKeyKind::Page, static_cast<int>(n)}), {}};
 }
 
 int ReadGoToKind(const SettingsStore& settings) {

@@ -1,23 +1,12 @@
 #include "ui/link_protocol.h"
 
-#include <charconv>
-#include <climits>
-
+#include "navigation/book_key.h"
 #include "ui/numeric_text.h"
 
 namespace orvelis {
 namespace {
 
 bool Contains(std::string_view text, std::string_view marker) { return text.find(marker) != std::string_view::npos; }
-
-// A link number: decimal digits within 16 bits (leading zeros vanish); anything else is no number.
-std::optional<int> LinkNumber(std::string_view digits) {
-  if (digits.empty()) return std::nullopt;
-  int n = 0;
-  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (ec != std::errc() || ptr != digits.data() + digits.size() || n < SHRT_MIN || n > SHRT_MAX) return std::nullopt;
-  return n;
-}
 
 std::string_view BodyAfterAt(std::string_view url) { return url.substr(url.find('@') + 1); }
 
@@ -44,18 +33,7 @@ std::string DecodedUrl(std::string_view url) {
 }
 
 std::optional<std::string> KeyOfLinkBody(std::string_view body) {
-  if (body.substr(0, 3) == "doc") {
-    if (const auto n = LinkNumber(body.substr(3)); n && *n >= 0) return "doc" + std::to_string(*n);
-    return std::nullopt;
-  }
-  if (body.substr(0, 4) == "page") {
-    if (const auto n = LinkNumber(body.substr(4)); n && *n >= 1) return "page" + std::to_string(*n);
-    return std::nullopt;
-  }
-  // "cont", "cont0" .. "cont4": the keys of the book tree's contents nodes.
-  if (body == "cont" || (body.size() == 5 && body.substr(0, 4) == "cont" && body[4] >= '0' && body[4] <= '4')) {
-    return std::string(body);
-  }
+  if (const auto key = ParseBookKey(body, kReadingLinkSyntax)) return FormatBookKey(*key);
   return std::nullopt;
 }
 
@@ -86,29 +64,23 @@ SearchLinkAction SearchPaneLinkAction(std::string_view url) {
     return action;
   }
   if (!Contains(url, "@")) return {};
-  std::string_view body = BodyAfterAt(url);
-  if (body.substr(0, 3) == "doc") {
-    if (const auto n = LinkNumber(body.substr(3))) {
-      action.kind = SearchLinkAction::ShowPaper;
-      action.key = "doc" + std::to_string(*n);
-    }
+  const std::string_view body = BodyAfterAt(url);
+  const auto hash = body.find('#');
+  const auto key = ParseBookKey(body.substr(0, hash), kSearchLinkSyntax);
+  if (!key) return action;
+  if (key->kind == BookKeyKind::Paper) {
+    if (hash != std::string_view::npos) return action;  // only a page link carries a paragraph
+    action.kind = SearchLinkAction::ShowPaper;
+    action.key = FormatBookKey(*key);
     return action;
   }
-  if (body.substr(0, 4) != "page") return action;
-  action.kind = SearchLinkAction::ShowPage;
-  if (const auto hash = body.find('#'); hash != std::string_view::npos) {
+  if (hash != std::string_view::npos) {
     action.scrollToParagraph = true;
     if (const auto p = ParseRoundedInt16(body.substr(hash + 1))) action.paragraph = *p;
-    body = body.substr(0, hash);
   }
-  const auto n = LinkNumber(body.substr(4));
-  if (!n) return SearchLinkAction{};
-  if (*n < 1) {
-    action.kind = SearchLinkAction::ShowPaper;
-    action.key = "doc0";
-    return action;
-  }
-  action.key = "page" + std::to_string(*n);
+  // A page before the first is the Foreword; the paragraph mark stays with it.
+  action.kind = key->number < 1 ? SearchLinkAction::ShowPaper : SearchLinkAction::ShowPage;
+  action.key = FormatBookKey(key->number < 1 ? BookKey{BookKeyKind::Paper, 0} : *key);
   return action;
 }
 
