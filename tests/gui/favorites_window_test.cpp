@@ -1,27 +1,45 @@
-// Favourites in the window with the real browser engine: adding from a selection, folders,
-// renaming, deleting, moving, restarting.
+// Favourites in the window with the real browser engine, driven as a person drives them: a
+// selection filed through the page's context menu and the add dialog, folders made in that
+// dialog, renaming and deleting from the tree's own menu and keys, moving by dragging with the
+// mouse, a restart, and the view over the reading area.
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
 #include <QFile>
-#include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
 
 #include "app/startup.h"
-#include "app/webengine_setup.h"
 #include "favorites/favorites_store.h"
 #include "gui_support.h"
-#include "ui/message_sink.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/main_window.h"
 
 using namespace orvelis;
+
+namespace {
+
+// Closes a dialog that a failed check left open, so that its exec() returns.
+auto CloseWhenDone(QWidget* modal) {
+  return qScopeGuard([modal] {
+    if (modal->isVisible()) modal->close();
+  });
+}
+
+}  // namespace
 
 class FavoritesWindowTest : public QObject {
   Q_OBJECT
@@ -35,177 +53,450 @@ class FavoritesWindowTest : public QObject {
     qunsetenv("ORVELIS_MESSAGE_ANSWERS");
     Start();
   }
-  void cleanup() { Stop(); }
+  void cleanup() {
+    Stop();
+    const QString unused = qEnvironmentVariable("ORVELIS_MESSAGE_ANSWERS");
+    qunsetenv("ORVELIS_MESSAGE_ANSWERS");
+    QVERIFY2(unused.isEmpty(), qPrintable(QStringLiteral("a question that was expected never came: ") + unused));
+    const QString boxes = env_.TakeMessages();
+    QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected message box: ") + boxes));
+  }
 
   void aSelectionBecomesAFragmentNumberedAcrossTheCollection() {
-    SelectInPage("page135");
-    {
-      FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), S(w_->LocationText(0)), w_->SelectedHtml(),
-                                Messages(), w_);
-      const QString first = dialog.NameBox()->text();
-      QVERIFY2(first.endsWith(QStringLiteral(" (135) - Фрагмент 1")), qPrintable(first));
-      QCOMPARE(dialog.NameBox()->selectedText(), first);
-      dialog.CreateFolder(QStringLiteral("Sub"));
-      dialog.cmdOK_Click();
-    }
+    QVERIFY(test::GoTo(w_, 135));
+    const QPoint inside = SelectFirstParagraph();
+    const QVariant paragraph = test::Eval(Web1(), QStringLiteral("document.getElementsByTagName('p')[0].innerHTML"));
+    QVERIFY(paragraph.isValid() && !paragraph.toString().isEmpty());
+    QString proposed;
+    QString preselected;
+    bool folderMade = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
+      QVERIFY(dialog);
+      proposed = dialog->NameBox()->text();
+      preselected = dialog->NameBox()->selectedText();
+      folderMade = CreateFolderInDialog(dialog, QStringLiteral("Sub"));  // the new folder becomes the chosen one
+      QTest::keyClick(dialog->NameBox(), Qt::Key_Return);
+    });
+    OpenAddDialog(inside);
+    QVERIFY2(proposed.endsWith(QStringLiteral(" (135) - Фрагмент 1")), qPrintable(proposed));
+    QCOMPARE(preselected, proposed);  // typing replaces the proposal
+    QVERIFY(folderMade);
     QVERIFY(FindNode(QStringLiteral("f_1")));
+    QCOMPARE(FindNode(QStringLiteral("f_1"))->text(0), QStringLiteral("Sub"));
     QCOMPARE(FindNode(QStringLiteral("d_1_1"))->parent(), FindNode(QStringLiteral("f_1")));
+    QCOMPARE(FindNode(QStringLiteral("d_1_1"))->text(0), proposed);
     CFavorites* parent = nullptr;
     int n = 0;
     const CFoldDoc* fragment = reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1_1", parent, n);
-    QVERIFY(fragment && fragment->Text.find("<") != std::string::npos);
-    FavoritesAddDialog second(*reader_->Favorites(), w_->FavoritesTree(), S(w_->LocationText(0)), w_->SelectedHtml(),
-                              Messages(), w_);
-    QVERIFY(second.NameBox()->text().endsWith(QStringLiteral(" - Фрагмент 2")));
+    QVERIFY(fragment);
+    QCOMPARE(QString::fromStdString(fragment->Text), paragraph.toString());  // the markup, as the page has it
+
+    // The next proposal counts the fragments of the whole collection; Escape adds nothing.
+    QString second;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
+      QVERIFY(dialog);
+      second = dialog->NameBox()->text();
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    OpenAddDialog(inside);
+    QCOMPARE(second, proposed.chopped(1) + QLatin1Char('2'));
+    QCOMPARE(FindNode(QStringLiteral("f"))->childCount(), 1);
+    QCOMPARE(FindNode(QStringLiteral("f_1"))->childCount(), 1);
   }
 
   void aNewFolderGoesAfterTheLastFolderAndBeforeTheFirstFragment() {
-    AddFragment("f", "r1");
-    AddFolder("f", "A");  // the root already holds a fragment
+    QVERIFY(test::GoTo(w_, 135));
+    const QPoint inside = SelectFirstParagraph();
+    AddFragment(inside, QStringLiteral("f"), QStringLiteral("r1"));
+    AddFolder(inside, QStringLiteral("f"), QStringLiteral("A"));  // the root already holds a fragment
     QTreeWidgetItem* root = FindNode(QStringLiteral("f"));
+    QCOMPARE(root->childCount(), 2);
     QCOMPARE(FavoriteKey(root->child(0)), QStringLiteral("f_1"));
     QCOMPARE(FavoriteKey(root->child(1)), QStringLiteral("d_1"));
-    AddFolder("f", "B");
+    AddFolder(inside, QStringLiteral("f"), QStringLiteral("B"));
+    QCOMPARE(root->childCount(), 3);
     QCOMPARE(root->child(1)->text(0), QStringLiteral("B"));
     QCOMPARE(FavoriteKey(root->child(2)), QStringLiteral("d_1"));
   }
 
   void renameDeleteAndTheExpandedFoldersAfterARebuild() {
-    AddFolder("f", "A");
-    AddFolder("f_1", "A1");
-    AddFragment("f_1", "x");
-    FindNode(QStringLiteral("f_1"))->setExpanded(true);
-    QTreeWidgetItem* x = FindNode(QStringLiteral("d_1_1"));
-    x->setText(0, QStringLiteral("renamed"));
-    CFavorites* parent = nullptr;
-    int n = 0;
-    QCOMPARE(reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1_1", parent, n)->name, std::string("renamed"));
-    x->setText(0, QString());  // an empty name is refused
+    QVERIFY(test::GoTo(w_, 135));
+    const QPoint inside = SelectFirstParagraph();
+    AddFolder(inside, QStringLiteral("f"), QStringLiteral("A"));
+    AddFolder(inside, QStringLiteral("f_1"), QStringLiteral("A1"));
+    AddFragment(inside, QStringLiteral("f_1"), QStringLiteral("x"));
+    QTreeWidget* tree = ShowFavouritesPanel();
+    Expand(QStringLiteral("f_1"));
+
+    // Renamed from the tree's menu: the editor opens over the label, the typed name is stored.
+    RightClickItem(FindNode(QStringLiteral("d_1_1")));
+    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Переименовать")));
+    QLineEdit* editor = nullptr;
+    QTRY_VERIFY((editor = OpenEditor(tree)));
+    test::TypeText(editor, QStringLiteral("renamed"));  // over the selected old name
+    QTest::keyClick(editor, Qt::Key_Return);  // the editor hands its text over on the next turn of the loop
+    QTRY_COMPARE(FindNode(QStringLiteral("d_1_1"))->text(0), QStringLiteral("renamed"));
+    QCOMPARE(StoredName("d_1_1"), std::string("renamed"));
+
+    // An empty name is refused: F2, the name erased, Enter; the old name stays and the editor opens
+    // on it again.
+    QCOMPARE(tree->currentItem(), FindNode(QStringLiteral("d_1_1")));
+    QTest::keyClick(tree, Qt::Key_F2);
+    QTRY_VERIFY((editor = OpenEditor(tree)));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QCOMPARE(editor->text(), QString());
+    QSignalSpy handedOver(tree, &QTreeWidget::itemChanged);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(handedOver.count(), 1);  // the empty name did reach the tree
     QCOMPARE(FindNode(QStringLiteral("d_1_1"))->text(0), QStringLiteral("renamed"));
+    QCOMPARE(StoredName("d_1_1"), std::string("renamed"));
+    QEXPECT_FAIL("", "the editor does not open again: the rename handler asks for it while the old one is still open "
+                 "(\"edit: editing failed\")", Continue);
+    QVERIFY(QTest::qWaitFor([&] { return OpenEditor(tree) != nullptr; }, 2000));
+    if ((editor = OpenEditor(tree))) QTest::keyClick(editor, Qt::Key_Escape);
+
+    // Deleting asks first; No keeps the fragment. The rebuilt tree keeps the folder open.
+    const QString question = QStringLiteral("Удаление записи|Вы уверены, что хотите удалить запись \"renamed\" ?\n");
     qputenv("ORVELIS_MESSAGE_ANSWERS", "no");
-    w_->DeleteFavorite(QStringLiteral("d_1_1"), QStringLiteral("renamed"));
+    RightClickItem(FindNode(QStringLiteral("d_1_1")));
+    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Удалить")));
+    QCOMPARE(env_.TakeMessages(), question);
     QVERIFY(FindNode(QStringLiteral("d_1_1")));
+    QCOMPARE(StoredName("d_1_1"), std::string("renamed"));
     QVERIFY(FindNode(QStringLiteral("f_1"))->isExpanded());
-    QCOMPARE(FavoriteKey(w_->FavoritesTree()->currentItem()), QStringLiteral("f"));
+    QCOMPARE(FavoriteKey(tree->currentItem()), QStringLiteral("f"));
     qputenv("ORVELIS_MESSAGE_ANSWERS", "yes");
-    w_->DeleteFavorite(QStringLiteral("d_1_1"), QStringLiteral("renamed"));
+    RightClickItem(FindNode(QStringLiteral("d_1_1")));
+    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Удалить")));
+    QCOMPARE(env_.TakeMessages(), question);
     QVERIFY(!FindNode(QStringLiteral("d_1_1")));
+    QCOMPARE(StoredName("d_1_1"), std::string());
     QVERIFY(FindNode(QStringLiteral("f_1"))->isExpanded());
-    QVERIFY(MessageLog().contains(QStringLiteral("Удаление записи|Вы уверены, что хотите удалить запись \"renamed\" ?")));
   }
 
   void draggingFragmentsAndFolders() {
-    AddFolder("f", "A");
-    for (const char* name : {"1", "2", "3"}) AddFragment("f_1", name);
-    w_->MoveFavorite(QStringLiteral("d_1_1"), QStringLiteral("d_1_3"));
+    QVERIFY(test::GoTo(w_, 135));
+    const QPoint inside = SelectFirstParagraph();
+    AddFolder(inside, QStringLiteral("f"), QStringLiteral("A"));
+    for (const char* name : {"1", "2", "3"}) AddFragment(inside, QStringLiteral("f_1"), QString::fromLatin1(name));
+    ShowFavouritesPanel();
+    Expand(QStringLiteral("f_1"));
+    // A fragment dropped on another takes its place.
+    Drag(QStringLiteral("d_1_1"), QStringLiteral("d_1_3"));
     QCOMPARE(Names(QStringLiteral("f_1")), QStringList({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
-    w_->MoveFavorite(QStringLiteral("d_1_3"), QStringLiteral("d_1_1"));
+    Drag(QStringLiteral("d_1_3"), QStringLiteral("d_1_1"));
     QCOMPARE(Names(QStringLiteral("f_1")), QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    AddFolder("f", "B");
+    // A folder dropped on a folder: Yes puts it inside, No beside it.
+    AddFolder(inside, QStringLiteral("f"), QStringLiteral("B"));
     qputenv("ORVELIS_MESSAGE_ANSWERS", "yes");
-    w_->MoveFavorite(QStringLiteral("f_2"), QStringLiteral("f_1"));
+    Drag(QStringLiteral("f_2"), QStringLiteral("f_1"));
+    QCOMPARE(env_.TakeMessages(), MoveQuestion(QStringLiteral("B"), QStringLiteral("A")));
+    QVERIFY(!FindNode(QStringLiteral("f_2")));
     QCOMPARE(FindNode(QStringLiteral("f_1_1"))->text(0), QStringLiteral("B"));
     qputenv("ORVELIS_MESSAGE_ANSWERS", "no");
-    w_->MoveFavorite(QStringLiteral("f_1_1"), QStringLiteral("f_1"));
+    Drag(QStringLiteral("f_1_1"), QStringLiteral("f_1"));
+    QCOMPARE(env_.TakeMessages(), MoveQuestion(QStringLiteral("B"), QStringLiteral("A")));
     QCOMPARE(FindNode(QStringLiteral("f_1"))->text(0), QStringLiteral("B"));
     QCOMPARE(FindNode(QStringLiteral("f_2"))->text(0), QStringLiteral("A"));
+    QCOMPARE(Names(QStringLiteral("f_2")), QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
   }
 
+  // Fragments made from one-letter selections, so that the file's bytes are known exactly. (A
+  // fragment with no text cannot come from the window: the add item needs a selection.)
   void everythingSurvivesARestartInTheFileLayout() {
-    AddFolder("f", "A");
-    AddFragment("f_1", "x", "t");
-    AddFragment("f", "y", "");
+    QVERIFY(test::GoTo(w_, 135));
+    AddFolder(SelectFirstParagraph(), QStringLiteral("f"), QStringLiteral("A"));
+    AddFragment(SelectLetter(QStringLiteral("и")), QStringLiteral("f_1"), QStringLiteral("x"));
+    AddFragment(SelectLetter(QStringLiteral("в")), QStringLiteral("f"), QStringLiteral("y"));
     Stop();
     QFile file(env_.Path() + QStringLiteral("/data/OrvelisBook/book_favor.dat"));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("A\0\1\0A\0\0\x82\0\1\0x\1\0t\x82\0\1\0y\0\0", 22));
+    // Folder A (flags 65), then x in it with "и" (Windows-1251 E8), then y in the root with "в" (E2).
+    QCOMPARE(file.readAll(), QByteArray("A\0\1\0A\0\0\x82\0\1\0x\1\0\xE8\x82\0\1\0y\1\0\xE2", 23));
     file.close();
     Start();
+    QCOMPARE(FindNode(QStringLiteral("f_1"))->text(0), QStringLiteral("A"));
     QCOMPARE(FindNode(QStringLiteral("d_1_1"))->text(0), QStringLiteral("x"));
     QCOMPARE(FindNode(QStringLiteral("d_1"))->text(0), QStringLiteral("y"));
   }
 
   void theViewShowsAFragmentAndFollowsNoLinks() {
-    AddFragment("f", "linked", "<a id=\"l\" href=\"@page5\">go</a> text");
-    w_->FavoritesTree()->setCurrentItem(FindNode(QStringLiteral("d_1")));
-    w_->ShowFavorite(false);
-    QVERIFY(w_->FavoritesViewShown());
+    test::ClickToolbar(w_, w_->ToolbarAction(11));  // the contents, whose titles are links
+    QTRY_COMPARE(w_->Locator().CurrentKey(), std::string("cont"));
+    QVERIFY(test::WaitLoaded(Web1()));
+    const QVariantList link = test::Eval(Web1(), QStringLiteral(
+        "(function(){var a=document.querySelector('a[href=\"@doc1\"]');a.scrollIntoView({block:'center'});"
+        "window.getSelection().selectAllChildren(a.parentNode);var r=a.getClientRects()[0];"
+        "return [r.left+r.width/2,r.top+r.height/2];})()")).toList();
+    QCOMPARE(link.size(), 2);
+    QTRY_VERIFY(Web1()->hasSelection());
+    AddFragment(QPoint(link[0].toInt(), link[1].toInt()), QStringLiteral("f"), QStringLiteral("linked"));
+    CFavorites* parent = nullptr;
+    int n = 0;
+    const CFoldDoc* stored = reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1", parent, n);
+    QVERIFY(stored && stored->Text.find("href=\"@doc1\"") != std::string::npos);
+
+    QTreeWidget* tree = ShowFavouritesPanel();
+    const QPoint at = tree->visualItemRect(FindNode(QStringLiteral("d_1"))).center();
+    // A double click as the mouse gives it: press and release, then the second press and release.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    QTRY_VERIFY(w_->FavoritesViewShown());
     QVERIFY(!w_->ToolbarAction(12)->isVisible());
     QVERIFY(w_->ToolbarAction(5)->isVisible());
-    QVERIFY(test::WaitLoaded(w_->FavoritesView()));
-    QCOMPARE(test::Title(w_->FavoritesView()), QStringLiteral("linked"));
-    const QString before = test::Title(w_->Pane(ReadingPane::Web1));
-    test::Eval(w_->FavoritesView(), QStringLiteral("document.getElementById('l').click()"));
-    QTest::qWait(500);
-    QCOMPARE(test::Title(w_->Pane(ReadingPane::Web1)), before);
-    QCOMPARE(test::Title(w_->FavoritesView()), QStringLiteral("linked"));
-    w_->SetFavoritesView(false);
+    BrowserPane* view = w_->FavoritesView();
+    QVERIFY(test::WaitLoaded(view));
+    QCOMPARE(test::Title(view), QStringLiteral("linked"));
+    const QUrl shown = view->url();
+    const std::string reading = w_->Locator().CurrentKey();
+    const QString readingTitle = test::Title(Web1());
+
+    // A click on the fragment's link: the view asks for it (the load starts) and is refused (the
+    // load ends unfinished); it neither follows it nor hands it to the reading panes.
+    QSignalSpy started(view, &QWebEngineView::loadStarted);
+    QSignalSpy finished(view, &QWebEngineView::loadFinished);
+    QVERIFY(test::ClickElement(view, QStringLiteral("a")));
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    QCOMPARE(view->url(), shown);
+    QCOMPARE(test::Title(view), QStringLiteral("linked"));
+    QCOMPARE(w_->Locator().CurrentKey(), reading);
+    QCOMPARE(test::Title(Web1()), readingTitle);
+
+    QTest::mouseClick(w_->findChild<QToolButton*>(QStringLiteral("tbFavortop")), Qt::LeftButton);
+    QVERIFY(!w_->FavoritesViewShown());
     QVERIFY(w_->ToolbarAction(12)->isVisible());
   }
 
+  // The menu comes from the right click's own context-menu event; for the root that event shows
+  // nothing, and the folder's, which follows by the same way, shows the menu.
   void theRootHasNoMenuAndFoldersOnlyRenameAndDelete() {
-    AddFolder("f", "A");
-    QTreeWidget* tree = w_->FavoritesTree();
-    w_->ToolbarAction(7)->trigger();
-    tree->expandAll();
-    w_->ShowFavoritesMenuAt(tree->visualItemRect(FindNode(QStringLiteral("f"))).center());
+    QVERIFY(test::GoTo(w_, 135));
+    AddFolder(SelectFirstParagraph(), QStringLiteral("f"), QStringLiteral("A"));
+    ShowFavouritesPanel();
+    QSignalSpy shown(w_->FavoritesMenu(), &QMenu::aboutToShow);
+    RightClickItem(FindNode(QStringLiteral("f")));
     QVERIFY(!w_->FavoritesMenu()->isVisible());
-    w_->ShowFavoritesMenuAt(tree->visualItemRect(FindNode(QStringLiteral("f_1"))).center());
-    QVERIFY(w_->FavoritesMenu()->isVisible());
+    RightClickItem(FindNode(QStringLiteral("f_1")));
+    QTRY_VERIFY(w_->FavoritesMenu()->isVisible());
+    QCOMPARE(shown.count(), 1);
     for (QAction* a : w_->FavoritesMenu()->actions()) {
       const bool folderItem = a->objectName() == QLatin1String("zContFavorRename") ||
                               a->objectName() == QLatin1String("zContFavorDelete");
-      QCOMPARE(a->isVisible(), folderItem);
+      QVERIFY2(a->isVisible() == folderItem, qPrintable(a->objectName()));
     }
-    w_->FavoritesMenu()->hide();
+    QTest::keyClick(w_->FavoritesMenu(), Qt::Key_Escape);
+    QTRY_VERIFY(!w_->FavoritesMenu()->isVisible());
   }
 
  private:
+  BrowserPane* Web1() const { return w_->Pane(ReadingPane::Web1); }
   void Start() {
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
+    Reactivate();
   }
-  void Stop() {
-    test::StopReader(reader_, w_);
+  void Stop() { test::StopReader(reader_, w_); }
+  // Without a window manager nobody gives the activation back when a dialog closes.
+  void Reactivate() {
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
   }
-  void SelectInPage(const std::string& key) {
-    w_->Locator().ShowTarget(key, false, "", -1);
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
-    test::Eval(w_->Pane(ReadingPane::Web1), QStringLiteral(
-        "var r=document.createRange();r.selectNodeContents(document.querySelector('p'));"
-        "window.getSelection().removeAllRanges();window.getSelection().addRange(r);"));
+
+  // Selects the first paragraph of the first pane and returns a point inside it, where a right
+  // click keeps the selection.
+  QPoint SelectFirstParagraph() {
+    const QVariantList r = test::Eval(Web1(), QStringLiteral(
+        "(function(){var p=document.getElementsByTagName('p')[0];p.scrollIntoView({block:'center'});"
+        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
+        "return [r.left+5,r.top+r.height/2];})()")).toList();
+    if (r.size() != 2 || !WaitSelection()) return {};
+    return QPoint(r[0].toInt(), r[1].toInt());
   }
-  void AddFolder(const char* parent, const char* name) {
-    FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), "", "", Messages(), w_);
-    dialog.FolderTree()->setCurrentItem(FindFavoriteNode(dialog.FolderTree(), QString::fromLatin1(parent)));
-    dialog.CreateFolder(QString::fromLatin1(name));
+  // The window learns of a selection made in the page a moment later.
+  bool WaitSelection() {
+    return QTest::qWaitFor([this] { return Web1()->hasSelection(); }, 5000);
   }
-  void AddFragment(const char* folder, const char* name, const char* html = "<b>text</b>") {
-    FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), "", html, Messages(), w_);
-    dialog.FolderTree()->setCurrentItem(FindFavoriteNode(dialog.FolderTree(), QString::fromLatin1(folder)));
-    dialog.NameBox()->setText(QString::fromUtf8(name));
-    dialog.cmdOK_Click();
+  // Selects exactly the first `letter` of the page's paragraphs and returns its centre.
+  QPoint SelectLetter(const QString& letter) {
+    const QVariantList r = test::Eval(Web1(), QStringLiteral(
+        "(function(){var ps=document.getElementsByTagName('p');for(var i=0;i<ps.length;i++){"
+        "var w=document.createTreeWalker(ps[i],NodeFilter.SHOW_TEXT);for(var n=w.nextNode();n;n=w.nextNode()){"
+        "var at=n.data.indexOf('%1');if(at<0)continue;ps[i].scrollIntoView({block:'center'});"
+        "var g=document.createRange();g.setStart(n,at);g.setEnd(n,at+1);var s=window.getSelection();"
+        "s.removeAllRanges();s.addRange(g);var b=g.getBoundingClientRect();"
+        "return [b.left+b.width/2,b.top+b.height/2,s.toString()];}}return null;})()").arg(letter)).toList();
+    if (r.size() != 3 || r[2].toString() != letter || !WaitSelection()) return {};
+    return QPoint(r[0].toInt(), r[1].toInt());
   }
+  // "Добавить в Избранное" from a right click inside the selection; returns when the dialog,
+  // answered by the WhenModal set before, is closed.
+  void OpenAddDialog(QPoint inside) {
+    QVERIFY(!inside.isNull());
+    test::RightClick(Web1(), inside);
+    QTRY_VERIFY(w_->ContextMenu()->isVisible());
+    QVERIFY(w_->ContextAction(QStringLiteral("zContextAddFavor"))->isEnabled());
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    Reactivate();
+  }
+  // Picks the folder in the add dialog's own tree with the mouse (showing the tree first).
+  static void ChooseFolder(FavoritesAddDialog* dialog, const QString& key) {
+    QTreeWidget* folders = dialog->FolderTree();
+    if (!folders->isVisible()) {
+      QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdShowFolders")), Qt::LeftButton);
+    }
+    QVERIFY(folders->isVisible());
+    QTreeWidgetItem* item = FindFavoriteNode(folders, key);
+    QVERIFY(item);
+    QList<QTreeWidgetItem*> path{item};
+    for (QTreeWidgetItem* above = item->parent(); above; above = above->parent()) path.prepend(above);
+    for (QTreeWidgetItem* step : path) {
+      if (folders->currentItem() != step) {
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(step).center());
+      }
+      QCOMPARE(folders->currentItem(), step);
+      if (step != item && !step->isExpanded()) QTest::keyClick(folders, Qt::Key_Right);
+    }
+  }
+  // "Создать папку", the name typed into the box it asks with, Enter.
+  static bool CreateFolderInDialog(FavoritesAddDialog* dialog, const QString& name) {
+    bool typed = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      QVERIFY(qobject_cast<QInputDialog*>(modal));
+      auto* box = modal->findChild<QLineEdit*>();
+      QVERIFY(box);
+      test::TypeText(box, name);
+      QTest::keyClick(box, Qt::Key_Return);
+      typed = true;
+    });
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCreateFolders")), Qt::LeftButton);
+    return typed;
+  }
+  // A folder made in the add dialog, which is then cancelled: the folder stays.
+  void AddFolder(QPoint inside, const QString& parent, const QString& name) {
+    bool made = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
+      QVERIFY(dialog);
+      ChooseFolder(dialog, parent);
+      made = CreateFolderInDialog(dialog, name);
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    OpenAddDialog(inside);
+    QVERIFY(made);
+  }
+  // The selection filed under `name` in `folder`.
+  void AddFragment(QPoint inside, const QString& folder, const QString& name) {
+    bool accepted = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
+      QVERIFY(dialog);
+      ChooseFolder(dialog, folder);
+      QLineEdit* box = dialog->NameBox();
+      QTest::mouseClick(box, Qt::LeftButton);
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+      test::TypeText(box, name);
+      QTest::keyClick(box, Qt::Key_Return);
+      accepted = !dialog->isVisible();
+    });
+    OpenAddDialog(inside);
+    QVERIFY(accepted);
+  }
+
+  QTreeWidget* ShowFavouritesPanel() {
+    QTreeWidget* tree = w_->FavoritesTree();
+    if (!tree->isVisible()) test::ClickToolbar(w_, w_->ToolbarAction(7));
+    [&] { QTRY_VERIFY(tree->isVisible()); }();
+    return tree;
+  }
+  // A click on the node (unless it is already the selected one, where a click starts renaming)
+  // and the Right key.
+  void Expand(const QString& key) {
+    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidgetItem* item = FindNode(key);
+    QVERIFY(item);
+    if (tree->currentItem() != item || !item->isSelected()) {
+      QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    }
+    QTest::keyClick(tree, Qt::Key_Right);
+    QVERIFY(item->isExpanded());
+  }
+  // The press selects the node, the right click's context-menu event follows it.
+  void RightClickItem(QTreeWidgetItem* item) {
+    QTreeWidget* tree = w_->FavoritesTree();
+    QVERIFY(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    QVERIFY(tree->viewport()->rect().contains(at));
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &menu);
+  }
+  static QLineEdit* OpenEditor(QTreeWidget* tree) {
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return editor && editor->parentWidget() == tree->viewport() ? editor : nullptr;
+  }
+  // Drags `source` onto `target` with the left button held. The press and the first move start
+  // the tree's own drag, which runs an event loop of its own until the drop: the rest of the
+  // way and the release come from inside that loop, as the mouse's would.
+  void Drag(const QString& source, const QString& target) {
+    QTreeWidget* tree = w_->FavoritesTree();
+    QWidget* view = tree->viewport();
+    QVERIFY(FindNode(source) && FindNode(target));
+    QTRY_VERIFY(!tree->findChild<QDrag*>());  // the last drag has let go
+    const QPoint from = tree->visualItemRect(FindNode(source)).center();
+    const QPoint to = tree->visualItemRect(FindNode(target)).center();
+    QVERIFY(view->rect().contains(from) && view->rect().contains(to));
+    auto dragging = std::make_shared<bool>(false);
+    auto done = std::make_shared<bool>(false);
+    QTimer::singleShot(0, view, [=] {
+      *dragging = tree->findChild<QDrag*>() != nullptr;
+      if (*dragging) {
+        QTest::mouseMove(view, (from + to) / 2);
+        QTest::mouseMove(view, to);
+      }
+      QTest::mouseRelease(view, Qt::LeftButton, {}, *dragging ? to : from);
+      *done = true;
+    });
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    // The first move arms the view's drag, the next one past the drag distance starts it.
+    QTest::mouseMove(view, from + QPoint(0, 1));
+    QTest::mouseMove(view, from + QPoint(0, QApplication::startDragDistance() + 2));
+    QTRY_VERIFY(*done);
+    QVERIFY2(*dragging, "the press and move started no drag");
+  }
+  static QString MoveQuestion(const QString& folder, const QString& into) {
+    return QStringLiteral("Перемещение папки|Вы хотите скопировать папку \"%1\" внутрь папки \"%2\".\r\n"
+                          "Нажмите \"Нет\" для перемещение папки на том же уровне.\n")
+        .arg(folder, into);
+  }
+
   QTreeWidgetItem* FindNode(const QString& key) { return FindFavoriteNode(w_->FavoritesTree(), key); }
   QStringList Names(const QString& folder) {
     QStringList names;
     QTreeWidgetItem* node = FindNode(folder);
+    if (!node) return {QStringLiteral("(no folder %1)").arg(folder)};
     for (int i = 0; i < node->childCount(); ++i) {
       if (FavoriteKey(node->child(i)).startsWith(QLatin1Char('d'))) names << node->child(i)->text(0);
     }
     return names;
   }
-  QString MessageLog() {
-    QFile log(env_.MessageLog());
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+  std::string StoredName(const char* key) {
+    CFavorites* parent = nullptr;
+    int n = 0;
+    const CFoldDoc* doc = reader_->Favorites()->FavoritesRoot().GetDocFromKey(key, parent, n);
+    return doc ? doc->name : std::string();
   }
-  static std::string S(const QString& s) { return s.toStdString(); }
-  MessageSink& Messages() { return sink_; }
 
-  class NoMessages final : public MessageSink {
-   public:
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-  } sink_;
   const test::IsolatedEnvironment& env_;
   std::unique_ptr<Reader> reader_;
   MainWindow* w_ = nullptr;
