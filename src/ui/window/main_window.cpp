@@ -147,12 +147,12 @@ void MainWindow::SetLocationText(int pane, const std::string& text) {
 
 void MainWindow::SetCommandEnabled(NavCommand command, bool enabled) {
   switch (command) {
-    case NavCommand::Back: ToolbarAction(1)->setEnabled(enabled); break;
-    case NavCommand::Forward: ToolbarAction(2)->setEnabled(enabled); break;
-    case NavCommand::PrevDoc: ToolbarAction(9)->setEnabled(enabled); break;
-    case NavCommand::PrevPage: ToolbarAction(10)->setEnabled(enabled); break;
-    case NavCommand::NextPage: ToolbarAction(12)->setEnabled(enabled); break;
-    case NavCommand::NextDoc: ToolbarAction(13)->setEnabled(enabled); break;
+    case NavCommand::Back: Action(Cmd::Back)->setEnabled(enabled); break;
+    case NavCommand::Forward: Action(Cmd::Forward)->setEnabled(enabled); break;
+    case NavCommand::PrevDoc: Action(Cmd::PrevPaper)->setEnabled(enabled); break;
+    case NavCommand::PrevPage: Action(Cmd::PrevPage)->setEnabled(enabled); break;
+    case NavCommand::NextPage: Action(Cmd::NextPage)->setEnabled(enabled); break;
+    case NavCommand::NextDoc: Action(Cmd::NextPaper)->setEnabled(enabled); break;
   }
 }
 
@@ -174,7 +174,7 @@ void MainWindow::LoadSettings() {
   composerSettings_.fixedHeaders = r.fixedHeaders;
   zContextFixTop_->setChecked(r.fixedHeaders);
   syncScroll_ = r.syncScroll;
-  ToolbarAction(23)->setChecked(r.syncScroll);
+  Action(Cmd::SyncScroll)->setChecked(r.syncScroll);
   SetLayout(r.layoutMode, true);
   // The first page of the run opens where the reader left it.
   readingPosition_ = ParseReadingPosition(settings_.Read("c_pos")).value_or(ReadingPosition{});

@@ -23,6 +23,7 @@
 #include "search/search_view.h"
 #include "ui/reading_position.h"
 #include "ui/reading_settings.h"
+#include "ui/window/command_table.h"
 #include "ui/window/find_bar.h"
 
 class QAction;
@@ -75,7 +76,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   BrowserPane* SearchPane() const { return wbSearch_; }
   PageLocator& Locator() { return locator_; }
   QTreeWidget* BookTree() const { return treBook_; }
-  QAction* ToolbarAction(int index) const { return toolbarActions_[static_cast<std::size_t>(index)]; }
+  QAction* ToolbarAction(int position) const { return toolbarActions_[static_cast<std::size_t>(position)]; }
+  QAction* Action(Cmd cmd) const { return ToolbarAction(static_cast<int>(cmd)); }
 
   int LayoutMode() const { return locator_.LayoutMode(); }
   bool SyncScroll() const { return syncScroll_; }

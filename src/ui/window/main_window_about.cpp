@@ -40,8 +40,6 @@ void MainWindow::CreateAboutMenu() {
       ->setObjectName(QStringLiteral("zAboutUpd"));
   about->addAction(QStringLiteral("О программе"), this, [this] { zAboutVer_Click(); })
       ->setObjectName(QStringLiteral("zAboutVer"));
-  ToolbarAction(25)->setEnabled(true);
-  connect(ToolbarAction(25), &QAction::triggered, this, [this] { zAboutOrvel_Click(); });
   if (!openUrl_) openUrl_ = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
 }
 

@@ -11,87 +11,46 @@
 #include "ui/navigation_rules.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/find_page_dialog.h"
+#include "ui/window/command_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/toolbar_icons.h"
 
 namespace orvelis {
-namespace {
-
-struct ToolbarButton {
-  int index;
-  const char* tooltip;
-  bool checkable;
-};
-
-// The toolbar's fixed positions; 4, 8, 14, 16, 19 and 24 are separators.
-constexpr ToolbarButton kButtons[] = {
-    {1, "Назад на предыдущую просмотренную страницу", false},
-    {2, "Вперед на следующую просмотренную страницу", false},
-    {3, "Печать текущей страницы основного окна", false},
-    {5, "Книга", true},
-    {6, "Поиск", true},
-    {7, "Избранное", true},
-    {9, "Предыдущий Документ", false},
-    {10, "Предыдущая страница", false},
-    {11, "Оглавление", false},
-    {12, "Следующая страница", false},
-    {13, "Следующий Документ", false},
-    {15, "Перейти к ...", false},
-    {17, "Текст Книги на русском языке", true},
-    {18, "Текст Книги на английском языке", true},
-    {20, "Текст на одном языке", true},
-    {21, "Горизонтальное расположение окон", true},
-    {22, "Вертикальное расположение окон", true},
-    {23, "Синхронизировать прокрутку окон", true},
-    {25, "Сайт читателей Книги Орвелис", false},
-};
-constexpr int kSeparators[] = {4, 8, 14, 16, 19, 24};
-
-}  // namespace
 
 void MainWindow::CreateActions() {
-  for (const ToolbarButton& b : kButtons) {
-    auto* action = new QAction(ToolbarIcon(b.index), QString::fromUtf8(b.tooltip), this);
-    action->setObjectName(QStringLiteral("tbToolbar_%1").arg(b.index));
-    action->setToolTip(QString::fromUtf8(b.tooltip));
-    action->setCheckable(b.checkable);
-    toolbarActions_[static_cast<std::size_t>(b.index)] = action;
+  for (const CommandSpec& spec : ToolbarCommands()) {
+    const int position = static_cast<int>(spec.cmd);
+    auto* action = new QAction(ToolbarIcon(position), QString::fromUtf8(spec.menuText), this);
+    action->setObjectName(QString::fromLatin1(spec.objectName));
+    action->setToolTip(QString::fromUtf8(spec.tooltip));
+    action->setCheckable(spec.checkable);
+    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut), QKeySequence::PortableText));
+    toolbarActions_[static_cast<std::size_t>(position)] = action;
   }
-  const auto on = [this](int index, auto handler) {
-    connect(ToolbarAction(index), &QAction::triggered, this, handler);
-  };
-  on(1, [this] { zContextBack_Click(); });
-  on(2, [this] { zContextForw_Click(); });
-  on(5, [this] { zToolsBook_Click(); });
-  on(6, [this] { zToolsSearch_Click(); });
-  on(7, [this] { zToolsFavor_Click(); });
-  on(9, [this] { zNavigPrevDoc_Click(); });
-  on(10, [this] { zNavigPrevPage_Click(); });
-  on(11, [this] { zNavigCont_Click(); });
-  on(12, [this] { zNavigNextPage_Click(); });
-  on(13, [this] { zNavigNextDoc_Click(); });
-  on(17, [this] { SetLanguage(kRussian); });
-  on(18, [this] { SetLanguage(kEnglish); });
-  on(20, [this] { SetLayout(kLayoutOnePane, false); });
-  on(21, [this] { SetLayout(kLayoutStacked, false); });
-  on(22, [this] { SetLayout(kLayoutSideBySide, false); });
-  on(23, [this] { zLangSync_Click(); });
-  on(15, [this] { zNavigFindPage_Click(); });
-  for (int index : {1, 2}) ToolbarAction(index)->setEnabled(false);
-  // Buttons whose command comes with later windows (printing, go-to, the web site) wait for them.
-  ToolbarAction(25)->setEnabled(false);
-  on(3, [this] { zFilePrint_Click(); });
-  ToolbarAction(3)->setShortcut(QKeySequence::Print);
-  ToolbarAction(15)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-
-  ToolbarAction(1)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-  ToolbarAction(2)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-  ToolbarAction(10)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-  ToolbarAction(12)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-  ToolbarAction(9)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
-  ToolbarAction(13)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
-  ToolbarAction(11)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+  const auto on = [this](Cmd cmd, auto handler) { connect(Action(cmd), &QAction::triggered, this, handler); };
+  on(Cmd::Back, [this] { zContextBack_Click(); });
+  on(Cmd::Forward, [this] { zContextForw_Click(); });
+  on(Cmd::Print, [this] { zFilePrint_Click(); });
+  on(Cmd::Book, [this] { zToolsBook_Click(); });
+  on(Cmd::Search, [this] { zToolsSearch_Click(); });
+  on(Cmd::Favorites, [this] { zToolsFavor_Click(); });
+  on(Cmd::PrevPaper, [this] { zNavigPrevDoc_Click(); });
+  on(Cmd::PrevPage, [this] { zNavigPrevPage_Click(); });
+  on(Cmd::Contents, [this] { zNavigCont_Click(); });
+  on(Cmd::NextPage, [this] { zNavigNextPage_Click(); });
+  on(Cmd::NextPaper, [this] { zNavigNextDoc_Click(); });
+  on(Cmd::GoTo, [this] { zNavigFindPage_Click(); });
+  on(Cmd::Russian, [this] { SetLanguage(kRussian); });
+  on(Cmd::English, [this] { SetLanguage(kEnglish); });
+  on(Cmd::OnePane, [this] { SetLayout(kLayoutOnePane, false); });
+  on(Cmd::Stacked, [this] { SetLayout(kLayoutStacked, false); });
+  on(Cmd::SideBySide, [this] { SetLayout(kLayoutSideBySide, false); });
+  on(Cmd::SyncScroll, [this] { zLangSync_Click(); });
+  on(Cmd::Site, [this] { zAboutOrvel_Click(); });
+  // The history is empty at start; the locator enables these as it fills.
+  Action(Cmd::Back)->setEnabled(false);
+  Action(Cmd::Forward)->setEnabled(false);
 
   zContextFixTop_ = new QAction(QStringLiteral("Фиксировать заголовки"), this);
   zContextFixTop_->setObjectName(QStringLiteral("zContextFixTop"));
@@ -107,8 +66,10 @@ void MainWindow::SetLayout(int mode, bool atStartup) {
     locator_.SetLayoutMode(mode);
     if (mode != kLayoutOnePane) ReshowCurrentTarget();
   }
-  for (int index : {20, 21, 22}) ToolbarAction(index)->setChecked(index == mode);
-  ToolbarAction(23)->setEnabled(mode != kLayoutOnePane);
+  Action(Cmd::OnePane)->setChecked(mode == kLayoutOnePane);
+  Action(Cmd::Stacked)->setChecked(mode == kLayoutStacked);
+  Action(Cmd::SideBySide)->setChecked(mode == kLayoutSideBySide);
+  Action(Cmd::SyncScroll)->setEnabled(mode != kLayoutOnePane);
   if (!atStartup) LayoutPanes();
   SettingsChanged();
 }
@@ -116,8 +77,8 @@ void MainWindow::SetLayout(int mode, bool atStartup) {
 void MainWindow::SetLanguage(Language language) {
   if (BookResult r = book_.LoadPageTexts(language); !r) {
     messages_.Show({r.Text(), r.Caption(), MessageIcon::Critical, MessageButtons::Ok});
-    ToolbarAction(17)->setChecked(book_.CurrentLanguage() == kRussian);
-    ToolbarAction(18)->setChecked(book_.CurrentLanguage() == kEnglish);
+    Action(Cmd::Russian)->setChecked(book_.CurrentLanguage() == kRussian);
+    Action(Cmd::English)->setChecked(book_.CurrentLanguage() == kEnglish);
     return;
   }
   const Language old = book_.CurrentLanguage();
@@ -125,15 +86,15 @@ void MainWindow::SetLanguage(Language language) {
   keepPosition_ = true;  // the same page in the other language, at the same paragraph
   BuildBookTree(treBook_->topLevelItemCount() == 0 ? Language{-1} : old);
   keepPosition_ = false;
-  ToolbarAction(17)->setChecked(language == kRussian);
-  ToolbarAction(18)->setChecked(language == kEnglish);
+  Action(Cmd::Russian)->setChecked(language == kRussian);
+  Action(Cmd::English)->setChecked(language == kEnglish);
   ShowLeftPanel(leftPanel_);
   SettingsChanged();
 }
 
 void MainWindow::zLangSync_Click() {
   syncScroll_ = !syncScroll_;
-  ToolbarAction(23)->setChecked(syncScroll_);
+  Action(Cmd::SyncScroll)->setChecked(syncScroll_);
   webFocus_ = 1;
   SyncScrollFrom(1);
   SettingsChanged();

@@ -206,8 +206,8 @@ void MainWindow::SetFavoritesView(bool on) {
   for (QAction* print : filePrintActions_) print->setVisible(!on);
   zNavigMenu_->menuAction()->setVisible(!on);
   zLangMenu_->menuAction()->setVisible(!on);
-  for (int index : {4, 14, 16, 19, 24}) toolbarSeparators_.value(index)->setVisible(!on);
-  for (int index : {1, 2, 3, 9, 10, 11, 12, 13, 15, 17, 18, 20, 21, 22, 23}) ToolbarAction(index)->setVisible(!on);
+  for (int position : kReadingSeparators) toolbarSeparators_.value(position)->setVisible(!on);
+  for (Cmd cmd : kReadingCommands) Action(cmd)->setVisible(!on);
   SettingsChanged();
 }
 

@@ -76,9 +76,9 @@ void MainWindow::ShowLeftPanel(int k) {
   fraBook_->setVisible(k == 1);
   fraSearch_->setVisible(k == 2);
   fraFavor_->setVisible(k == 3);
-  ToolbarAction(5)->setChecked(k == 1);
-  ToolbarAction(6)->setChecked(k == 2);
-  ToolbarAction(7)->setChecked(k == 3);
+  Action(Cmd::Book)->setChecked(k == 1);
+  Action(Cmd::Search)->setChecked(k == 2);
+  Action(Cmd::Favorites)->setChecked(k == 3);
   const Language lang = book_.CurrentLanguage();
   lblLeftMenuCapt_->setText(Q(LeftPanelCaption(k, lang)));
   SettingsChanged();

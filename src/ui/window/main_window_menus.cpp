@@ -16,6 +16,7 @@
 #include "ui/settings_store.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/help_window.h"
+#include "ui/window/command_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/toolbar_ctl.h"
@@ -24,7 +25,6 @@
 namespace orvelis {
 namespace {
 
-constexpr int kSeparators[] = {4, 8, 14, 16, 19, 24};
 constexpr const char* kSizeCaptions[] = {"50%", "75%", "88%", "100%", "115%", "125%", "150%", "175%", "200%"};
 
 QAction* Named(QAction* action, const char* name) {
@@ -55,65 +55,44 @@ void MainWindow::CreateToolbarAndMenus() {
   tbToolbar_->setObjectName(QStringLiteral("tbToolbar"));
   tbToolbar_->setMovable(false);
   tbToolbar_->setIconSize(QSize(24, 24));
-  for (int index = 1; index <= 25; ++index) {
-    if (std::find(std::begin(kSeparators), std::end(kSeparators), index) != std::end(kSeparators)) {
-      toolbarSeparators_.insert(index, tbToolbar_->addSeparator());
+  for (int position = 1; position <= kToolbarPositions; ++position) {
+    if (IsToolbarSeparator(position)) {
+      toolbarSeparators_.insert(position, tbToolbar_->addSeparator());
     } else {
-      tbToolbar_->addAction(ToolbarAction(index));
+      tbToolbar_->addAction(ToolbarAction(position));
     }
   }
+  const auto addAll = [this](QMenu* menu, auto commands) {
+    for (Cmd cmd : commands) menu->addAction(Action(cmd));
+  };
   QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
   zFileMenu_ = file;
   file->setObjectName(QStringLiteral("zFile"));
-  ToolbarAction(1)->setText(QStringLiteral("Назад"));
-  ToolbarAction(2)->setText(QStringLiteral("Вперед"));
-  file->addAction(Named(ToolbarAction(1), "zFileBack"));
-  file->addAction(Named(ToolbarAction(2), "zFileForw"));
+  addAll(file, kFileMenuHistory);
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
   filePrintActions_.append(Named(file->addAction(QStringLiteral("Предпросмотр печати из основного окна"), this,
                                                  [this] { zFilePrintPreview_Click(); }),
                                  "zFilePrintPreview"));
-  filePrintActions_.append(Named(ToolbarAction(3), "zFilePrint"));
-  ToolbarAction(3)->setText(QStringLiteral("Печать из основного окна"));
-  file->addAction(ToolbarAction(3));
+  filePrintActions_.append(Action(Cmd::Print));
+  file->addAction(Action(Cmd::Print));
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
   file->addAction(zFileExit_);
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("Инструменты"));
   tools->setObjectName(QStringLiteral("zTools"));
-  tools->addAction(Named(ToolbarAction(5), "zToolsBook"));
-  tools->addAction(Named(ToolbarAction(6), "zToolsSearch"));
-  tools->addAction(Named(ToolbarAction(7), "zToolsFavor"));
-  ToolbarAction(5)->setText(QStringLiteral("Разделы Книги"));
-  ToolbarAction(6)->setText(QStringLiteral("Поиск по Книге"));
-  ToolbarAction(7)->setText(QStringLiteral("Избранное"));
+  addAll(tools, kToolsMenu);
 
   QMenu* navig = menuBar()->addMenu(QStringLiteral("Навигация"));
   zNavigMenu_ = navig;
   navig->setObjectName(QStringLiteral("zNavig"));
-  const char* navigNames[] = {"zNavigPrevDoc", "zNavigPrevPage", "zNavigCont", "zNavigNextPage", "zNavigNextDoc"};
-  const char* navigTexts[] = {"Предыдущий Документ", "Предыдущая страница", "Содержание", "Следующая страница",
-                              "Следующий Документ"};
-  int n = 0;
-  for (int index : {9, 10, 11, 12, 13}) {
-    ToolbarAction(index)->setText(QString::fromUtf8(navigTexts[n]));
-    navig->addAction(Named(ToolbarAction(index), navigNames[n++]));
-  }
-  ToolbarAction(15)->setText(QStringLiteral("Перейти к ..."));
-  navig->addAction(Named(ToolbarAction(15), "zNavigFindPage"));
+  addAll(navig, kNavigationMenu);
 
   QMenu* lang = menuBar()->addMenu(QStringLiteral("Язык"));
   zLangMenu_ = lang;
   lang->setObjectName(QStringLiteral("zLang"));
-  ToolbarAction(17)->setText(QStringLiteral("Русский"));
-  ToolbarAction(18)->setText(QStringLiteral("Английский"));
-  lang->addAction(Named(ToolbarAction(17), "zLangRu"));
-  lang->addAction(Named(ToolbarAction(18), "zLangEn"));
+  addAll(lang, kLanguageMenu);
   lang->addSeparator();
-  lang->addAction(Named(ToolbarAction(20), "zLangAlone"));
-  lang->addAction(Named(ToolbarAction(21), "zLangHor"));
-  lang->addAction(Named(ToolbarAction(22), "zLangVert"));
-  lang->addAction(Named(ToolbarAction(23), "zLangSync"));
+  addAll(lang, kLayoutMenu);
 
   QMenu* prefs = menuBar()->addMenu(QStringLiteral("Настройка текста"));
   prefs->setObjectName(QStringLiteral("zPreferences"));
@@ -197,8 +176,8 @@ void MainWindow::EnableCopyMenu() {
     ContextAction(QString::fromLatin1(name))->setVisible(pageCommands);
   }
   // Back and forward follow the history exactly as the toolbar's buttons do.
-  ContextAction(QStringLiteral("zContextBack"))->setEnabled(ToolbarAction(1)->isEnabled());
-  ContextAction(QStringLiteral("zContextForw"))->setEnabled(ToolbarAction(2)->isEnabled());
+  ContextAction(QStringLiteral("zContextBack"))->setEnabled(Action(Cmd::Back)->isEnabled());
+  ContextAction(QStringLiteral("zContextForw"))->setEnabled(Action(Cmd::Forward)->isEnabled());
   QAction* add = ContextAction(QStringLiteral("zContextAddFavor"));
   add->setVisible(!webFavorGotFocus_ && !webSearchGotFocus_ && !webRuleGotFocus_);
   const bool text = GetWebBrowser()->hasSelection();
