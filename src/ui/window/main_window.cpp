@@ -15,16 +15,17 @@
 
 #include "book/book_store.h"
 #include "render/app_info.h"
-#include "ui/message_sink.h"
 #include "search/highlight.h"
 #include "ui/book_tree_model.h"
+#include "ui/message_sink.h"
 #include "ui/navigation_rules.h"
+#include "ui/settings_store.h"
+#include "ui/window/book_tree_panel.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/document_scheme.h"
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/help_window.h"
-#include "ui/settings_store.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
@@ -212,7 +213,7 @@ void MainWindow::SaveSettings() {
   r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;
   SaveReadingSettings(settings_, r, normal);
   settings_.Write("c_pos", FormatReadingPosition(readingPosition_));
-  SaveTreeState();
+  treBook_->SaveState(locator_.CurrentKey());
   SaveExpandedFolders();
 }
 

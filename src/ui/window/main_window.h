@@ -43,6 +43,7 @@ class QTimer;
 namespace orvelis {
 
 class BookStore;
+class BookTreePanel;
 class BrowserPane;
 class FavoritesStore;
 class FavoritesTreeWidget;
@@ -75,7 +76,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   BrowserPane* Pane(ReadingPane pane) const;
   BrowserPane* SearchPane() const { return wbSearch_; }
   PageLocator& Locator() { return locator_; }
-  QTreeWidget* BookTree() const { return treBook_; }
+  QTreeWidget* BookTree() const;
   QAction* ToolbarAction(int position) const { return toolbarActions_[static_cast<std::size_t>(position)]; }
   QAction* Action(Cmd cmd) const { return ToolbarAction(static_cast<int>(cmd)); }
 
@@ -235,12 +236,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void SyncScrollFrom(int source);
   void OnFocusChanged(QWidget* now);
 
-  void ConnectBookTree();
-  bool FilterBookTreeEvent(QObject* watched, QEvent* event);
+  // Builds the book tree in the current language and shows what it hands back.
   void BuildBookTree(Language oldLanguage);
-  void SaveTreeState();
-  void RestoreTreeState();
-  void OnTreeItemClicked(QTreeWidgetItem* item);
 
   void SaveSettings();
   // Persistence of settings and of the place on the page (main_window_persistence.cpp).
@@ -287,9 +284,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool keepPosition_ = false;
   // Where synchronisation last put each reading pane: its echo is not the reader's scroll.
   std::array<std::optional<int>, 2> syncEchoTop_;
-  QTimer* treeKeyTimer_ = nullptr;
-  bool treeMousePressed_ = false;
-  bool buildingTree_ = false;
 
   // Widgets.
   QWidget* central_ = nullptr;
@@ -297,7 +291,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QLabel* lblLeftMenuCapt_ = nullptr;
   QToolButton* tbClose_ = nullptr;
   QWidget* fraBook_ = nullptr;
-  QTreeWidget* treBook_ = nullptr;
+  BookTreePanel* treBook_ = nullptr;
   QWidget* fraSearch_ = nullptr;
   QLineEdit* txtSearch_ = nullptr;
   QLineEdit* txtPrevSearch_ = nullptr;
@@ -335,7 +329,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   HelpWindow* helpWindow_ = nullptr;
   QAction* zAboutAutoUpd_ = nullptr;
   QToolBar* tbToolbar_ = nullptr;
-  QHash<QString, QTreeWidgetItem*> bookItems_;
 
   // Commands: toolbar positions 1..25 (separators have none) and the menu-only items.
   std::array<QAction*, 26> toolbarActions_{};

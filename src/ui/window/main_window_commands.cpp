@@ -9,6 +9,7 @@
 #include "book/book_store.h"
 #include "ui/message_sink.h"
 #include "ui/navigation_rules.h"
+#include "ui/window/book_tree_panel.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/find_page_dialog.h"
 #include "ui/window/command_table.h"
@@ -84,7 +85,7 @@ void MainWindow::SetLanguage(Language language) {
   const Language old = book_.CurrentLanguage();
   book_.SetCurrentLanguage(language);
   keepPosition_ = true;  // the same page in the other language, at the same paragraph
-  BuildBookTree(treBook_->topLevelItemCount() == 0 ? Language{-1} : old);
+  BuildBookTree(treBook_->IsBuilt() ? old : Language{-1});
   keepPosition_ = false;
   Action(Cmd::Russian)->setChecked(language == kRussian);
   Action(Cmd::English)->setChecked(language == kEnglish);

@@ -17,6 +17,7 @@
 #include "ui/book_tree_model.h"
 #include "ui/layout_rules.h"
 #include "ui/window/browser_pane.h"
+#include "ui/window/book_tree_panel.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
@@ -53,12 +54,11 @@ void MainWindow::CreateLeftPanel() {
   fraBook_->setObjectName(QStringLiteral("fraBook"));
   auto* bookLayout = new QVBoxLayout(fraBook_);
   bookLayout->setContentsMargins(2, 2, 2, 2);
-  treBook_ = new QTreeWidget(fraBook_);
-  treBook_->setObjectName(QStringLiteral("treBook"));
-  treBook_->setHeaderHidden(true);
-  treBook_->setUniformRowHeights(true);
+  treBook_ = new BookTreePanel(book_, settings_, fraBook_);
   bookLayout->addWidget(treBook_);
-  ConnectBookTree();
+  connect(treBook_, &BookTreePanel::showRequested, this,
+          [this](const std::string& key) { locator_.ShowTarget(key, false, "", -1); });
+  connect(treBook_, &BookTreePanel::expansionChanged, this, &MainWindow::SettingsChanged);
 
   CreateSearchPanel();
 
@@ -190,7 +190,6 @@ void MainWindow::DragPaneSplitter(QPoint offset) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
   FilterSearchPanelEvent(watched, event);
-  if (FilterBookTreeEvent(watched, event)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 
