@@ -69,6 +69,77 @@ TEST(RegexEngine, CatastrophicBacktrackingStopsAtTheLimitAndSaysSo) {
   EXPECT_FALSE(re.LimitHit());
 }
 
+// A clock that moves one millisecond at every reading, so a deadline passes after a known number
+// of readings however fast the machine is.
+MatchDeadline::Clock SteppingClock(int& readings) {
+  return [&readings] { return std::chrono::steady_clock::time_point{} + std::chrono::milliseconds(++readings); };
+}
+
+TEST(RegexEngine, ADeadlineStopsOneLongMatchFromInside) {
+  RegexEngine re;
+  ASSERT_TRUE(re.SetPattern("(a+)+$"));
+  const std::string subject = std::string(40, 'a') + "!";
+  int readings = 0;
+  MatchDeadline deadline(std::chrono::milliseconds(5), MatchDeadline::Reach::Every, SteppingClock(readings));
+  re.SetDeadline(&deadline);
+  // One call of the matcher: only a reading from inside it can end it before PCRE2's own limit.
+  EXPECT_FALSE(re.Test(subject));
+  EXPECT_TRUE(re.DeadlinePassed());
+  EXPECT_FALSE(re.LimitHit());
+  EXPECT_EQ(re.ReplaceAll(subject, "x"), subject);
+  re.SetDeadline(nullptr);
+  EXPECT_FALSE(re.Test(subject));
+  EXPECT_TRUE(re.LimitHit());
+  EXPECT_FALSE(re.DeadlinePassed());
+}
+
+TEST(RegexEngine, ALongMatchThatEndsInTimeFindsWhatItWouldWithoutADeadline) {
+  RegexEngine re;
+  ASSERT_TRUE(re.SetPattern("(a+)+b"));
+  // Every split of the eighteen "a" is tried before the match further on is found.
+  const std::string subject = std::string(18, 'a') + "!aab";
+  int readings = 0;
+  MatchDeadline deadline(std::chrono::hours(1), MatchDeadline::Reach::Every, SteppingClock(readings));
+  re.SetDeadline(&deadline);
+  const std::vector<RegexMatch> matches = re.Execute(subject);
+  EXPECT_GT(readings, 2);  // it did run watched
+  ASSERT_EQ(matches.size(), 1u);
+  EXPECT_EQ(matches[0].position, 19u);
+  EXPECT_EQ(matches[0].length, 3u);
+  ASSERT_EQ(matches[0].groups.size(), 1u);
+  EXPECT_EQ(matches[0].groups[0].length, 2u);
+  EXPECT_FALSE(re.DeadlinePassed());
+  EXPECT_FALSE(re.LimitHit());
+}
+
+TEST(RegexEngine, APassedDeadlineStopsEveryMatchOrOnlyLongOnes) {
+  RegexEngine re;
+  int readings = 0;
+  MatchDeadline every(std::chrono::milliseconds(1), MatchDeadline::Reach::Every, SteppingClock(readings));
+  {
+    const ScopedMatchDeadline scope(re, &every);
+    ASSERT_TRUE(re.SetPattern("a"));
+    EXPECT_FALSE(re.Test("a"));
+    EXPECT_TRUE(re.DeadlinePassed());
+  }
+  EXPECT_EQ(re.Deadline(), nullptr);
+  EXPECT_TRUE(re.Test("a"));
+  MatchDeadline longOnly(std::chrono::milliseconds(1), MatchDeadline::Reach::LongOnly, SteppingClock(readings));
+  ASSERT_TRUE(longOnly.Passed());
+  const ScopedMatchDeadline scope(re, &longOnly);
+  EXPECT_EQ(re.ReplaceAll("banana", "$&!"), "ba!na!na!");
+  EXPECT_FALSE(re.DeadlinePassed());
+  ASSERT_TRUE(re.SetPattern("(a+)+$"));
+  EXPECT_FALSE(re.Test(std::string(40, 'a') + "!"));
+  EXPECT_TRUE(re.DeadlinePassed());
+}
+
+TEST(RegexEngine, AReplacementCanLeaveChosenMatchesAlone) {
+  RegexEngine re;
+  ASSERT_TRUE(re.SetPattern("(\\d)"));
+  EXPECT_EQ(re.ReplaceAll("1 2 3", "<$1>", [](const RegexMatch& m) { return m.position != 2; }), "<1> 2 <3>");
+}
+
 TEST(RegexEngine, ABadPatternMatchesNothingAndExplainsWhy) {
   RegexEngine re;
   EXPECT_FALSE(re.SetPattern("(unclosed"));
