@@ -1,5 +1,6 @@
 #include "search/query_language.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <vector>
@@ -23,19 +24,43 @@ std::string_view TrimBlanks(std::string_view s) {
 
 bool Parenthesised(std::string_view s) { return !s.empty() && s.front() == '(' && s.back() == ')'; }
 
-// Where ",p|" first occurs in a result list, for every page p: one scan instead of a substring
-// search per page. Positions are 1-based, 0 when absent, as GetHitCount expects.
-std::vector<std::size_t> EntryPositions(std::string_view list) {
-  std::vector<std::size_t> positions(kPageCount + 1, 0);
-  for (std::size_t comma = list.find(','); comma != std::string_view::npos; comma = list.find(',', comma + 1)) {
-    std::size_t end = comma + 1;
-    while (end < list.size() && list[end] >= '0' && list[end] <= '9') ++end;
-    if (end == comma + 1 || end >= list.size() || list[end] != '|' || list[comma + 1] == '0') continue;
+// The count between an entry's "|" and the "," after it, as a 16-bit count; 0 if it is no number.
+int HitCountBetween(std::string_view list, std::size_t bar, std::size_t comma) {
+  int count = 0;
+  const auto [ptr, ec] = std::from_chars(list.data() + bar + 1, list.data() + comma, count);
+  if (ec == std::errc::result_out_of_range) return SHRT_MAX;
+  if (ec != std::errc() || ptr != list.data() + comma) return 0;
+  return count > SHRT_MAX ? SHRT_MAX : count;
+}
+
+// The count of every page's first entry ",p|" in a result list, read as GetHitCount reads it:
+// one scan of the list instead of a substring search per page.
+struct PageEntry {
+  bool present = false;
+  int count = 0;
+};
+std::vector<PageEntry> PageEntries(std::string_view list) {
+  std::vector<PageEntry> entries(kPageCount + 1);
+  for (std::size_t comma = list.find(','); comma != std::string_view::npos;) {
+    const std::size_t next = list.find(',', comma + 1);
+    std::size_t bar = comma + 1;
+    while (bar < list.size() && list[bar] >= '0' && list[bar] <= '9') ++bar;
     int page = 0;
-    const auto [ptr, ec] = std::from_chars(list.data() + comma + 1, list.data() + end, page);
-    if (ec == std::errc() && page >= 1 && page <= kPageCount && positions[page] == 0) positions[page] = comma + 1;
+    if (bar > comma + 1 && bar < list.size() && list[bar] == '|' && list[comma + 1] != '0' &&
+        std::from_chars(list.data() + comma + 1, list.data() + bar, page).ec == std::errc() && page >= 1 &&
+        page <= kPageCount && !entries[page].present) {
+      // The "," after the "|" is the next one: only digits lie between this "," and the "|".
+      entries[page] = {true, next == std::string_view::npos ? 0 : HitCountBetween(list, bar, next)};
+    }
+    comma = next;
   }
-  return positions;
+  return entries;
+}
+
+void AppendNumber(std::string& out, int value) {
+  char digits[16];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, end);
 }
 
 }  // namespace
@@ -52,14 +77,16 @@ std::string NormaliseQuery(std::string_view query) {
   return s;
 }
 
-std::string EvaluateQuery(const std::string& query, const TermEvaluator& searchTerm) {
-  std::string s = query;
+namespace {
+
+// Views into the query rather than copies, so a query of n words costs n steps, not n squared.
+std::string Evaluate(std::string_view s, const TermEvaluator& searchTerm) {
   // Only the first ")" is examined: "(a|b)" loses its parentheses, "((a|b))" keeps them.
   if (!s.empty() && s.front() == '(' && s.find(')') == s.size() - 1) s = s.substr(1, s.size() - 2);
 
   int depth = 0;
   bool inQuote = false;
-  std::size_t separator = std::string::npos;
+  std::size_t separator = std::string_view::npos;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
     if (c == '(') {
@@ -73,17 +100,23 @@ std::string EvaluateQuery(const std::string& query, const TermEvaluator& searchT
       break;
     }
   }
-  if (separator == std::string::npos) return searchTerm(s);
+  if (separator == std::string_view::npos) return searchTerm(std::string(s));
 
-  std::string left = s.substr(0, separator);
-  std::string right = s.substr(separator + 1);
+  std::string_view left = s.substr(0, separator);
+  std::string_view right = s.substr(separator + 1);
   const bool isOr = s[separator] == '|';
   if (Parenthesised(left)) left = left.substr(1, left.size() - 2);
   if (Parenthesised(right)) right = right.substr(1, right.size() - 2);
-  if (right.empty()) return searchTerm(left);
-  const std::string first = EvaluateQuery(left, searchTerm);
-  const std::string second = EvaluateQuery(right, searchTerm);
+  if (right.empty()) return searchTerm(std::string(left));
+  const std::string first = Evaluate(left, searchTerm);
+  const std::string second = Evaluate(right, searchTerm);
   return CombineResults(first, second, isOr);
+}
+
+}  // namespace
+
+std::string EvaluateQuery(const std::string& query, const TermEvaluator& searchTerm) {
+  return Evaluate(query, searchTerm);
 }
 
 TranslatedTerm TranslateTerm(std::string_view rawTerm) {
@@ -110,23 +143,23 @@ int GetHitCount(std::size_t pos, std::string_view list) {
   if (bar == std::string_view::npos) return 0;
   const std::size_t comma = list.find(',', bar);
   if (comma == std::string_view::npos) return 0;
-  int count = 0;
-  const auto [ptr, ec] = std::from_chars(list.data() + bar + 1, list.data() + comma, count);
-  if (ec == std::errc::result_out_of_range) return SHRT_MAX;
-  if (ec != std::errc() || ptr != list.data() + comma) return 0;
-  return count > SHRT_MAX ? SHRT_MAX : count;
+  return HitCountBetween(list, bar, comma);
 }
 
+// Linear in the lengths of the lists: a query of n words combines n times at a bounded cost each.
 std::string CombineResults(std::string_view a, std::string_view b, bool isOr) {
-  const std::vector<std::size_t> inA = EntryPositions(a);
-  const std::vector<std::size_t> inB = EntryPositions(b);
+  const std::vector<PageEntry> inA = PageEntries(a);
+  const std::vector<PageEntry> inB = PageEntries(b);
   std::string result = ",";
+  result.reserve(isOr ? a.size() + b.size() : std::min(a.size(), b.size()) + 8);
   for (int p = 1; p <= kPageCount; ++p) {
-    const std::size_t pa = inA[p];
-    const std::size_t pb = inB[p];
-    const bool keep = isOr ? (pa > 0 || pb > 0) : (pa > 0 && pb > 0);
-    if (keep) {
-      result += std::to_string(p) + "|" + std::to_string(GetHitCount(pa, a) + GetHitCount(pb, b)) + ",";
+    const PageEntry& ea = inA[p];
+    const PageEntry& eb = inB[p];
+    if (isOr ? (ea.present || eb.present) : (ea.present && eb.present)) {
+      AppendNumber(result, p);
+      result += '|';
+      AppendNumber(result, ea.count + eb.count);
+      result += ',';
     }
   }
   return result;

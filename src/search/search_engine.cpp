@@ -43,6 +43,11 @@ void SearchEngine::ReportFormatError() {
   view_.SelectAndFocusSearchBox();
 }
 
+void SearchEngine::ReportQueryStatus() {
+  messages_.Show({QueryStatusMessage(status_), kSearchCaption, MessageIcon::Information, MessageButtons::Ok});
+  view_.SelectAndFocusSearchBox();
+}
+
 std::string SearchEngine::SearchTerm(const std::string& term) {
   const PageRange scope = SearchScope(view_.PartsSelectorIndex());
   const TranslatedTerm translated = TranslateTerm(term);
@@ -55,11 +60,14 @@ std::string SearchEngine::SearchTerm(const std::string& term) {
   const std::vector<std::string>& pages = prepared_.Of(book_, lang);
   bool rejected = !regex_.SetPattern(translated.pattern) || pages.empty();
   std::string list = ",";
-  const auto deadline = std::chrono::steady_clock::now() + termTimeLimit_;
   for (int p = scope.first; p <= scope.last && !rejected; ++p) {
     const std::string& t = pages[p];
     // One pass per page: the count of non-overlapping matches also says whether it matches.
     const std::size_t count = translated.negated ? (regex_.Test(t) ? 1 : 0) : regex_.CountMatches(t);
+    if (regex_.DeadlinePassed()) {
+      status_ = QueryStatus::OverBudget;
+      return kEmptyResultList;
+    }
     if (regex_.LimitHit()) {
       rejected = true;
       break;
@@ -69,7 +77,6 @@ std::string SearchEngine::SearchTerm(const std::string& term) {
     } else if (translated.negated && count == 0) {
       list += std::to_string(p) + "|0,";
     }
-    if ((p & 63) == 0 && std::chrono::steady_clock::now() > deadline) rejected = true;
   }
   if (rejected) {
     ReportFormatError();
@@ -79,7 +86,21 @@ std::string SearchEngine::SearchTerm(const std::string& term) {
 }
 
 std::string SearchEngine::EvaluateWholeQuery(const std::string& query, bool inFound) {
-  std::string list = EvaluateQuery(NormaliseQuery(query), [this](const std::string& term) { return SearchTerm(term); });
+  status_ = CheckQuerySize(query);
+  if (status_ != QueryStatus::Done) {
+    ReportQueryStatus();
+    return kEmptyResultList;
+  }
+  // One deadline for every term: the engine reads it between matches and inside long ones.
+  MatchDeadline deadline(budget_, MatchDeadline::Reach::Every, clock_);
+  const ScopedMatchDeadline watched(regex_, &deadline);
+  std::string list = EvaluateQuery(NormaliseQuery(query), [this](const std::string& term) {
+    return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term);
+  });
+  if (status_ == QueryStatus::OverBudget) {
+    ReportQueryStatus();
+    return kEmptyResultList;
+  }
   if (inFound) list = CombineResults(list, lastResultList_, false);
   return list;
 }
@@ -88,6 +109,11 @@ void SearchEngine::RunSearch(const std::string& query) {
   ShowSearchProgress();
   view_.SetPrevSearch(query);
   lastResultList_ = EvaluateWholeQuery(query, view_.SearchInFoundChecked());
+  // The snippets' highlighting has a budget of its own that stops only long matches: a word found
+  // on every page is marked however long the page takes, a word whose pattern backtracks without
+  // end is left unmarked once the budget is spent, as a rejected pattern is.
+  MatchDeadline highlighting(budget_, MatchDeadline::Reach::LongOnly, clock_);
+  const ScopedMatchDeadline watched(regex_, &highlighting);
   CSearchResults results(book_, regex_, stylesheet_, view_, options_);
   results.Search(query, lastResultList_, options_.sortByRating, options_.groupResults);
 }

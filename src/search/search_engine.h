@@ -4,7 +4,9 @@
 #include <chrono>
 #include <string>
 
+#include "render/match_deadline.h"
 #include "search/page_preparation.h"
+#include "search/query_limits.h"
 #include "search/search_results.h"
 
 namespace orvelis {
@@ -34,18 +36,24 @@ class SearchEngine {
   void ShowSearchProgress();
   std::string SearchTerm(const std::string& term);
   // Normalises and evaluates a query over the current scope, combining with the last result when
-  // `inFound`; what RunSearch does before the results page, without touching the view.
+  // `inFound`; what RunSearch does before the results page, without touching the view. A query
+  // beyond the size limits, or one whose matching outlasts the time budget, ends with its message
+  // and the empty list (LastQueryStatus says which).
   std::string EvaluateWholeQuery(const std::string& query, bool inFound);
+  QueryStatus LastQueryStatus() const { return status_; }
 
   const std::string& LastResultList() const { return lastResultList_; }
   void SetLastResultList(std::string list) { lastResultList_ = std::move(list); }
 
-  // A term still scanning after this long is given up as a rejected pattern, so no query can
-  // hold the window however its pattern backtracks.
-  void SetTermTimeLimit(std::chrono::milliseconds limit) { termTimeLimit_ = limit; }
+  // The time budget of one whole query and the clock it is measured by; tests bring their own.
+  void SetQueryBudget(std::chrono::milliseconds budget, MatchDeadline::Clock clock = {}) {
+    budget_ = budget;
+    clock_ = std::move(clock);
+  }
 
  private:
   void ReportFormatError();
+  void ReportQueryStatus();
 
   BookStore& book_;
   RegexEngine& regex_;
@@ -55,7 +63,9 @@ class SearchEngine {
   const ResultsOptions& options_;
   PreparedPages prepared_;
   std::string lastResultList_;
-  std::chrono::milliseconds termTimeLimit_{800};
+  std::chrono::milliseconds budget_ = kQueryTimeBudget;
+  MatchDeadline::Clock clock_;
+  QueryStatus status_ = QueryStatus::Done;
 };
 
 }  // namespace orvelis

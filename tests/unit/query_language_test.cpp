@@ -92,6 +92,16 @@ TEST(CombineResults, AndKeepsCommonPagesOrKeepsAllAndCountsAdd) {
   EXPECT_EQ(CombineResults(",2097|1,", ",2097|2,", true), ",2097|3,");
 }
 
+TEST(CombineResults, ReadsAPreviousListFromElsewhereAsGetHitCountDoes) {
+  // Out of order and repeated: the first entry of a page counts.
+  EXPECT_EQ(CombineResults(",9|1,3|2,3|5,", ",3|1,", false), ",3|3,");
+  // A count too large is 32767, one that is no number or lacks its "," is 0; the page still counts.
+  EXPECT_EQ(CombineResults(",4|99999,", ",4|1,", true), ",4|32768,");
+  EXPECT_EQ(CombineResults(",4|x,5|2", ",4|1,5|1,", true), ",4|1,5|1,");
+  // Page numbers with a leading zero are not entries.
+  EXPECT_EQ(CombineResults(",05|1,0|1,", ",5|1,", false), ",");
+}
+
 TEST(GetHitCount, ReadsOneEntry) {
   const std::string list = ",12|3,57|1,";
   EXPECT_EQ(GetHitCount(0, list), 0);

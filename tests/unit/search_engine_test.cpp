@@ -137,6 +137,98 @@ TEST_F(Search, AHopelessPatternIsGivenUpNotWaitedFor) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// A clock that moves one millisecond at every reading. The engine reads it before each match
+// attempt and every so many steps inside a long match, so a word over the whole book costs about
+// one reading per page (2097) and a pattern that backtracks without end costs readings forever.
+struct SteppingClock {
+  std::chrono::steady_clock::time_point now{};
+  int readings = 0;
+  MatchDeadline::Clock clock() {
+    return [this] {
+      ++readings;
+      return now += std::chrono::milliseconds(1);
+    };
+  }
+};
+
+TEST_F(Search, AQueryBeyondTheSizeLimitsIsRefusedBeforeAnyWordIsSearched) {
+  SteppingClock clock;
+  engine.SetQueryBudget(std::chrono::hours(1), clock.clock());
+  std::string many;
+  for (int i = 0; i < 5000; ++i) many += "a ";
+  EXPECT_EQ(Find(many), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::TooLong);
+  EXPECT_EQ(Find(std::string(6000, '*')), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::TooLong);
+  EXPECT_EQ(Find(many.substr(0, 2 * 301)), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::TooManyWords);
+  EXPECT_EQ(clock.readings, 0);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0].text, "Слишком длинная строка поиска (не более 2000 знаков)");
+  EXPECT_EQ(messages.shown[2].text, "Слишком много слов в строке поиска (не более 300)");
+  EXPECT_EQ(messages.shown[2].caption, "Поиск по книге");
+  EXPECT_EQ(messages.shown[2].icon, MessageIcon::Information);
+  EXPECT_EQ(view.searchBoxFocused, 3);
+}
+
+TEST_F(Search, TheSizeLimitsCountCharactersAndTheWordsAReaderSees) {
+  engine.SetQueryBudget(std::chrono::hours(1));  // three hundred words take a while under a sanitizer
+  std::string letters;
+  for (int i = 0; i < 2000; ++i) letters += "я";  // 4000 bytes, 2000 characters
+  EXPECT_EQ(Find(letters), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::Done);
+  EXPECT_EQ(Find(letters + "я"), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::TooLong);
+  std::string words = "бог";
+  for (int i = 1; i < 300; ++i) words += i % 3 == 0 ? " + бог" : i % 3 == 1 ? "|бог" : " бог";
+  // Three hundred words, joined by all three operators, are searched and their ratings summed.
+  EXPECT_EQ(Find(words), ",600|300,601|600,");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::Done);
+  EXPECT_EQ(Find(words + " бог"), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::TooManyWords);
+  EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(Search, APatternThatBacktracksWithoutEndSpendsTheBudgetAndSaysSo) {
+  SteppingClock clock;
+  engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());
+  // Page 700 holds forty "а" and then "! б": every way of splitting them is tried.
+  EXPECT_EQ(Find("(а{1,}){1,}б"), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::OverBudget);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Слишком сложная строка поиска: поиск прерван");
+  EXPECT_EQ(messages.shown[0].caption, "Поиск по книге");
+  EXPECT_EQ(view.searchBoxFocused, 1);
+  // The next query has a budget of its own.
+  EXPECT_EQ(Find("слово"), ",5|2,9|1,100|1,");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::Done);
+}
+
+TEST_F(Search, EveryWordOfAQueryDrawsOnTheSameBudget) {
+  SteppingClock clock;
+  engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());  // two words' worth, not three
+  EXPECT_EQ(Find("иисус христос"), ",200|2,400|5,");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::Done);
+  EXPECT_EQ(Find("иисус христос пришел"), ",");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::OverBudget);
+  // Once it is spent no word is searched any more: the rejected "[" goes unreported.
+  messages.shown.clear();
+  EXPECT_EQ(Find("(а{1,}){1,}б | [ | слово"), ",");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Слишком сложная строка поиска: поиск прерван");
+}
+
+TEST_F(Search, ASearchThatSpendsItsBudgetShowsNothingFound) {
+  SteppingClock clock;
+  engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());
+  engine.SetLastResultList(",5|2,");
+  view.searchInFoundChecked = true;
+  engine.RunSearch("(а{1,}){1,}б");
+  EXPECT_EQ(engine.LastResultList(), ",");
+  EXPECT_NE(view.documents.back().find("<h4>Ничего не найдено</h4>"), std::string::npos);
+  EXPECT_FALSE(view.searchInFoundEnabled);
+}
+
 TEST_F(Search, SearchInFoundAddsThePreviousRatings) {
   engine.SetLastResultList(Find("иисус"));
   EXPECT_EQ(Find("христос", true), ",200|2,400|5,");
