@@ -1,5 +1,8 @@
 #include "search/highlight.h"
 
+#include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <vector>
 
 #include "book/book_store.h"
@@ -7,6 +10,7 @@
 #include "render/regex_engine.h"
 #include "render/text_replace.h"
 #include "search/page_preparation.h"
+#include "search/query_limits.h"
 #include "search/query_language.h"
 
 namespace orvelis {
@@ -37,6 +41,46 @@ std::string WithWordCharRuns(std::string word) {
   return word;
 }
 
+// The parts of a text that are not text to read: tags with their attributes, and paragraph
+// markers (the markup's own pattern), which become anchors and tooltips. Sorted, not overlapping.
+struct Span {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+std::vector<Span> MarkupSpans(RegexEngine& regex, const std::string& text) {
+  std::vector<Span> spans;
+  for (std::size_t lt = text.find('<'); lt != std::string::npos; lt = text.find('<', lt + 1)) {
+    // As a browser reads it: "<" opens a tag only before a letter, "/", "!" or "?".
+    const char next = lt + 1 < text.size() ? text[lt + 1] : ' ';
+    if (!std::isalpha(static_cast<unsigned char>(next)) && next != '/' && next != '!' && next != '?') continue;
+    const std::size_t gt = text.find('>', lt + 1);
+    if (gt == std::string::npos) break;
+    spans.push_back({lt, gt + 1});
+    lt = gt;
+  }
+  regex.SetPattern(R"re(\(\([^:]*:[^:]*:[^:]*\)\))re");
+  for (const RegexMatch& m : regex.Execute(text)) spans.push_back({m.position, m.position + m.length});
+  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+  std::vector<Span> merged;
+  for (const Span& span : spans) {
+    if (!merged.empty() && span.begin < merged.back().end) {
+      merged.back().end = std::max(merged.back().end, span.end);
+    } else {
+      merged.push_back(span);
+    }
+  }
+  return merged;
+}
+
+// True when the boundary between two bytes falls within a span, not at its edge.
+bool CutsSpan(const std::vector<Span>& spans, std::size_t boundary) {
+  auto after = std::upper_bound(spans.begin(), spans.end(), boundary,
+                                [](std::size_t at, const Span& span) { return at < span.begin; });
+  if (after == spans.begin()) return false;
+  const Span& span = *std::prev(after);
+  return span.begin < boundary && boundary < span.end;
+}
+
 }  // namespace
 
 std::string HighlightWords(RegexEngine& regex, const std::string& text, const std::string& query,
@@ -53,10 +97,16 @@ std::string HighlightWords(RegexEngine& regex, const std::string& text, const st
       }
     }
     if (w.empty()) continue;
-    if (!regex.SetPattern("(" + std::string(kLeading) + ")(" + w + ")(" + std::string(kTrailing) + ")")) continue;
-    if (!regex.Test(result)) continue;
+    const std::string pattern = "(" + std::string(kLeading) + ")(" + w + ")(" + std::string(kTrailing) + ")";
+    if (!regex.SetPattern(pattern) || !regex.Test(result)) continue;
+    // A word may hold whole tags (a stress mark) but never begins or ends inside a tag or a marker.
+    const std::vector<Span> markup = MarkupSpans(regex, result);
+    regex.SetPattern(pattern);
     const int n = regex.GroupCount();
-    result = regex.ReplaceAll(result, "$1<font class=\"bld\">$2</font>$" + std::to_string(n));
+    result = regex.ReplaceAll(result, "$1<font class=\"bld\">$2</font>$" + std::to_string(n), [&](const RegexMatch& m) {
+      const RegexMatch::Group& word = m.groups[1];
+      return !CutsSpan(markup, word.position) && !CutsSpan(markup, word.position + word.length);
+    });
   }
   return result;
 }
@@ -146,6 +196,9 @@ std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, c
 namespace orvelis {
 Highlighter MakePageHighlighter(RegexEngine& regex, const BookStore& book) {
   return [&regex, &book](const std::string& text, const std::string& query, Language) {
+    // As for the snippets: ordinary words are never cut, a backtracking word gives up in time.
+    MatchDeadline deadline(kQueryTimeBudget, MatchDeadline::Reach::LongOnly);
+    const ScopedMatchDeadline watched(regex, &deadline);
     return HighlightWords(regex, text, query, book.CurrentLanguage(), true);
   };
 }

@@ -4,6 +4,7 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
+#include "render/paragraph_markup.h"
 #include "render/regex_engine.h"
 #include "support/test_books.h"
 
@@ -42,6 +43,33 @@ TEST_F(Highlight, FiveVowelsMakeThirteenGroupsAndTheLastDelimiterComesBack) {
             " <font class=\"bld\">вселенная</font>; ");
 }
 
+TEST_F(Highlight, NeverTouchesAParagraphMarkerATagOrAnAttribute) {
+  // A number is also a paragraph's number: its anchor and tooltip stay whole.
+  const std::string marked = HighlightWords(regex, "((3:12:1))Глава 3 стих.", "3", kRussian, true);
+  EXPECT_EQ(marked, "((3:12:1))Глава <font class=\"bld\">3</font> стих.");
+  EXPECT_EQ(MarkParagraphs(regex, marked, 3, kRussian),
+            "<a name=\"p3\"></a><p title=\" 3:3 [П:12:1] \">Глава <font class=\"bld\">3</font> стих.");
+  EXPECT_EQ(HighlightWords(regex, "<img alt=\" слово \" title=\"(слово)\"> слово.", "слово", kRussian, true),
+            "<img alt=\" слово \" title=\"(слово)\"> <font class=\"bld\">слово</font>.");
+  // A "<" that opens no tag is text, and so is what follows it.
+  EXPECT_EQ(HighlightWords(regex, " 3 < 4 слово <b>x</b>", "слово", kRussian, true),
+            " 3 < 4 <font class=\"bld\">слово</font> <b>x</b>");
+  // A snippet's own link and tooltip carry the page and paragraph numbers.
+  EXPECT_EQ(HighlightWords(regex, "<a class=\"search_res\" href=\"@page19#19\" title=\" 19:19 [1:1:19] \">... 19 ...</a>",
+                           "иисус|19", kRussian, true),
+            "<a class=\"search_res\" href=\"@page19#19\" title=\" 19:19 [1:1:19] \">... <font class=\"bld\">19</font> "
+            "...</a>");
+}
+
+TEST_F(Highlight, AWordThatWouldRunIntoAMarkerIsLeftAlone) {
+  // "бог*" would take in "!((2" up to the marker's colon and leave a mark never closed.
+  EXPECT_EQ(HighlightWords(regex, " Бог!((2:1:2)) Бог.", "бог*", kRussian, true),
+            " Бог!((2:1:2)) <font class=\"bld\">Бог</font>.");
+  // A word may still hold whole tags: the stress mark, or a tag it runs across.
+  EXPECT_EQ(HighlightWords(regex, " бог<i>у</i> ", "бог*", kRussian, true),
+            " <font class=\"bld\">бог<i>у</i></font> ");
+}
+
 TEST(SnippetParts, SentencesAndParagraphReferences) {
   EXPECT_EQ(SentenceAt("a. first words. b", 5), " first words");
   EXPECT_EQ(SentenceAt("no dots here", 3), "");
@@ -67,6 +95,7 @@ class Snippets : public ::testing::Test {
     c.pages[kRussian][134] = "((_0:12:0))Иисус и Христос пришли. ((3:12:1))Потом " + kStressed +
                              " много, [[b]]иисус[[/b]] тоже.";
     c.pages[kRussian][2] = "((4:0:4))Здесь иисус.";
+    c.pages[kRussian][18] = "((19:1:19))Иисус сказал 19 слов.";
     ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(c).bytes)));
     ASSERT_TRUE(book.LoadPaperRecords());
     ASSERT_TRUE(book.LoadPageTexts(kRussian));
@@ -90,6 +119,12 @@ TEST_F(Snippets, StressedWordsAndDoubleBracketTags) {
   const std::string s = BuildSnippets(book, regex, 135, "видений");
   EXPECT_EQ(s, "<a class=\"search_res\" href=\"@page135#3\" title=\" 135:3 [12:12:1] \">... Потом <font "
                "class=\"bld\">видений</font> много, <b>иисус</b> тоже...</a>");
+}
+
+TEST_F(Snippets, ANumberInTheQueryLeavesTheLinkAndTooltipWhole) {
+  EXPECT_EQ(BuildSnippets(book, regex, 19, "иисус|19"),
+            "<a class=\"search_res\" href=\"@page19#19\" title=\" 19:19 [1:1:19] \">... <font "
+            "class=\"bld\">Иисус</font> сказал <font class=\"bld\">19</font> слов...</a>");
 }
 
 TEST_F(Snippets, ForewordTooltipsAndWildcardHitsWithoutLinks) {
