@@ -1,28 +1,47 @@
-// Saving and printing with the real browser engine: the files written, byte for byte where the
-// format is ours, and PDF text checked with pdftotext.
+// Saving and printing with the real browser engine, asked for as a person asks: the context
+// menu's save item and the file dialog answered by keys, the toolbar's print button and the print
+// dialog. The files are checked by their literal names on disk, byte for byte where the format is
+// ours, and PDF text with pdftotext.
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
-#include <QPrinter>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
 
 #include "app/startup.h"
-#include "app/webengine_setup.h"
 #include "book/cp1251.h"
 #include "gui_support.h"
-#include "ui/message_sink.h"
 #include "ui/window/browser_pane.h"
-#include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/main_window.h"
 
 using namespace orvelis;
+
+namespace {
+
+// Closes a dialog that a failed check left open, so that its exec() returns.
+auto CloseWhenDone(QWidget* modal) {
+  return qScopeGuard([modal] {
+    if (modal->isVisible()) modal->close();
+  });
+}
+
+}  // namespace
 
 class OutputTest : public QObject {
   Q_OBJECT
@@ -34,119 +53,261 @@ class OutputTest : public QObject {
   void init() {
     env_.Reset();
     qunsetenv("ORVELIS_MESSAGE_ANSWERS");
+    QVERIFY(dir_.isValid());
+    for (const QString& name : QDir(dir_.path()).entryList(QDir::Files)) QFile::remove(dir_.filePath(name));
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
+    Reactivate();
   }
   void cleanup() {
     test::StopReader(reader_, w_);
+    const QString unused = qEnvironmentVariable("ORVELIS_MESSAGE_ANSWERS");
+    qunsetenv("ORVELIS_MESSAGE_ANSWERS");
+    QVERIFY2(unused.isEmpty(), qPrintable(QStringLiteral("a question that was expected never came: ") + unused));
+    const QString boxes = env_.TakeMessages();
+    QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected message box: ") + boxes));
   }
 
   void savingThePagesOfBothPanesAsHtmlAndText() {
-    w_->ToolbarAction(21)->trigger();
-    w_->Locator().ShowTarget("page135", false, "", -1);
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
-    QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web2)));
-    const QString html = Save(w_->Pane(ReadingPane::Web1), QStringLiteral("page.html"), 2, SaveSource::Web1);
-    const QByteArray bytes = Read(html);
+    test::ClickToolbar(w_, w_->ToolbarAction(21));  // one pane above the other
+    QVERIFY(test::GoTo(w_, 135));
+    QVERIFY(test::WaitLoaded(Web2()));
+    SaveFrom(Web1(), QStringLiteral("page.html"), 1);
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+    QCOMPARE(Files(), QStringList{QStringLiteral("page.html")});
+    const QByteArray bytes = Read(QStringLiteral("page.html"));
     QVERIFY(bytes.startsWith(Cp1251("<HTML>\r\n<HEAD>\r\n<title>Книга Орвелис v 3.4 - Страница 135</title>\r\n")));
     QVERIFY(bytes.contains("\r\n</HEAD>\r\n<BODY>\r\n"));
     QVERIFY(bytes.endsWith("\r\n</BODY>\r\n</HTML>"));
     QVERIFY(!bytes.contains("@page"));  // the navigation bars are gone
     QVERIFY(!bytes.contains("<a href"));
-    const QString text = Save(w_->Pane(ReadingPane::Web2), QStringLiteral("english"), 2, SaveSource::Web2);
-    QVERIFY(text.endsWith(QStringLiteral("english.txt")));
-    const QByteArray plain = Read(text);
+    // The text type chosen in the dialog's list gives a name typed without an extension ".txt".
+    SaveFrom(Web2(), QStringLiteral("english"), 2);
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+    QCOMPARE(Files(), QStringList({QStringLiteral("english.txt"), QStringLiteral("page.html")}));
+    const QByteArray plain = Read(QStringLiteral("english.txt"));
     QVERIFY(!plain.contains('<'));
     QVERIFY(plain.contains("Page 135"));
   }
 
   void savingTheSearchPaneAndTheFavouritesView() {
-    w_->ToolbarAction(6)->trigger();
-    w_->SearchBook("христос");
+    test::ClickToolbar(w_, w_->ToolbarAction(6));
+    auto* box = w_->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    QTRY_VERIFY(box->isVisible());
+    QTest::mouseClick(box, Qt::LeftButton);
+    test::TypeText(box, QStringLiteral("христос"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(test::Title(w_->SearchPane()), QStringLiteral("Поиск по книге - [христос]"), 15000);
     QVERIFY(test::WaitLoaded(w_->SearchPane()));
-    const QByteArray search = Read(Save(w_->SearchPane(), QStringLiteral("results"), 1, SaveSource::Search));
+    SaveFrom(w_->SearchPane(), QStringLiteral("results"), 1);
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+    QCOMPARE(Files(), QStringList{QStringLiteral("results.htm")});
+    const QByteArray search = Read(QStringLiteral("results.htm"));
     QVERIFY(search.contains("<BODY style=\"padding: 5 5 5 5\">\r\n"));
     QVERIFY(search.contains(Cp1251("<title>Поиск по книге - [христос]</title>")));
 
-    FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), "", "see <a href=\"@page5\">page five</a>",
-                              sink_, w_);
-    dialog.cmdOK_Click();
-    w_->FavoritesTree()->setCurrentItem(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
-    w_->ShowFavorite(false);
+    // A favourite holding a link (a Paper's title from the contents), saved from its view: the
+    // link becomes underlined text.
+    test::ClickToolbar(w_, w_->ToolbarAction(11));
+    QTRY_COMPARE(w_->Locator().CurrentKey(), std::string("cont"));
+    QVERIFY(test::WaitLoaded(Web1()));
+    const QVariantList link = test::Eval(Web1(), QStringLiteral(
+        "(function(){var a=document.querySelector('a[href=\"@doc1\"]');a.scrollIntoView({block:'center'});"
+        "window.getSelection().selectAllChildren(a.parentNode);var r=a.getClientRects()[0];"
+        "return [r.left+r.width/2,r.top+r.height/2,a.textContent];})()")).toList();
+    QCOMPARE(link.size(), 3);
+    const QString linkText = link[2].toString();
+    QVERIFY(!linkText.isEmpty());
+    QTRY_VERIFY(Web1()->hasSelection());
+    test::WhenModal([](QWidget* dialog) {
+      const auto close = CloseWhenDone(dialog);
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"));
+      QVERIFY(name);
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    test::RightClick(Web1(), QPoint(link[0].toInt(), link[1].toInt()));
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    Reactivate();
+    test::ClickToolbar(w_, w_->ToolbarAction(7));
+    QTreeWidget* tree = w_->FavoritesTree();
+    QTRY_VERIFY(tree->isVisible());
+    QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
+    QVERIFY(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &menu);
+    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
+    QTRY_VERIFY(w_->FavoritesViewShown());
     QVERIFY(test::WaitLoaded(w_->FavoritesView()));
-    const QByteArray favourite = Read(Save(w_->FavoritesView(), QStringLiteral("fav.htm"), 1, SaveSource::Favorites));
-    QVERIFY(favourite.contains("see <u>page five</u>"));
+    SaveFrom(w_->FavoritesView(), QStringLiteral("fav.htm"), 1);
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+    QCOMPARE(Files(), QStringList({QStringLiteral("fav.htm"), QStringLiteral("results.htm")}));
+    const QByteArray favourite = Read(QStringLiteral("fav.htm"));
+    QVERIFY2(favourite.contains(Cp1251(QStringLiteral("<u>%1</u>").arg(linkText).toUtf8().constData())),
+             favourite.constData());
+    QVERIFY(!favourite.contains("<a "));
     QVERIFY(favourite.contains("\r\n<BODY>\r\n"));
   }
 
   void anOverwriteAnsweredCancelWritesNothing() {
-    const QString path = dir_.filePath(QStringLiteral("keep.txt"));
-    QFile file(path);
+    QFile file(dir_.filePath(QStringLiteral("keep.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("old");
     file.close();
+    const QString question = QStringLiteral("Сохранение файла|Файл с таким именем уже существует. Перезаписать?\n");
     qputenv("ORVELIS_MESSAGE_ANSWERS", "cancel");
-    QCOMPARE(w_->WritePageFile(w_->Pane(ReadingPane::Web1), path, 1, SaveSource::Web1), std::string());
-    QCOMPARE(Read(path), QByteArray("old"));
+    SaveFrom(Web1(), QStringLiteral("keep.txt"), 1);  // the typed extension wins over the chosen type
+    QCOMPARE(env_.TakeMessages(), question);
+    QCOMPARE(Read(QStringLiteral("keep.txt")), QByteArray("old"));
+    QCOMPARE(Files(), QStringList{QStringLiteral("keep.txt")});
+
     // "No" opens the dialog again with the name without its extension.
     qputenv("ORVELIS_MESSAGE_ANSWERS", "no");
     QString proposedAgain;
-    w_->chooseSaveFile_ = [&](const QString& proposed, QString&, int&) {
-      proposedAgain = proposed;
-      return false;
-    };
-    w_->WritePageFile(w_->Pane(ReadingPane::Web1), path, 1, SaveSource::Web1);
-    QCOMPARE(proposedAgain, dir_.filePath(QStringLiteral("keep")));
-    QCOMPARE(Read(path), QByteArray("old"));
+    QString folderAgain;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(name);
+      TypeFileName(name, dir_.filePath(QStringLiteral("keep.txt")));
+      test::WhenModal([&](QWidget* again) {
+        const auto closeAgain = CloseWhenDone(again);
+        auto* dialog = qobject_cast<QFileDialog*>(again);
+        QVERIFY(dialog);
+        proposedAgain = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        folderAgain = dialog->directory().path();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+      });
+      ClickAccept(modal);
+      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
+    });
+    test::RightClick(Web1());
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Сохранить содержимое как...")));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(env_.TakeMessages(), question);
+    QCOMPARE(proposedAgain, QStringLiteral("keep"));
+    QCOMPARE(folderAgain, dir_.path());
+    QCOMPARE(Read(QStringLiteral("keep.txt")), QByteArray("old"));
+    QCOMPARE(Files(), QStringList{QStringLiteral("keep.txt")});
   }
 
   void copyPutsTheSelectionOnTheClipboard() {
-    BrowserPane* page = w_->Pane(ReadingPane::Web1);
-    w_->Locator().ShowTarget("page135", false, "", -1);
-    QVERIFY(test::WaitLoaded(page));
-    const QString selected = test::Eval(page, QStringLiteral(
-        "var r=document.createRange();r.selectNodeContents(document.querySelector('p'));"
-        "window.getSelection().removeAllRanges();window.getSelection().addRange(r);window.getSelection().toString()")).toString();
-    QVERIFY(!selected.isEmpty());
+    QVERIFY(test::GoTo(w_, 135));
+    const QVariantList selected = test::Eval(Web1(), QStringLiteral(
+        "(function(){var p=document.getElementsByTagName('p')[0];p.scrollIntoView({block:'center'});"
+        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
+        "return [r.left+5,r.top+r.height/2,window.getSelection().toString()];})()")).toList();
+    QCOMPARE(selected.size(), 3);
+    const QString text = selected[2].toString();
+    QVERIFY(!text.isEmpty());
+    QTRY_VERIFY(Web1()->hasSelection());
     QApplication::clipboard()->clear();
-    w_->activateWindow();
-    QApplication::setActiveWindow(w_);
-    page->setFocus();
-    QTest::qWait(200);
-    w_->zContextCopy_Click();
+    test::RightClick(Web1(), QPoint(selected[0].toInt(), selected[1].toInt()));
+    QTRY_VERIFY(w_->ContextMenu()->isVisible());
+    QVERIFY(w_->ContextAction(QStringLiteral("zContextCopy"))->isEnabled());
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Копировать")));
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::clipboard()->text().isEmpty(), 5000);
-    QCOMPARE(QApplication::clipboard()->text().simplified(), selected.simplified());
+    QCOMPARE(QApplication::clipboard()->text().simplified(), text.simplified());
   }
 
   void printingToAPdfFileAndThePdfFileTypeKeepThePagesWords() {
-    w_->Locator().ShowTarget("page1500", false, "", -1);
-    BrowserPane* page = w_->Pane(ReadingPane::Web1);
-    QVERIFY(test::WaitLoaded(page));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir_.filePath(QStringLiteral("printed.pdf")));
-    QVERIFY(w_->PrintTo(page, printer));
+    QVERIFY(test::GoTo(w_, 1500));
+    QString printer;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      QVERIFY(qobject_cast<QPrintDialog*>(modal));
+      printer = modal->findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
+      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
+      QVERIFY(name && name->isEnabled());
+      QTest::mouseClick(name, Qt::LeftButton);
+      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+      test::TypeText(name, dir_.filePath(QStringLiteral("printed.pdf")));
+      QTest::keyClick(name, Qt::Key_Return);
+      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
+    });
+    test::ClickToolbar(w_, w_->ToolbarAction(3));  // returns when the dialog is answered and the page printed
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    Reactivate();
+    QCOMPARE(printer, QStringLiteral("Печать в файл (PDF)"));
+    QCOMPARE(Files(), QStringList{QStringLiteral("printed.pdf")});
     QVERIFY(PdfText(dir_.filePath(QStringLiteral("printed.pdf"))).contains(QStringLiteral("Страница 1500")));
-    const QString saved = Save(page, QStringLiteral("kept"), 3, SaveSource::Web1);
-    QVERIFY(saved.endsWith(QStringLiteral(".pdf")));
-    QVERIFY(PdfText(saved).contains(QStringLiteral("Страница 1500")));
+    SaveFrom(Web1(), QStringLiteral("kept"), 3);
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+    QCOMPARE(Files(), QStringList({QStringLiteral("kept.pdf"), QStringLiteral("printed.pdf")}));
+    QVERIFY(PdfText(dir_.filePath(QStringLiteral("kept.pdf"))).contains(QStringLiteral("Страница 1500")));
   }
 
  private:
-  QString Save(BrowserPane* pane, const QString& name, int type, SaveSource source) {
-    QString written;
-    w_->chooseSaveFile_ = [&](const QString&, QString& path, int& typeIndex) {
-      path = dir_.filePath(name);
-      typeIndex = type;
-      return true;
-    };
-    const std::string error = w_->WritePageFile(pane, dir_.filePath(name), type, source);
-    if (!error.empty()) qWarning("%s", error.c_str());
-    const SaveName chosen = ChooseSaveName(dir_.filePath(name).toStdString(), type);
-    return QString::fromStdString(chosen.Full());
+  BrowserPane* Web1() const { return w_->Pane(ReadingPane::Web1); }
+  BrowserPane* Web2() const { return w_->Pane(ReadingPane::Web2); }
+  // Without a window manager nobody gives the activation back when a dialog closes.
+  void Reactivate() {
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
   }
-  static QByteArray Read(const QString& path) {
-    QFile file(path);
+  // Types a path into a file dialog's name box, which has the keyboard focus as when a person
+  // types: the dialog marks in its list what the typed text names while it is typed, and takes
+  // the marks back only from a focused box. (Without a window manager the dialog must be given
+  // the activation.)
+  static void TypeFileName(QLineEdit* name, const QString& path) {
+    QWidget* dialog = name->window();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTRY_VERIFY2(name->hasFocus(), QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "no focus");
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    test::TypeText(name, path);
+  }
+  // The file dialog's Save button, clicked with the mouse. (An Enter in the focused name box may go
+  // to the completer's list of names, open over the box while a path is typed.)
+  static void ClickAccept(QWidget* dialog) {
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    for (QAbstractButton* button : buttons->buttons()) {
+      if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
+        QTRY_VERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        return;
+      }
+    }
+    QFAIL("the dialog has no Save button");
+  }
+  // "Сохранить содержимое как..." from a right click in the pane, the file dialog answered as a
+  // person does: the type (1 HTML, 2 text, 3 PDF) chosen in its list with the arrow keys, the name
+  // typed, Save. A save that fails says so in a box, which the caller's next TakeMessages (or the
+  // cleanup) sees.
+  void SaveFrom(BrowserPane* pane, const QString& typed, int type) {
+    bool accepted = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = CloseWhenDone(modal);
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog);
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      QVERIFY(types);
+      while (types->currentIndex() < type - 1) {
+        const int before = types->currentIndex();
+        QTest::keyClick(types, Qt::Key_Down);
+        QVERIFY(types->currentIndex() > before);
+      }
+      QCOMPARE(types->currentIndex(), type - 1);
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(name);
+      TypeFileName(name, dir_.filePath(typed));
+      ClickAccept(dialog);
+      accepted = QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 5000);
+    });
+    test::RightClick(pane);
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Сохранить содержимое как...")));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(accepted);
+    Reactivate();
+  }
+  // The names in the output folder, sorted.
+  QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }
+  QByteArray Read(const QString& name) const {
+    QFile file(dir_.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
   static QByteArray Cp1251(const char* utf8) {
@@ -160,10 +321,6 @@ class OutputTest : public QObject {
     return QString::fromUtf8(tool.readAllStandardOutput());
   }
 
-  class NoMessages final : public MessageSink {
-   public:
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-  } sink_;
   const test::IsolatedEnvironment& env_;
   QTemporaryDir dir_;
   std::unique_ptr<Reader> reader_;
