@@ -161,9 +161,18 @@ class SettingsMenusTest : public QObject {
 
   void styleChangesReachAnOpenFavouriteAndItsContextMenuHasNoAddItem() {
     Start();
-    RecordingMessageSink quiet;
-    FavoritesAddDialog dialog(*reader_->Favorites(), w_->FavoritesTree(), "", "<b>kept</b> text", quiet, w_);
-    dialog.cmdOK_Click();
+    // A favourite made as a reader makes one: a paragraph selected, added from the context menu.
+    QVERIFY(test::GoTo(w_, 12));
+    const QVariantList inside = test::Eval(w_->Pane(ReadingPane::Web1), QStringLiteral(
+        "(function(){var p=document.getElementsByTagName('p')[0];window.getSelection().selectAllChildren(p);"
+        "var r=p.getClientRects()[0];return [r.left+5,r.top+r.height/2];})()")).toList();
+    QCOMPARE(inside.size(), 2);
+    test::WhenModal([](QWidget* dialog) {
+      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"))) QTest::keyClick(name, Qt::Key_Return);
+    });
+    test::RightClick(w_->Pane(ReadingPane::Web1), QPoint(inside[0].toInt(), inside[1].toInt()));
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
     w_->FavoritesTree()->setCurrentItem(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
     w_->ShowFavorite(false);
     BrowserPane* view = w_->FavoritesView();

@@ -18,9 +18,9 @@ namespace orvelis {
 
 bool FavoritesAddDialog::ShowFolders = false;
 
-FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, QTreeWidget* mainTree, const std::string& location,
+FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::string& location,
                                        std::string html, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), favorites_(favorites), mainTree_(mainTree), messages_(messages), html_(std::move(html)) {
+    : QDialog(parent), favorites_(favorites), messages_(messages), html_(std::move(html)) {
   setObjectName(QStringLiteral("frFavorAdd"));
   setWindowTitle(QStringLiteral("Добавить в Избранное"));
   auto* layout = new QVBoxLayout(this);
@@ -98,28 +98,13 @@ void FavoritesAddDialog::cmdCreateFolders_Click() {
 void FavoritesAddDialog::CreateFolder(const QString& name) {
   const QString key = FavoriteKey(treFavor_->currentItem()).isEmpty() ? QStringLiteral("f")
                                                                         : FavoriteKey(treFavor_->currentItem());
-  CFavorites* parent = nullptr;
-  int position = 0;
-  CFavorites* folder = favorites_.FavoritesRoot().GetFolderFromKey(S(key), parent, position);
-  if (!folder) return;
-  const bool hadFragments = folder->DocLen() > 0;
   const QString newKey = Q(favorites_.AddFolder(S(key), S(name)));
   if (newKey.isEmpty()) return;
+  changed_ = true;
   QTreeWidgetItem* dialogParent = FindFavoriteNode(treFavor_, key);
   QTreeWidgetItem* dialogNode = NewFavoriteNode(newKey, name, QStringLiteral("folder"));
   dialogParent->addChild(dialogNode);
   dialogParent->setExpanded(true);
-  // In the main tree folders come before fragments.
-  if (QTreeWidgetItem* mainParent = FindFavoriteNode(mainTree_, key)) {
-    QTreeWidgetItem* mainNode = NewFavoriteNode(newKey, name, QStringLiteral("folder"));
-    QTreeWidgetItem* firstFragment =
-        hadFragments ? FindFavoriteNode(mainTree_, QStringLiteral("d") + key.mid(1) + QStringLiteral("_1")) : nullptr;
-    if (firstFragment) {
-      mainParent->insertChild(mainParent->indexOfChild(firstFragment), mainNode);
-    } else {
-      mainParent->addChild(mainNode);
-    }
-  }
   treFavor_->setCurrentItem(dialogNode);
 }
 
@@ -139,9 +124,7 @@ bool FavoritesAddDialog::AddFragment(const QString& name) {
                                                                         : FavoriteKey(treFavor_->currentItem());
   const QString newKey = Q(favorites_.AddFragment(S(key), S(name), html_));
   if (newKey.isEmpty()) return false;
-  if (QTreeWidgetItem* mainParent = FindFavoriteNode(mainTree_, key)) {
-    mainParent->addChild(NewFavoriteNode(newKey, name, QStringLiteral("doc")));
-  }
+  changed_ = true;
   return true;
 }
 

@@ -18,9 +18,9 @@ class FavoritesAddDialog final : public QDialog {
 
  public:
   // `location` is the location text of the pane the selection comes from ("" from the search
-  // pane); `html` the selection's HTML; `mainTree` the window's favourites tree, kept in step.
-  FavoritesAddDialog(FavoritesStore& favorites, QTreeWidget* mainTree, const std::string& location,
-                     std::string html, MessageSink& messages, QWidget* parent);
+  // pane); `html` the selection's HTML.
+  FavoritesAddDialog(FavoritesStore& favorites, const std::string& location, std::string html, MessageSink& messages,
+                     QWidget* parent);
 
   // Whether the folder tree is shown: kept between openings for the run.
   static bool ShowFolders;
@@ -30,6 +30,8 @@ class FavoritesAddDialog final : public QDialog {
   void CreateFolder(const QString& name);
   void cmdOK_Click();
   QTreeWidget* FolderTree() const { return treFavor_; }
+  // Whether a fragment or a folder was filed (the window's tree must show it).
+  bool Changed() const { return changed_; }
   QLineEdit* NameBox() const { return txtAdd_; }
 
  private:
@@ -38,7 +40,7 @@ class FavoritesAddDialog final : public QDialog {
   bool AddFragment(const QString& name);
 
   FavoritesStore& favorites_;
-  QTreeWidget* mainTree_;
+  bool changed_ = false;
   MessageSink& messages_;
   std::string html_;
   QLineEdit* txtAdd_ = nullptr;

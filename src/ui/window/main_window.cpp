@@ -23,6 +23,7 @@
 #include "ui/window/book_tree_panel.h"
 #include "ui/window/browser_pane.h"
 #include "ui/window/document_scheme.h"
+#include "ui/window/favorites_panel.h"
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/help_window.h"
@@ -86,8 +87,6 @@ void MainWindow::CreatePanes() {
   connect(picSplitWebHor_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
   connect(picSplitWebVert_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
 
-  CreateFavoritesView();
-
   wbPrint_ = new BrowserPane(QStringLiteral("wbPrint"), *documents_, central_);
   wbPrint_->hide();
   wbChkVer_ = new BrowserPane(QStringLiteral("wbChkVer"), *documents_, central_);
@@ -97,7 +96,7 @@ void MainWindow::CreatePanes() {
 }
 
 void MainWindow::PrimePanes() {
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, wbFavWeb_, wbPrint_, wbTop_[0], wbTop_[1]}) {
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, FavoritesView(), wbPrint_, wbTop_[0], wbTop_[1]}) {
     pane->Prime();
     connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure, Qt::UniqueConnection);
   }
@@ -113,7 +112,7 @@ void MainWindow::ReportRendererFailure() {
 
 Language MainWindow::CurrentLanguage() const { return book_.CurrentLanguage(); }
 
-QString MainWindow::LocationText(int pane) const { return (pane == 0 ? txtAdd1_ : txtAdd2_)->text(); }
+QString MainWindow::LocationText(int pane) const { return favoritesPanel_->LocationText(pane); }
 
 BrowserPane* MainWindow::Pane(ReadingPane pane) const {
   switch (pane) {
@@ -128,7 +127,7 @@ BrowserPane* MainWindow::Pane(ReadingPane pane) const {
 BrowserPane* MainWindow::GetWebBrowser() const {
   if (webRuleGotFocus_ && rulesWindow_) return rulesWindow_->Browser();
   if (webSearchGotFocus_) return wbSearch_;
-  if (webFavorGotFocus_) return wbFavWeb_;
+  if (webFavorGotFocus_) return FavoritesView();
   return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
 }
 
@@ -143,7 +142,7 @@ void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) {
 void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
 
 void MainWindow::SetLocationText(int pane, const std::string& text) {
-  (pane == 0 ? txtAdd1_ : txtAdd2_)->setText(Q(text));
+  favoritesPanel_->SetLocationText(pane, Q(text));
 }
 
 void MainWindow::SetCommandEnabled(NavCommand command, bool enabled) {
@@ -180,9 +179,9 @@ void MainWindow::LoadSettings() {
   // The first page of the run opens where the reader left it.
   readingPosition_ = ParseReadingPosition(settings_.Read("c_pos")).value_or(ReadingPosition{});
   SetLanguage(r.language);
-  FillFavoritesTree();
+  favoritesPanel_->Fill();
   if (!r.favoritesNode.empty()) {
-    if (QTreeWidgetItem* node = FindFavoriteNode(treFavor_, Q(r.favoritesNode))) treFavor_->setCurrentItem(node);
+    favoritesPanel_->SelectKey(r.favoritesNode);
   }
   // The view opens only when it was open at the last close; showing its node alone must not open it.
   if (r.favoritesViewShown) ShowFavorite(false);
@@ -208,13 +207,13 @@ void MainWindow::SaveSettings() {
   r.fixedHeaders = composerSettings_.fixedHeaders;
   r.sortByRating = resultsOptions_.sortByRating;
   r.groupResults = resultsOptions_.groupResults;
-  r.favoritesViewShown = picFavWeb_->isVisible();
-  r.favoritesNode = S(FavoriteKey(treFavor_->currentItem()));
+  r.favoritesViewShown = favoritesPanel_->ViewShown();
+  r.favoritesNode = favoritesPanel_->SelectedKey();
   r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;
   SaveReadingSettings(settings_, r, normal);
   settings_.Write("c_pos", FormatReadingPosition(readingPosition_));
   treBook_->SaveState(locator_.CurrentKey());
-  SaveExpandedFolders();
+  favoritesPanel_->SaveExpandedFolders();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,7 @@ namespace orvelis {
 class BookStore;
 class BookTreePanel;
 class BrowserPane;
+class FavoritesPanel;
 class FavoritesStore;
 class FavoritesTreeWidget;
 class HelpWindow;
@@ -111,22 +112,14 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void zPrefSizeSz_Click(int index);
   void ChooseTextColour();
   void ApplyTextStyle();
-  // Favourites: the tree, the view over the reading area, the add dialog.
-  void FillFavoritesTree();
-  void RefreshFavoritesTree();
-  std::string ExpandedFolderKeys() const;
-  void SaveExpandedFolders();
-  void RestoreExpandedFolders();
+  // Favourites: the panel with its tree and the view over the reading area; the add dialog.
+  FavoritesTreeWidget* FavoritesTree() const;
+  BrowserPane* FavoritesView() const;
+  bool FavoritesViewShown() const;
+  QMenu* FavoritesMenu() const;
   void ShowFavorite(bool forPrint);
   void SetFavoritesView(bool on);
   void zContextAddFavor_Click();
-  void DeleteFavorite(const QString& key, const QString& text);
-  void MoveFavorite(const QString& source, const QString& target);
-  FavoritesTreeWidget* FavoritesTree() const { return treFavor_; }
-  BrowserPane* FavoritesView() const { return wbFavWeb_; }
-  bool FavoritesViewShown() const;
-  QMenu* FavoritesMenu() const { return zContFavor_; }
-  void ShowFavoritesMenuAt(QPoint treePos);
   // The selection's HTML in the browser GetWebBrowser returns (waits for the browser).
   std::string SelectedHtml();
   // Output: save as HTML, text or PDF; print and preview.
@@ -213,9 +206,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void CreateLeftPanel();
   void CreateSearchPanel();
   void CreateFavoritesPanel();
-  void CreateFavoritesView();
-  std::string StoredFavoriteName(const QString& key);
-  void SetFolderIcon(QTreeWidgetItem* item);
+  // What the window itself hides while the favourites view covers the reading area.
+  void AdaptToFavoritesView(bool on);
   bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
   void CreateAboutMenu();
   std::string HelpPageHtml(bool rules) const;
@@ -302,18 +294,13 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QCheckBox* chkSearchInFound_ = nullptr;
   QLabel* lblSearchres_ = nullptr;
   BrowserPane* wbSearch_ = nullptr;
-  QWidget* fraFavor_ = nullptr;
-  FavoritesTreeWidget* treFavor_ = nullptr;
-  QLabel* lblFavor_ = nullptr;
-  QMenu* zContFavor_ = nullptr;
+  FavoritesPanel* favoritesPanel_ = nullptr;
   QMenu* zFileMenu_ = nullptr;
   QMenu* zNavigMenu_ = nullptr;
   QMenu* zLangMenu_ = nullptr;
   QList<QAction*> fileSeparators_;
   QList<QAction*> filePrintActions_;
   QHash<int, QAction*> toolbarSeparators_;
-  QLineEdit* txtAdd1_ = nullptr;
-  QLineEdit* txtAdd2_ = nullptr;
   SplitterBar* picSplitter_ = nullptr;
   std::array<QWidget*, 2> picWeb_{};
   std::array<QWidget*, 2> picWebTop_{};
@@ -321,8 +308,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   std::array<BrowserPane*, 2> wbTop_{};
   SplitterBar* picSplitWebHor_ = nullptr;
   SplitterBar* picSplitWebVert_ = nullptr;
-  QWidget* picFavWeb_ = nullptr;
-  BrowserPane* wbFavWeb_ = nullptr;
   BrowserPane* wbPrint_ = nullptr;
   BrowserPane* wbChkVer_ = nullptr;
   HelpWindow* rulesWindow_ = nullptr;

@@ -16,8 +16,9 @@
 #include "book/book_store.h"
 #include "ui/book_tree_model.h"
 #include "ui/layout_rules.h"
-#include "ui/window/browser_pane.h"
 #include "ui/window/book_tree_panel.h"
+#include "ui/window/browser_pane.h"
+#include "ui/window/favorites_panel.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
@@ -75,7 +76,7 @@ void MainWindow::ShowLeftPanel(int k) {
   picSplitter_->setVisible(k != 0);
   fraBook_->setVisible(k == 1);
   fraSearch_->setVisible(k == 2);
-  fraFavor_->setVisible(k == 3);
+  favoritesPanel_->setVisible(k == 3);
   Action(Cmd::Book)->setChecked(k == 1);
   Action(Cmd::Search)->setChecked(k == 2);
   Action(Cmd::Favorites)->setChecked(k == 3);
@@ -100,7 +101,7 @@ void MainWindow::LayoutForm() {
   const int width = Pixels(splitterLeftTwips_);
   const int height = central_->height();
   picLeftMenuHead_->setGeometry(0, 0, width + kSplitterPixels, kHeaderHeight);
-  for (QWidget* frame : {fraBook_, fraSearch_, fraFavor_}) {
+  for (QWidget* frame : {fraBook_, fraSearch_, static_cast<QWidget*>(favoritesPanel_)}) {
     frame->setGeometry(0, kHeaderHeight, width, std::max(0, height - kHeaderHeight));
   }
   picSplitter_->setGeometry(width, 0, kSplitterPixels, height);
@@ -131,7 +132,7 @@ void MainWindow::LayoutPanes() {
   // The favourites view covers the whole reading area, whatever the layout: no live pane beside it.
   QRect reading = Pixels(out.web1);
   if (out.web2Visible) reading = reading.united(Pixels(out.web2));
-  picFavWeb_->setGeometry(reading);
+  favoritesPanel_->View()->setGeometry(reading);
   FitHeaderStrip(0);
   if (out.web2Visible) FitHeaderStrip(1);
 }

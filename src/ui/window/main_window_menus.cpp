@@ -148,7 +148,7 @@ void MainWindow::CreateContextMenu() {
     item->setObjectName(QStringLiteral("zContextFontSizeSz%1").arg(i));
     sizeActions_[1].append(item);
   }
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], wbFavWeb_, wbSearch_}) {
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], FavoritesView(), wbSearch_}) {
     connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowContextMenuFor(pane, at); });
   }
 }
@@ -277,7 +277,7 @@ void MainWindow::ApplyTextStyle() {
   const QString restyle =
       QStringLiteral("(function(){var s=document.getElementsByTagName('style')[0];if(s)s.textContent=%1;})()")
           .arg(JsString(css));
-  if (picFavWeb_->isVisible()) wbFavWeb_->RunScript(restyle);
+  if (FavoritesViewShown()) FavoritesView()->RunScript(restyle);
   if (helpWindow_) helpWindow_->WritePage();
   if (rulesWindow_) rulesWindow_->WritePage();
   if (!txtPrevSearch_->text().isEmpty()) wbSearch_->RunScript(restyle);
