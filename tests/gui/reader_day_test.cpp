@@ -177,11 +177,11 @@ class ReaderDayTest : public QObject {
     Web1()->setFocus();
     test::Wheel(Web2(), -6);
     QTRY_VERIFY_WITH_TIMEOUT(test::ScrollTop(Web2()) > 0, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(qAbs(Ratio(Web1()) - Ratio(Web2())) < 0.01, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(Ratio(Web1()) - Ratio(Web2())) < 0.01, 10000);
     QVERIFY(test::ScrollTop(Web1()) > 0);
     // And back from the first; both end where the wheel left the first one (no echo moved it).
     test::Wheel(Web1(), 3);
-    QTRY_VERIFY_WITH_TIMEOUT(qAbs(Ratio(Web1()) - Ratio(Web2())) < 0.01, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(Ratio(Web1()) - Ratio(Web2())) < 0.01, 10000);
     const int settled = test::ScrollTop(Web1());
     RoundTrips();  // an echo from the second pane would have reached the first by now
     QCOMPARE(test::ScrollTop(Web1()), settled);

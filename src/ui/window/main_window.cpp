@@ -27,6 +27,7 @@
 #include "ui/window/favorites_add_dialog.h"
 #include "ui/window/favorites_tree.h"
 #include "ui/window/help_window.h"
+#include "ui/window/search_panel.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
@@ -57,7 +58,6 @@ MainWindow::MainWindow(BookStore& book, FavoritesStore& favorites, const std::st
   CreateActions();
   CreateContextMenu();
   CreateToolbarAndMenus();
-  search_ = std::make_unique<SearchEngine>(book_, regex_, stylesheet_, *this, messages_, resultsOptions_);
   composer_.SetHighlighter(MakePageHighlighter(regex_, book_));
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
   CreatePersistenceTimers();
@@ -96,7 +96,7 @@ void MainWindow::CreatePanes() {
 }
 
 void MainWindow::PrimePanes() {
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbSearch_, FavoritesView(), wbPrint_, wbTop_[0], wbTop_[1]}) {
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], SearchPane(), FavoritesView(), wbPrint_, wbTop_[0], wbTop_[1]}) {
     pane->Prime();
     connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure, Qt::UniqueConnection);
   }
@@ -126,7 +126,7 @@ BrowserPane* MainWindow::Pane(ReadingPane pane) const {
 
 BrowserPane* MainWindow::GetWebBrowser() const {
   if (webRuleGotFocus_ && rulesWindow_) return rulesWindow_->Browser();
-  if (webSearchGotFocus_) return wbSearch_;
+  if (webSearchGotFocus_) return SearchPane();
   if (webFavorGotFocus_) return FavoritesView();
   return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
 }
@@ -187,8 +187,8 @@ void MainWindow::LoadSettings() {
   if (r.favoritesViewShown) ShowFavorite(false);
   zAboutAutoUpd_->setChecked(r.autoUpdateCheck);
   if (r.autoUpdateCheck) StartUpdateCheck();
-  resultsOptions_.sortByRating = r.sortByRating;
-  resultsOptions_.groupResults = r.groupResults;
+  searchPanel_->Options().sortByRating = r.sortByRating;
+  searchPanel_->Options().groupResults = r.groupResults;
   ShowLeftPanel(leftPanel_);
   BuildFontMenus();  // ticks the family read with the settings
   settingsLoaded_ = true;
@@ -205,8 +205,8 @@ void MainWindow::SaveSettings() {
   r.layoutMode = locator_.LayoutMode();
   r.syncScroll = syncScroll_;
   r.fixedHeaders = composerSettings_.fixedHeaders;
-  r.sortByRating = resultsOptions_.sortByRating;
-  r.groupResults = resultsOptions_.groupResults;
+  r.sortByRating = searchPanel_->Options().sortByRating;
+  r.groupResults = searchPanel_->Options().groupResults;
   r.favoritesViewShown = favoritesPanel_->ViewShown();
   r.favoritesNode = favoritesPanel_->SelectedKey();
   r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;

@@ -19,8 +19,7 @@
 #include "render/reading_view.h"
 #include "render/regex_engine.h"
 #include "render/stylesheet.h"
-#include "search/search_engine.h"
-#include "search/search_view.h"
+#include "search/search_results.h"
 #include "ui/reading_position.h"
 #include "ui/reading_settings.h"
 #include "ui/window/command_table.h"
@@ -51,12 +50,13 @@ class FavoritesTreeWidget;
 class HelpWindow;
 class DocumentScheme;
 class MessageSink;
+class SearchPanel;
 class SettingsStore;
 class SplitterBar;
 
 class FindBar;
 
-class MainWindow final : public QMainWindow, public ReadingView, public SearchView {
+class MainWindow final : public QMainWindow, public ReadingView {
   Q_OBJECT
 
  public:
@@ -75,7 +75,7 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   BrowserPane* GetWebBrowser() const;
   int CurrentPageNumber() const;
   BrowserPane* Pane(ReadingPane pane) const;
-  BrowserPane* SearchPane() const { return wbSearch_; }
+  BrowserPane* SearchPane() const;
   PageLocator& Locator() { return locator_; }
   QTreeWidget* BookTree() const;
   QAction* ToolbarAction(int position) const { return toolbarActions_[static_cast<std::size_t>(position)]; }
@@ -162,12 +162,12 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QAction* ContextAction(const QString& name) const;
   // Shows the context menu for a pane (what a right click in it does); none on header strips.
   void ShowContextMenuFor(BrowserPane* pane, QPoint globalPos);
-  // The only entry to a search: busy pointer and a disabled button while it runs.
+  // Runs a search from the search panel (see SearchPanel::Search).
   void SearchBook(const std::string& query);
   void zContextFind_Click();
-  const ResultsOptions& SearchOptions() const { return resultsOptions_; }
+  const ResultsOptions& SearchOptions() const;
   FindBar* FindOnPage() const { return findBar_; }
-  bool Searching() const { return searching_; }
+  bool Searching() const;
 
   // Drags of the splitter bars, in pixels within the bar (also what the bars' mouse moves call).
   void DragLeftSplitter(QPoint offset);
@@ -182,17 +182,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   void SetLocationText(int pane, const std::string& text) override;
   void SetCommandEnabled(NavCommand command, bool enabled) override;
   void CheckFontSizeItem(int index) override;
-
-  // SearchView.
-  void WriteSearchDocument(const std::string& html) override;
-  void ProcessEvents() override;
-  void SetPrevSearch(const std::string& query) override;
-  bool SearchInFoundChecked() const override;
-  void SetSearchInFoundEnabled(bool enabled) override;
-  void SetResultCountText(const std::string& text) override;
-  int PartsSelectorIndex() const override;
-  std::string PartsSelectorText() const override;
-  void SelectAndFocusSearchBox() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -211,8 +200,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
   void CreateAboutMenu();
   std::string HelpPageHtml(bool rules) const;
-  bool OnSearchNavigation(const std::string& url);
-  void FilterSearchPanelEvent(QObject* watched, QEvent* event);
   void ScrollParagraphIntoView(int paragraph);
   void CreateActions();
   void CreateToolbarAndMenus();
@@ -254,8 +241,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   PageComposer composer_;
   PageLocator locator_;
   ReadingSettings readingSettings_;
-  ResultsOptions resultsOptions_;
-  std::unique_ptr<SearchEngine> search_;
 
   // Reading state.
   bool syncScroll_ = false;
@@ -265,8 +250,6 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   bool webFavorGotFocus_ = false;
   bool topStripFocused_ = false;
   bool webRuleGotFocus_ = false;
-  bool awaitingProgressPage_ = false;
-  bool searching_ = false;
   int splitterLeftTwips_ = 3000;
   bool settingsLoaded_ = false;
   QTimer* settingsTimer_ = nullptr;
@@ -284,16 +267,8 @@ class MainWindow final : public QMainWindow, public ReadingView, public SearchVi
   QToolButton* tbClose_ = nullptr;
   QWidget* fraBook_ = nullptr;
   BookTreePanel* treBook_ = nullptr;
-  QWidget* fraSearch_ = nullptr;
-  QLineEdit* txtSearch_ = nullptr;
-  QLineEdit* txtPrevSearch_ = nullptr;
-  QPushButton* cmdSearch_ = nullptr;
-  QLabel* imgHelp_ = nullptr;
+  SearchPanel* searchPanel_ = nullptr;
   QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
-  QComboBox* cmbParts_ = nullptr;
-  QCheckBox* chkSearchInFound_ = nullptr;
-  QLabel* lblSearchres_ = nullptr;
-  BrowserPane* wbSearch_ = nullptr;
   FavoritesPanel* favoritesPanel_ = nullptr;
   QMenu* zFileMenu_ = nullptr;
   QMenu* zNavigMenu_ = nullptr;

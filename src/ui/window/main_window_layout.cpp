@@ -20,6 +20,7 @@
 #include "ui/window/browser_pane.h"
 #include "ui/window/favorites_panel.h"
 #include "ui/window/main_window.h"
+#include "ui/window/search_panel.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/splitter_bar.h"
 #include "ui/window/toolbar_icons.h"
@@ -75,7 +76,7 @@ void MainWindow::ShowLeftPanel(int k) {
   picLeftMenuHead_->setVisible(k != 0);
   picSplitter_->setVisible(k != 0);
   fraBook_->setVisible(k == 1);
-  fraSearch_->setVisible(k == 2);
+  searchPanel_->setVisible(k == 2);
   favoritesPanel_->setVisible(k == 3);
   Action(Cmd::Book)->setChecked(k == 1);
   Action(Cmd::Search)->setChecked(k == 2);
@@ -83,12 +84,7 @@ void MainWindow::ShowLeftPanel(int k) {
   const Language lang = book_.CurrentLanguage();
   lblLeftMenuCapt_->setText(Q(LeftPanelCaption(k, lang)));
   SettingsChanged();
-  if (k == 2) {
-    const auto entries = PartsSelectorEntries(lang);
-    for (int i = 1; i < cmbParts_->count() && i < static_cast<int>(entries.size()); ++i) {
-      cmbParts_->setItemText(i, Q(entries[static_cast<std::size_t>(i)]));
-    }
-  }
+  if (k == 2) searchPanel_->ShowPartNames(lang);
   LayoutLeftPanel();
 }
 
@@ -101,7 +97,7 @@ void MainWindow::LayoutForm() {
   const int width = Pixels(splitterLeftTwips_);
   const int height = central_->height();
   picLeftMenuHead_->setGeometry(0, 0, width + kSplitterPixels, kHeaderHeight);
-  for (QWidget* frame : {fraBook_, fraSearch_, static_cast<QWidget*>(favoritesPanel_)}) {
+  for (QWidget* frame : {fraBook_, static_cast<QWidget*>(searchPanel_), static_cast<QWidget*>(favoritesPanel_)}) {
     frame->setGeometry(0, kHeaderHeight, width, std::max(0, height - kHeaderHeight));
   }
   picSplitter_->setGeometry(width, 0, kSplitterPixels, height);
@@ -190,7 +186,6 @@ void MainWindow::DragPaneSplitter(QPoint offset) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
-  FilterSearchPanelEvent(watched, event);
   return QMainWindow::eventFilter(watched, event);
 }
 

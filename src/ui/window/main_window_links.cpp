@@ -74,7 +74,7 @@ void MainWindow::OnFocusChanged(QWidget* now) {
   const auto within = [now](QWidget* pane) { return pane == now || pane->isAncestorOf(now); };
   if (within(wbWeb_[0])) webFocus_ = 1;
   if (within(wbWeb_[1])) webFocus_ = 2;
-  webSearchGotFocus_ = within(wbSearch_);
+  webSearchGotFocus_ = within(SearchPane());
   webFavorGotFocus_ = within(FavoritesView());
   topStripFocused_ = within(wbTop_[0]) || within(wbTop_[1]);
   webRuleGotFocus_ = rulesWindow_ && within(rulesWindow_->Browser());

@@ -18,6 +18,7 @@
 #include "ui/window/help_window.h"
 #include "ui/window/command_table.h"
 #include "ui/window/main_window.h"
+#include "ui/window/search_panel.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/toolbar_ctl.h"
 #include "ui/window/toolbar_icons.h"
@@ -148,7 +149,7 @@ void MainWindow::CreateContextMenu() {
     item->setObjectName(QStringLiteral("zContextFontSizeSz%1").arg(i));
     sizeActions_[1].append(item);
   }
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], FavoritesView(), wbSearch_}) {
+  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], wbTop_[0], wbTop_[1], FavoritesView(), SearchPane()}) {
     connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowContextMenuFor(pane, at); });
   }
 }
@@ -280,7 +281,7 @@ void MainWindow::ApplyTextStyle() {
   if (FavoritesViewShown()) FavoritesView()->RunScript(restyle);
   if (helpWindow_) helpWindow_->WritePage();
   if (rulesWindow_) rulesWindow_->WritePage();
-  if (!txtPrevSearch_->text().isEmpty()) wbSearch_->RunScript(restyle);
+  if (!searchPanel_->LastQuery().empty()) SearchPane()->RunScript(restyle);
 }
 
 }  // namespace orvelis
