@@ -175,6 +175,8 @@ class HelpUpdateTest : public QObject {
     // Where a window manager puts the window after the reader has moved and sized it.
     rules->setGeometry(120, 90, 500, 400);
     QTRY_COMPARE(rules->geometry(), QRect(120, 90, 500, 400));
+    // The page learns its new size a moment later; a click aimed before that would miss the link.
+    QTRY_COMPARE(test::Eval(rules->Browser(), QStringLiteral("window.innerHeight")).toInt(), rules->Browser()->height());
     QVERIFY(test::ClickElement(rules->Browser(), QStringLiteral("a[href=\"@close\"]")));
     QTRY_VERIFY_WITH_TIMEOUT(!w_->RulesWindow(), 10000);
     QtSettingsStore settings;
