@@ -273,12 +273,17 @@ class ReaderDayTest : public QObject {
   // The browser's render process is killed under the page: the page comes back by itself; killed
   // again and again, the reader says so once, and the next page shows normally.
   void aKilledRendererBringsThePageBackAndAHopelessOneIsReported() {
-    ShowByGoTo(12);
+    w_->resize(700, 500);  // a short pane: the page scrolls
+    ShowByGoTo(135);
     const QString title = test::Title(Web1());
-    QVERIFY(title.endsWith(QStringLiteral("Страница 12")));
+    QVERIFY(title.endsWith(QStringLiteral("Страница 135")));
+    test::Wheel(Web1(), -8);
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->Position().anchor.empty(), 5000);
+    const QString anchor = Q(w_->Position().anchor);
     QVERIFY(KillRenderer(Web1()));
     QTRY_VERIFY_WITH_TIMEOUT(Web1()->IsLoaded(), 15000);
     QCOMPARE(test::Title(Web1()), title);
+    QTRY_COMPARE_WITH_TIMEOUT(TopAnchor(Web1()), anchor, 5000);  // where the reader was
     QVERIFY(Paragraphs(Web1()).size() > 1);
     QCOMPARE(env_.TakeMessages(), QString());
     // Three more deaths in a row while showing the same page: given up and reported.
@@ -292,6 +297,15 @@ class ReaderDayTest : public QObject {
                                                  "программу.\n"));
     ShowByGoTo(13);
     QVERIFY(test::Title(Web1()).endsWith(QStringLiteral("Страница 13")));
+  }
+
+  void openingTheSearchPanelPutsTheCursorInTheQueryBox() {
+    test::ClickToolbar(w_, w_->ToolbarAction(6));
+    auto* box = w_->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    QTRY_VERIFY(box->isVisible());
+    QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+    test::TypeText(QApplication::focusWidget(), QStringLiteral("иисус"));
+    QCOMPARE(box->text(), QStringLiteral("иисус"));
   }
 
   void qtsOwnButtonsSpeakRussian() {

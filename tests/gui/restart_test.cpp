@@ -78,6 +78,13 @@ int RunChild(const QString& scenario) {
     test::ClickMenuItem(w->FavoritesMenu(), QStringLiteral("Показать"));
     if (!QTest::qWaitFor([w] { return w->FavoritesViewShown(); }, 5000)) return 6;
     report = QStringLiteral("d_1 0");
+  } else if (scenario.startsWith(QStringLiteral("quick"))) {
+    // Killed a tenth of a second after one click: a person's kill can come at any moment.
+    test::ClickToolbar(w, w->ToolbarAction(22));  // side by side
+    QTest::qWait(100);
+    std::printf("READY quick\n");
+    std::fflush(stdout);
+    return QApplication::exec();
   } else if (scenario.startsWith(QStringLiteral("font"))) {
     if (!test::ChooseMenu(w, {QStringLiteral("Настройка текста"), QStringLiteral("Тип шрифта"), QStringLiteral("DejaVu Serif")})) {
       return 7;
@@ -141,6 +148,14 @@ class RestartTest : public QObject {
     // The favourites view was never opened: it stays closed and hides nothing.
     QVERIFY(!w_->FavoritesViewShown());
     QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
+  }
+
+  void aLayoutChosenJustBeforeAKillIsKept() {
+    QCOMPARE(RunChildUntilReady(QStringLiteral("quick-kill")).value(0), QStringLiteral("quick"));
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->ToolbarAction(22)->isChecked());
+    QVERIFY(w_->Pane(ReadingPane::Web2)->isVisible());
   }
 
   void theChosenFontIsTickedAndUsedAndAMinimisedWindowStaysMinimised() {

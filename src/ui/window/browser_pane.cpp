@@ -77,6 +77,7 @@ void BrowserPane::RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminat
     return;
   }
   ++rendererReloads_;
+  emit reloadingAfterRendererDeath();
   // Not from inside the page's own signal: the page sets up its next render process first.
   QMetaObject::invokeMethod(this, [this] { Load(document_); }, Qt::QueuedConnection);
 }

@@ -43,6 +43,8 @@ class BrowserPane final : public QWebEngineView {
   // The page's render process died more than kMaxRendererReloads times while showing one
   // document; the pane stays empty until the next document is written.
   void rendererFailed();
+  // The render process died and the document is being loaded again.
+  void reloadingAfterRendererDeath();
   // A right click: the window shows its own menu, never the browser's.
   void contextMenuWanted(QPoint globalPos);
 

@@ -222,6 +222,7 @@ class MainWindow final : public QMainWindow, public ReadingView {
   // Persistence of settings and of the place on the page (main_window_persistence.cpp).
   void CreatePersistenceTimers();
   void SettingsChanged();
+  void WriteSettingsNow();
   void PaneScrolled(int pane);
   void ReadPosition();
   void ReshowCurrentTarget();
@@ -253,6 +254,7 @@ class MainWindow final : public QMainWindow, public ReadingView {
   int splitterLeftTwips_ = 3000;
   bool settingsLoaded_ = false;
   QTimer* settingsTimer_ = nullptr;
+  bool settingsChangedSinceWrite_ = false;
   QTimer* positionTimer_ = nullptr;
   ReadingPosition readingPosition_;
   std::optional<ReadingPosition> pendingPosition_;

@@ -15,6 +15,7 @@
 #include "ui/window/command_table.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_text.h"
+#include "ui/window/search_panel.h"
 #include "ui/window/toolbar_icons.h"
 
 namespace orvelis {
@@ -133,6 +134,7 @@ void MainWindow::zToolsBook_Click() {
 void MainWindow::zToolsSearch_Click() {
   ShowLeftPanel(leftPanel_ == 2 ? 0 : 2);
   SetFavoritesView(false);
+  if (leftPanel_ == 2) searchPanel_->SelectAndFocusSearchBox();  // ready for the query
 }
 
 void MainWindow::zNavigFindPage_Click() {

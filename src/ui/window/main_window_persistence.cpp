@@ -1,6 +1,7 @@
-// What the reader leaves behind survives a restart, a kill or a crash: settings are written soon
-// after they change (one write for a burst of changes, such as a splitter drag), and the place on
-// the page (the paragraph at the top of the first pane) is kept over every re-composition.
+// What the reader leaves behind survives a restart, a kill or a crash: settings are written as soon
+// as the command that changed them is done (and once more after a burst of changes, such as a
+// splitter drag), and the place on the page (the paragraph at the top of the first pane) is kept
+// over every re-composition.
 
 #include <QTimer>
 
@@ -57,18 +58,39 @@ void MainWindow::CreatePersistenceTimers() {
   settingsTimer_->setSingleShot(true);
   settingsTimer_->setInterval(kSettingsDelayMs);
   connect(settingsTimer_, &QTimer::timeout, this, [this] {
-    SaveSettings();
-    settings_.Flush();
+    if (!settingsChangedSinceWrite_) return;
+    settingsChangedSinceWrite_ = false;
+    WriteSettingsNow();
   });
   positionTimer_ = new QTimer(this);
   positionTimer_->setSingleShot(true);
   positionTimer_->setInterval(kPositionDelayMs);
   connect(positionTimer_, &QTimer::timeout, this, &MainWindow::ReadPosition);
   connect(wbWeb_[0], &BrowserPane::loaded, this, &MainWindow::ApplyPendingPosition);
+  // A page loaded again after its renderer died comes back where the reader was.
+  connect(wbWeb_[0], &BrowserPane::reloadingAfterRendererDeath, this, [this] {
+    if (!readingPosition_.AtTop()) pendingPosition_ = readingPosition_;
+  });
 }
 
+// The first change of a quiet spell is written once the command that made it has finished (a kill
+// right after a click keeps it); further changes within kSettingsDelayMs of each other are written
+// once, when they stop.
 void MainWindow::SettingsChanged() {
-  if (settingsLoaded_) settingsTimer_->start();
+  if (!settingsLoaded_) return;
+  if (settingsTimer_->isActive()) {
+    settingsChangedSinceWrite_ = true;
+    settingsTimer_->start();
+    return;
+  }
+  settingsChangedSinceWrite_ = false;
+  settingsTimer_->start();
+  QTimer::singleShot(0, this, &MainWindow::WriteSettingsNow);
+}
+
+void MainWindow::WriteSettingsNow() {
+  SaveSettings();
+  settings_.Flush();
 }
 
 void MainWindow::PaneScrolled(int pane) {
