@@ -251,6 +251,7 @@ class FavoritesWindowTest : public QObject {
     const QUrl shown = view->url();
     const std::string reading = w_->Locator().CurrentKey();
     const QString readingTitle = test::Title(Web1());
+    QVERIFY(!readingTitle.isEmpty());
 
     // A click on the fragment's link: the view asks for it (the load starts) and is refused (the
     // load ends unfinished); it neither follows it nor hands it to the reading panes.
@@ -282,11 +283,11 @@ class FavoritesWindowTest : public QObject {
     RightClickItem(FindNode(QStringLiteral("f_1")));
     QTRY_VERIFY(w_->FavoritesMenu()->isVisible());
     QCOMPARE(shown.count(), 1);
+    QStringList visible;
     for (QAction* a : w_->FavoritesMenu()->actions()) {
-      const bool folderItem = a->objectName() == QLatin1String("zContFavorRename") ||
-                              a->objectName() == QLatin1String("zContFavorDelete");
-      QVERIFY2(a->isVisible() == folderItem, qPrintable(a->objectName()));
+      if (a->isVisible()) visible << a->objectName();
     }
+    QCOMPARE(visible, QStringList({QStringLiteral("zContFavorRename"), QStringLiteral("zContFavorDelete")}));
     QTest::keyClick(w_->FavoritesMenu(), Qt::Key_Escape);
     QTRY_VERIFY(!w_->FavoritesMenu()->isVisible());
   }
