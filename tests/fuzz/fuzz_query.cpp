@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "book/book_store.h"
+#include "render/match_deadline.h"
+#include "render/regex_engine.h"
 #include "search/headless_search.h"
 #include "search/highlight.h"
+#include "search/query_limits.h"
 
 namespace {
 
@@ -126,7 +129,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
 
-  // The words of the query also go through highlighting of one page.
+  // The words of the query also go through highlighting of one page, as the page view does it:
+  // ordinary words are never cut, a backtracking word gives up within the query's budget.
+  MatchDeadline deadline(kQueryTimeBudget, MatchDeadline::Reach::LongOnly);
+  const ScopedMatchDeadline watched(s.regex, &deadline);
   volatile std::size_t sink = HighlightWords(s.regex, s.book.GetPageText(1500, lang), query, lang, true).size();
   (void)sink;
   return 0;
