@@ -112,3 +112,18 @@ int RunGuiTests(int argc, char** argv) {
 }
 
 }  // namespace orvelis::test
+
+#include <QScopeGuard>
+#include <QWidget>
+
+namespace orvelis::test {
+
+// For an answer given in WhenModal: closes the dialog when the answer ends with it still open (a
+// check failed half-way), so that the exec() that showed it returns and the test can report.
+inline auto CloseWhenDone(QWidget* modal) {
+  return qScopeGuard([modal] {
+    if (modal->isVisible()) modal->close();
+  });
+}
+
+}  // namespace orvelis::test
