@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -29,17 +28,6 @@
 #include "ui/window/main_window.h"
 
 using namespace orvelis;
-
-namespace {
-
-// Closes a dialog that a failed check left open, so that its exec() returns.
-auto CloseWhenDone(QWidget* modal) {
-  return qScopeGuard([modal] {
-    if (modal->isVisible()) modal->close();
-  });
-}
-
-}  // namespace
 
 class FavoritesWindowTest : public QObject {
   Q_OBJECT
@@ -71,7 +59,7 @@ class FavoritesWindowTest : public QObject {
     QString preselected;
     bool folderMade = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
       QVERIFY(dialog);
       proposed = dialog->NameBox()->text();
@@ -96,7 +84,7 @@ class FavoritesWindowTest : public QObject {
     // The next proposal counts the fragments of the whole collection; Escape adds nothing.
     QString second;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
       QVERIFY(dialog);
       second = dialog->NameBox()->text();
@@ -366,7 +354,7 @@ class FavoritesWindowTest : public QObject {
   static bool CreateFolderInDialog(FavoritesAddDialog* dialog, const QString& name) {
     bool typed = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       QVERIFY(qobject_cast<QInputDialog*>(modal));
       auto* box = modal->findChild<QLineEdit*>();
       QVERIFY(box);
@@ -381,7 +369,7 @@ class FavoritesWindowTest : public QObject {
   void AddFolder(QPoint inside, const QString& parent, const QString& name) {
     bool made = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
       QVERIFY(dialog);
       ChooseFolder(dialog, parent);
@@ -395,7 +383,7 @@ class FavoritesWindowTest : public QObject {
   void AddFragment(QPoint inside, const QString& folder, const QString& name) {
     bool accepted = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
       QVERIFY(dialog);
       ChooseFolder(dialog, folder);

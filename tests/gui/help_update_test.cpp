@@ -60,13 +60,6 @@ QString UpdateQuestion(const QString& lines) {
   return QStringLiteral("Автоматическое Обновление|") + lines + QStringLiteral("\r\n\r\nПерейти на сайт обновлений ?\n");
 }
 
-// Closes a dialog that a failed check left open, so that its exec() returns.
-auto CloseWhenDone(QWidget* modal) {
-  return qScopeGuard([modal] {
-    if (modal->isVisible()) modal->close();
-  });
-}
-
 }  // namespace
 
 class HelpUpdateTest : public QObject {
@@ -202,7 +195,7 @@ class HelpUpdateTest : public QObject {
     QVariant text;
     bool closedByLink = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* help = qobject_cast<HelpWindow*>(modal);
       QVERIFY(help);
       QCOMPARE(w_->OpenHelpWindow(), help);
@@ -235,7 +228,7 @@ class HelpUpdateTest : public QObject {
     QString title, titleLabel, version, withoutTool, withTool;
     bool toolStarted = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       title = modal->windowTitle();
       titleLabel = modal->findChild<QLabel*>(QStringLiteral("lblTitle"))->text();
       version = modal->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();

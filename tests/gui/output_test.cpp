@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -31,17 +30,6 @@
 #include "ui/window/main_window.h"
 
 using namespace orvelis;
-
-namespace {
-
-// Closes a dialog that a failed check left open, so that its exec() returns.
-auto CloseWhenDone(QWidget* modal) {
-  return qScopeGuard([modal] {
-    if (modal->isVisible()) modal->close();
-  });
-}
-
-}  // namespace
 
 class OutputTest : public QObject {
   Q_OBJECT
@@ -120,7 +108,7 @@ class OutputTest : public QObject {
     QVERIFY(!linkText.isEmpty());
     QTRY_VERIFY(Web1()->hasSelection());
     test::WhenModal([](QWidget* dialog) {
-      const auto close = CloseWhenDone(dialog);
+      const auto close = test::CloseWhenDone(dialog);
       auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"));
       QVERIFY(name);
       QTest::keyClick(name, Qt::Key_Return);
@@ -168,12 +156,12 @@ class OutputTest : public QObject {
     QString proposedAgain;
     QString folderAgain;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
       QVERIFY(name);
       TypeFileName(name, dir_.filePath(QStringLiteral("keep.txt")));
       test::WhenModal([&](QWidget* again) {
-        const auto closeAgain = CloseWhenDone(again);
+        const auto closeAgain = test::CloseWhenDone(again);
         auto* dialog = qobject_cast<QFileDialog*>(again);
         QVERIFY(dialog);
         proposedAgain = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
@@ -216,7 +204,7 @@ class OutputTest : public QObject {
     QVERIFY(test::GoTo(w_, 1500));
     QString printer;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       QVERIFY(qobject_cast<QPrintDialog*>(modal));
       printer = modal->findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
       auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
@@ -281,7 +269,7 @@ class OutputTest : public QObject {
   void SaveFrom(BrowserPane* pane, const QString& typed, int type) {
     bool accepted = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* dialog = qobject_cast<QFileDialog*>(modal);
       QVERIFY(dialog);
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));

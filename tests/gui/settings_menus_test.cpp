@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -30,13 +29,6 @@
 using namespace orvelis;
 
 namespace {
-
-// Closes a dialog that a failed check left open, so that its exec() returns.
-auto CloseWhenDone(QWidget* modal) {
-  return qScopeGuard([modal] {
-    if (modal->isVisible()) modal->close();
-  });
-}
 
 QString Setting(const char* name) { return QString::fromStdString(QtSettingsStore().Read(name)); }
 
@@ -142,7 +134,7 @@ class SettingsMenusTest : public QObject {
     QString refused;
     QString selected;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       auto* number = modal->findChild<QLineEdit*>(QStringLiteral("txtInputNumber"));
       auto* go = modal->findChild<QPushButton*>(QStringLiteral("cmdFind"));
       QVERIFY(number && go);
@@ -170,7 +162,7 @@ class SettingsMenusTest : public QObject {
     // A Paper, chosen with the mouse: its own prompt and range; "12.6" is Paper 13.
     QString prompt;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       QTest::mouseClick(modal->findChild<QRadioButton*>(QStringLiteral("OptObject1")), Qt::LeftButton);
       prompt = modal->findChild<QLabel*>(QStringLiteral("lblInputNumber"))->text();
       auto* number = modal->findChild<QLineEdit*>(QStringLiteral("txtInputNumber"));
@@ -196,7 +188,7 @@ class SettingsMenusTest : public QObject {
     // The next opening remembers the Paper choice; Escape goes nowhere.
     bool paperChosen = false;
     test::WhenModal([&](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       paperChosen = modal->findChild<QRadioButton*>(QStringLiteral("OptObject1"))->isChecked();
       QTest::keyClick(modal, Qt::Key_Escape);
     });
@@ -237,7 +229,7 @@ class SettingsMenusTest : public QObject {
 
     // A colour typed into the colour dialog.
     test::WhenModal([](QWidget* modal) {
-      const auto close = CloseWhenDone(modal);
+      const auto close = test::CloseWhenDone(modal);
       QVERIFY(qobject_cast<QColorDialog*>(modal));
       QLineEdit* html = nullptr;
       for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
@@ -266,7 +258,7 @@ class SettingsMenusTest : public QObject {
     QCOMPARE(inside.size(), 2);
     QTRY_VERIFY(Web1()->hasSelection());
     test::WhenModal([](QWidget* dialog) {
-      const auto close = CloseWhenDone(dialog);
+      const auto close = test::CloseWhenDone(dialog);
       QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd")), Qt::Key_Return);
     });
     test::RightClick(Web1(), QPoint(inside[0].toInt(), inside[1].toInt()));
