@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -67,7 +68,10 @@ void FavoritesPanel::CreateTree() {
     if (item->text(0).isEmpty()) {
       const QSignalBlocker block(tree_);
       item->setText(0, Q(stored));
-      tree_->editItem(item);
+      // The editor that gave the empty name is still closing: a new one opens on the next turn.
+      QTimer::singleShot(0, tree_, [this, key] {
+        if (QTreeWidgetItem* node = FindFavoriteNode(tree_, key)) tree_->editItem(node);
+      });
       return;
     }
     if (S(item->text(0)) != stored) favorites_.RenameFavorite(S(key), S(item->text(0)));
