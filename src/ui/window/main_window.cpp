@@ -98,16 +98,21 @@ void MainWindow::CreatePanes() {
 void MainWindow::PrimePanes() {
   for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], SearchPane(), FavoritesView(), wbPrint_, wbTop_[0], wbTop_[1]}) {
     pane->Prime();
-    connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure, Qt::UniqueConnection);
+    // Queued: not from inside the page's own signal; panes sharing a render process fail together.
+    connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
   }
 }
 
 // Each pane reloads its document by itself when its renderer dies; this is only for one that
 // could not be brought back.
 void MainWindow::ReportRendererFailure() {
+  if (rendererFailureShown_) return;  // one box for the panes that failed together
+  rendererFailureShown_ = true;
   messages_.Show({"Не удалось показать страницу: обозреватель несколько раз подряд завершился аварийно. "
                   "Откройте страницу снова или перезапустите программу.",
                   ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
+  rendererFailureShown_ = false;
 }
 
 Language MainWindow::CurrentLanguage() const { return book_.CurrentLanguage(); }
@@ -135,6 +140,9 @@ int MainWindow::CurrentPageNumber() const { return orvelis::CurrentPageNumber(lo
 
 void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) {
   if (pane == ReadingPane::Web1) FirstPaneWritten();
+  // A new page starts at its top: where synchronisation left the old one means nothing there.
+  if (pane == ReadingPane::Web1) syncEchoTop_[0].reset();
+  if (pane == ReadingPane::Web2) syncEchoTop_[1].reset();
   Pane(pane)->WriteDocument(html);
   if (pane == ReadingPane::Web1) SettingsChanged();
 }

@@ -41,9 +41,11 @@ bool MainWindow::OnStripNavigation(const std::string& url) {
 }
 
 // The pane the reader scrolls (wheel, keys or scroll bar, focused or not) drives the other. The
-// scroll this makes in the other pane raises a scroll notice of its own: it is recognised by the
-// position it left (the pane's script answers come back in order, so the position is known before
-// that pane's next notice is read) and dropped, so the panes never chase each other.
+// scrolls this makes in the other pane raise scroll notices of their own. A notice is read as the
+// pane's position when it is handled, so several notices of a burst (a smooth wheel scroll driving
+// the other pane step by step) may all read the last position synchronisation left there: that
+// position is kept, not used up, and any notice that finds the pane still at it is dropped. The
+// reader moving that pane moves it elsewhere, so the panes never chase each other.
 void MainWindow::SyncScrollFrom(int source) {
   const int layout = locator_.LayoutMode();
   if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_) return;
@@ -55,8 +57,7 @@ void MainWindow::SyncScrollFrom(int source) {
       [this, from, to](const QVariant& answer) {
         const QVariantList values = answer.toList();
         if (values.size() != 2) return;
-        const std::optional<int> expected = std::exchange(syncEchoTop_[from], std::nullopt);
-        if (expected && *expected == values[0].toInt()) return;  // where synchronisation put it
+        if (syncEchoTop_[from] == values[0].toInt()) return;  // still where synchronisation put it
         wbWeb_[to]->RunScript(QStringLiteral("(function(){if (!document.body) return -1;"
                                              "var before = document.body.scrollTop;"
                                              "window.scrollTo(document.body.scrollLeft, document.body.scrollHeight * %1);"
