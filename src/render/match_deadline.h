@@ -29,6 +29,11 @@ class MatchDeadline {
     return passed_;
   }
   Reach reach() const { return reach_; }
+  std::chrono::steady_clock::time_point Now() const { return clock_(); }
+  // Moves the end later by time that was not spent matching (the reader answering a message).
+  void Postpone(std::chrono::steady_clock::duration pause) {
+    if (!passed_) end_ += pause;
+  }
 
  private:
   Clock clock_;

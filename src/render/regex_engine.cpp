@@ -178,6 +178,7 @@ int RegexEngine::MatchLong(std::string_view subject, std::size_t offset) {
   matcher_->watch = {deadline_, 0, false};
   const int rc = matcher_->Run(c.watched, subject, offset, kMatchLimit);
   if (matcher_->watch.passed) deadlinePassed_ = true;
+  matcher_->watch = {nullptr, 0, false};  // the deadline lives only as long as its piece of work
   return rc;
 }
 

@@ -38,8 +38,12 @@ void SearchEngine::ShowSearchProgress() {
   view_.ProcessEvents();
 }
 
+// A term's format message can come in the middle of a query; the time the reader takes to answer
+// it is not the query's, so the budget stands still meanwhile.
 void SearchEngine::ReportFormatError() {
+  const auto shown = deadline_ ? deadline_->Now() : std::chrono::steady_clock::time_point{};
   messages_.Show({kQueryFormatError, kSearchCaption, MessageIcon::Information, MessageButtons::Ok});
+  if (deadline_) deadline_->Postpone(deadline_->Now() - shown);
   view_.SelectAndFocusSearchBox();
 }
 
@@ -91,9 +95,17 @@ std::string SearchEngine::EvaluateWholeQuery(const std::string& query, bool inFo
     ReportQueryStatus();
     return kEmptyResultList;
   }
+  // Preparing a language's pages for matching (once per run) is no part of any query's budget.
+  (void)book_.LoadPageTexts(book_.CurrentLanguage());
+  (void)prepared_.Of(book_, book_.CurrentLanguage());
   // One deadline for every term: the engine reads it between matches and inside long ones.
   MatchDeadline deadline(budget_, MatchDeadline::Reach::Every, clock_);
   const ScopedMatchDeadline watched(regex_, &deadline);
+  deadline_ = &deadline;
+  struct Forget {
+    MatchDeadline*& deadline;
+    ~Forget() { deadline = nullptr; }
+  } forget{deadline_};
   std::string list = EvaluateQuery(NormaliseQuery(query), [this](const std::string& term) {
     return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term);
   });

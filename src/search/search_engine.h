@@ -65,6 +65,7 @@ class SearchEngine {
   std::string lastResultList_;
   std::chrono::milliseconds budget_ = kQueryTimeBudget;
   MatchDeadline::Clock clock_;
+  MatchDeadline* deadline_ = nullptr;  // the running query's, while EvaluateWholeQuery runs
   QueryStatus status_ = QueryStatus::Done;
 };
 

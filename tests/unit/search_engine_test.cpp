@@ -189,6 +189,17 @@ TEST_F(Search, TheSizeLimitsCountCharactersAndTheWordsAReaderSees) {
   EXPECT_EQ(messages.shown.size(), 2u);
 }
 
+TEST_F(Search, TheTimeAReaderTakesToAnswerAFormatMessageIsNotTheQuerys) {
+  SteppingClock clock;
+  engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());
+  // The reader takes a minute to press OK on the first word's message.
+  messages.onShow = [&clock](const Message&) { clock.now += std::chrono::minutes(1); };
+  EXPECT_EQ(Find("[ | слово"), ",5|2,9|1,100|1,");
+  EXPECT_EQ(engine.LastQueryStatus(), QueryStatus::Done);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Ошибочный формат строки поиска");
+}
+
 TEST_F(Search, APatternThatBacktracksWithoutEndSpendsTheBudgetAndSaysSo) {
   SteppingClock clock;
   engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());
