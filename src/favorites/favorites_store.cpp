@@ -95,6 +95,9 @@ FavoritesStore::SaveOutcome FavoritesStore::Save() {
     backup = backupPath_;
   }
   const FavoritesResult r = orvelis::SaveFavorites(*root_, path_, backup);
+  // Once the original is kept beside (a failed backup leaves no file), later saves need not keep
+  // it again: a replace that failed after it must not make every later save fail on its name.
+  if (!backup.empty() && std::filesystem::exists(backup)) backupPath_.clear();
   if (r.readOnly) {
     unsaved_ = true;
     if (!readOnlyReported_) {

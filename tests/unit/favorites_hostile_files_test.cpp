@@ -192,6 +192,24 @@ TEST_F(HostileFile, AnEarlierBackupIsNeverOverwritten) {
   EXPECT_EQ(test::ReadFileBytes(dir / "book_favor.dat.bak2"), original);
 }
 
+TEST_F(HostileFile, AReplaceThatFailsAfterTheBackupLeavesLaterSavesWorking) {
+  Write(NestedFile(300));
+  ASSERT_TRUE(store.LoadFavorites());
+  messages.shown.clear();
+  // The temporary file's name is taken by a folder: the original is kept beside, the replace fails.
+  fs::create_directory(dir / "book_favor.dat.new");
+  EXPECT_EQ(store.AddFolder("f", "B"), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(test::ReadFileBytes(backup), original);
+  EXPECT_EQ(test::ReadFileBytes(path), original);
+  fs::remove(dir / "book_favor.dat.new");
+  messages.shown.clear();
+  EXPECT_EQ(store.AddFolder("f", "C"), "f_2");
+  EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text;
+  EXPECT_EQ(test::ReadFileBytes(backup), original);
+  EXPECT_NE(test::ReadFileBytes(path), original);
+}
+
 TEST_F(HostileFile, AFolderCannotBeMovedBelowTheDepthLimit) {
   Write(NestedFile(200) + Record(129, "B"));
   ASSERT_TRUE(store.LoadFavorites());
