@@ -54,7 +54,7 @@ inline constexpr std::array<Cmd, 15> kReadingCommands{
     Cmd::Contents, Cmd::NextPage, Cmd::NextPaper, Cmd::GoTo,    Cmd::Russian,
     Cmd::English,  Cmd::OnePane,  Cmd::Stacked, Cmd::SideBySide, Cmd::SyncScroll};
 
-// The menus' contents: commands in order, a null entry for a separator.
+// The menus' contents, in order (the separators between them are the menu builder's).
 inline constexpr std::array<Cmd, 2> kFileMenuHistory{Cmd::Back, Cmd::Forward};
 inline constexpr std::array<Cmd, 3> kToolsMenu{Cmd::Book, Cmd::Search, Cmd::Favorites};
 inline constexpr std::array<Cmd, 6> kNavigationMenu{Cmd::PrevPaper, Cmd::PrevPage,  Cmd::Contents,

@@ -156,12 +156,11 @@ void FavoritesPanel::Fill() {
   RestoreExpandedFolders();
 }
 
-void FavoritesPanel::Refresh(bool save) {
+void FavoritesPanel::Refresh() {
   tree_->setUpdatesEnabled(false);
   SaveExpandedFolders();
   Fill();
   tree_->setUpdatesEnabled(true);
-  if (save) favorites_.SaveFavorites();
 }
 
 void FavoritesPanel::SaveExpandedFolders() {
@@ -246,11 +245,11 @@ void FavoritesPanel::ShowMenuAt(QPoint treePos) {
 
 void FavoritesPanel::Delete(const QString& key, const QString& text) {
   favorites_.DeleteFavorite(S(key), S(text));
-  Refresh(true);
+  Refresh();  // the store has saved (and said so if it could not): once is enough
 }
 
 void FavoritesPanel::Move(const QString& source, const QString& target) {
-  if (favorites_.MoveFavorite(S(source), S(target)) == FavoritesChange::Rebuild) Refresh(true);
+  if (favorites_.MoveFavorite(S(source), S(target)) == FavoritesChange::Rebuild) Refresh();  // saved by the store
 }
 
 // The dialog files the fragment (and any folder made in it) through the store, which saves; the
@@ -261,7 +260,7 @@ void FavoritesPanel::AddFragment(const std::string& location, const std::string&
   if (!dialog.Changed()) return;
   // Adding appends, so the keys of the nodes already there, the selected one too, stay valid.
   const std::string selected = SelectedKey();
-  Refresh(false);
+  Refresh();
   SelectKey(selected);
 }
 

@@ -42,8 +42,8 @@ class FavoritesPanel final : public QWidget {
 
   // Fills the tree from the store and opens the folders the settings remember.
   void Fill();
-  // The tree again after a change, keeping what is open; `save` then writes the collection.
-  void Refresh(bool save);
+  // The tree again after a change (which the store has saved), keeping what is open.
+  void Refresh();
   // The open folders ("f_exp") and the selected node.
   void SaveExpandedFolders();
   std::string SelectedKey() const;

@@ -255,6 +255,7 @@ class MainWindow final : public QMainWindow, public ReadingView {
   bool settingsLoaded_ = false;
   QTimer* settingsTimer_ = nullptr;
   bool settingsChangedSinceWrite_ = false;
+  bool rendererFailureShown_ = false;
   QTimer* positionTimer_ = nullptr;
   ReadingPosition readingPosition_;
   std::optional<ReadingPosition> pendingPosition_;
