@@ -178,11 +178,18 @@ void TypeText(QWidget* widget, const QString& text) {
 }
 
 bool ClickElement(BrowserPane* pane, const QString& selector) {
-  const QVariantList at = Eval(pane, QStringLiteral("(function(){var e=document.querySelector('%1');if(!e)return null;"
-                                                    "e.scrollIntoView({block:'center'});var r=e.getClientRects()[0];"
-                                                    "return [r.left+Math.min(4,r.width/2),r.top+r.height/2];})()")
-                                         .arg(selector))
-                              .toList();
+  // A page just loaded may not be laid out yet: the element's box is asked for until it has one.
+  const QString script = QStringLiteral("(function(){var e=document.querySelector('%1');if(!e)return null;"
+                                        "e.scrollIntoView({block:'center'});var r=e.getBoundingClientRect();"
+                                        "if(!r.width||!r.height)return null;"
+                                        "return [r.left+Math.min(4,r.width/2),r.top+r.height/2];})()")
+                             .arg(selector);
+  QVariantList at;
+  QElapsedTimer timer;
+  timer.start();
+  while ((at = Eval(pane, script).toList()).size() != 2 && timer.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
   if (at.size() != 2) return false;
   QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
   QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));

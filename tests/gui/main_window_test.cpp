@@ -159,7 +159,9 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(part).center());
     QTest::keyClick(tree, Qt::Key_Right);
     QVERIFY(part->isExpanded());
-    QTest::keyClick(tree, Qt::Key_Return);  // shows the Part's first Paper
+    QTest::keyClick(tree, Qt::Key_Return);  // shows the Part's first Paper: its opening pages, 19 on
+    QVERIFY(test::WaitLoaded(Web1()));
+    QTRY_COMPARE(test::Title(Web1()), QStringLiteral("Книга Орвелис v 3.4 - Страница 19"));
     QVERIFY(test::GoTo(w_, 135));
     Trigger(18);
     QVERIFY(test::WaitLoaded(Web1()));
