@@ -60,10 +60,11 @@ bool Reader::StartUp() {
   // A folder the images cannot be written into is told once the window is up, like the favourites.
   const std::string imagesProblem = ExtractImages(paths.UserDataFolder);
   favorites_ = std::make_unique<FavoritesStore>(paths.FavoritesPath, *messages_);
-  // A file read only in part is reported once the window shows what could be read.
-  book_.SetFavoritesOpener([this] { favorites_->LoadFavorites(true); });
 
   BookResult opened = book_.OpenBook(BookPath().toStdString());
+  // The favourites open with a book that opened, before its tables are read; a file read only in
+  // part is reported once the window shows what could be read.
+  if (opened) favorites_->LoadFavorites(true);
   if (opened) opened = book_.LoadPartRecords();
   if (opened) opened = book_.LoadPaperRecords();
   if (!opened) {

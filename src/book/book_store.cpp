@@ -46,7 +46,6 @@ BookResult BookStore::OpenBook(std::unique_ptr<ByteSource> source) {
       return r;
     }
   }
-  if (favoritesOpener_) favoritesOpener_();
   return {};
 }
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,7 +46,6 @@ class BookStore {
   // where the favourites collection is created and loaded.
   [[nodiscard]] BookResult OpenBook(const std::filesystem::path& bookPath);
   [[nodiscard]] BookResult OpenBook(std::unique_ptr<ByteSource> source);
-  void SetFavoritesOpener(std::function<void()> opener) { favoritesOpener_ = std::move(opener); }
 
   [[nodiscard]] BookResult LoadPartRecords();
   [[nodiscard]] BookResult LoadPaperRecords();
@@ -84,7 +82,6 @@ class BookStore {
   BookResult CheckTablePosition(std::int32_t position, const char* table) const;
 
   std::unique_ptr<ByteSource> source_;
-  std::function<void()> favoritesOpener_;
   BookHeader header_;
   std::array<PartRecord, kPartCount> parts_;
   std::array<PaperRecord, kPaperCount> papers_;

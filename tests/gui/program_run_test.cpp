@@ -30,6 +30,19 @@ class ProgramRunTest : public QObject {
     QFile log(dir.filePath(QStringLiteral("messages.log")));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(log.readAll()), QStringLiteral("Ошибка чтения файла|Файл book.dat поврежден\n"));
+    // The favourites are opened only with a book that opened: nothing was created for them.
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("data/OrvelisBook/book_favor.dat"))));
+  }
+  void aGoodBookOpensTheFavourites() {
+    QTemporaryDir dir;
+    QProcess reader;
+    reader.setProcessEnvironment(Environment(dir.path()));
+    reader.start(QStringLiteral(ORVELIS_READER), {});
+    QVERIFY(reader.waitForStarted());
+    const QString favourites = dir.filePath(QStringLiteral("data/OrvelisBook/book_favor.dat"));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(favourites); }, 30000));
+    reader.terminate();
+    QVERIFY(reader.waitForFinished(30000));
   }
 
   void aSecondStartEndsQuietlyWhileTheFirstRuns() {

@@ -87,17 +87,6 @@ TEST_F(OpenTinyBook, CloseBookForgetsEverything) {
   EXPECT_EQ(store.GetPartName(1, kEnglish), "");
 }
 
-TEST(BookStoreOpen, RunsTheFavouritesOpenerOnlyForAGoodBook) {
-  int opened = 0;
-  BookStore store;
-  store.SetFavoritesOpener([&] { ++opened; });
-  std::string bad = TinyBookBytes();
-  bad.push_back('\0');
-  EXPECT_FALSE(Open(store, bad));
-  EXPECT_EQ(opened, 0);
-  EXPECT_TRUE(Open(store, TinyBookBytes()));
-  EXPECT_EQ(opened, 1);
-}
 
 // Every way a file can be damaged gives the damaged-file result and reads nothing out of bounds.
 struct Damage {
