@@ -295,12 +295,9 @@ class FavoritesWindowTest : public QObject {
   // Selects the first paragraph of the first pane and returns a point inside it, where a right
   // click keeps the selection.
   QPoint SelectFirstParagraph() {
-    const QVariantList r = test::Eval(Web1(), QStringLiteral(
-        "(function(){var p=document.getElementsByTagName('p')[0];p.scrollIntoView({block:'center'});"
-        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
-        "return [r.left+5,r.top+r.height/2];})()")).toList();
-    if (r.size() != 2 || !WaitSelection()) return {};
-    return QPoint(r[0].toInt(), r[1].toInt());
+    const QPoint inside = test::SelectElement(Web1()).inside;
+    if (inside.isNull() || !WaitSelection()) return {};
+    return inside;
   }
   // The window learns of a selection made in the page a moment later.
   bool WaitSelection() {

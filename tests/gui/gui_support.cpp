@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QToolBar>
 #include <QWheelEvent>
 
@@ -194,6 +195,24 @@ bool ClickElement(BrowserPane* pane, const QString& selector) {
   QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
   QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
   return true;
+}
+
+Selection SelectElement(BrowserPane* pane, const QString& element) {
+  const QVariantList r = Eval(pane, QStringLiteral("(function(){var p=%1;if(!p)return null;"
+                                                   "p.scrollIntoView({block:'center'});"
+                                                   "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
+                                                   "return [r.left+5,r.top+r.height/2,window.getSelection().toString()];})()")
+                                        .arg(element))
+                             .toList();
+  if (r.size() != 3) return {};
+  return {QPoint(r[0].toInt(), r[1].toInt()), r[2].toString()};
+}
+
+QTreeWidgetItem* BookTreeItem(QTreeWidget* tree, const QString& key) {
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+    if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
+  }
+  return nullptr;
 }
 
 bool PressKeysThroughDisplay(const QString& keys) {

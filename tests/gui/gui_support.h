@@ -11,6 +11,8 @@
 class QAction;
 class QMainWindow;
 class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 #include <functional>
@@ -71,6 +73,17 @@ void TypeText(QWidget* widget, const QString& text);
 // Scrolls the first element matching `selector` into view and clicks it with the mouse; false
 // when there is no such element.
 bool ClickElement(BrowserPane* pane, const QString& selector);
+// Selects the element a script expression names (the page's first paragraph by default),
+// scrolled to the middle of the view. `inside` is a point in it where a right click keeps the
+// selection (null when there is no such element), `text` the selection's text.
+struct Selection {
+  QPoint inside;
+  QString text;
+};
+Selection SelectElement(BrowserPane* pane,
+                        const QString& element = QStringLiteral("document.getElementsByTagName('p')[0]"));
+// The book tree's node of `key`, or null.
+QTreeWidgetItem* BookTreeItem(QTreeWidget* tree, const QString& key);
 // Sends keys through the X server (xdotool), as a keyboard would: the program reads them from its
 // display connection like any other input. `keys` in xdotool's names ("ctrl+g").
 bool PressKeysThroughDisplay(const QString& keys);

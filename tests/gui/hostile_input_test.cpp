@@ -89,10 +89,8 @@ class HostileInputTest : public QObject {
 
   void aFavouriteNamedWithMarkupIsShownAsText() {
     QVERIFY(test::GoTo(w_, 12));
-    const QVariantList inside = test::Eval(w_->Pane(ReadingPane::Web1), QStringLiteral(
-        "(function(){var p=document.getElementsByTagName('p')[0];window.getSelection().selectAllChildren(p);"
-        "var r=p.getClientRects()[0];return [r.left+5,r.top+r.height/2];})()")).toList();
-    QCOMPARE(inside.size(), 2);
+    const QPoint inside = test::SelectElement(w_->Pane(ReadingPane::Web1)).inside;
+    QVERIFY(!inside.isNull());
     test::WhenModal([](QWidget* dialog) {
       auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"));
       if (!name) return;
@@ -100,7 +98,7 @@ class HostileInputTest : public QObject {
       test::TypeText(name, kHostileName);
       QTest::keyClick(name, Qt::Key_Return);
     });
-    test::RightClick(w_->Pane(ReadingPane::Web1), QPoint(inside[0].toInt(), inside[1].toInt()));
+    test::RightClick(w_->Pane(ReadingPane::Web1), inside);
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
     QTRY_VERIFY(!QApplication::activeModalWidget());
 

@@ -50,7 +50,7 @@ class JourneyTest : public QObject {
     test::ClickToolbar(w_, w_->ToolbarAction(5));
     QTreeWidget* tree = w_->BookTree();
     QTRY_VERIFY(tree->isVisible());
-    QTreeWidgetItem* contents = TreeItem(QStringLiteral("cont"));
+    QTreeWidgetItem* contents = test::BookTreeItem(tree, QStringLiteral("cont"));
     QVERIFY(contents);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(contents).center());
     for (int i = 0; i < 12 && CurrentTreeKey() != QStringLiteral("part1"); ++i) QTest::keyClick(tree, Qt::Key_Down);
@@ -98,17 +98,14 @@ class JourneyTest : public QObject {
     QTRY_VERIFY(test::Eval(Web1(), QStringLiteral("document.querySelectorAll('font.bld').length")).toInt() > 0);
 
     // The hit's paragraph becomes a favourite through the context menu and the add dialog.
-    const QVariantList selected = test::Eval(Web1(), QStringLiteral(
-        "(function(){var p=document.querySelector('font.bld').closest('p');p.scrollIntoView({block:'center'});"
-        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
-        "return [r.left+5,r.top+r.height/2,window.getSelection().toString()];})()")).toList();
-    QCOMPARE(selected.size(), 3);
-    const QString fragment = selected[2].toString().simplified();
+    const test::Selection selected = test::SelectElement(Web1(), QStringLiteral("document.querySelector('font.bld').closest('p')"));
+    QVERIFY(!selected.inside.isNull());
+    const QString fragment = selected.text.simplified();
     QVERIFY(fragment.contains(QStringLiteral("назарянин"), Qt::CaseInsensitive));
     test::WhenModal([](QWidget* dialog) {
       QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd")), Qt::Key_Return);
     });
-    test::RightClick(Web1(), QPoint(selected[0].toInt(), selected[1].toInt()));
+    test::RightClick(Web1(), selected.inside);
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
@@ -173,12 +170,6 @@ class JourneyTest : public QObject {
     QVERIFY(w_);
     w_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w_));
-  }
-  QTreeWidgetItem* TreeItem(const QString& key) {
-    for (QTreeWidgetItemIterator it(w_->BookTree()); *it; ++it) {
-      if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
-    }
-    return nullptr;
   }
   QString CurrentTreeKey() const {
     QTreeWidgetItem* item = w_->BookTree()->currentItem();

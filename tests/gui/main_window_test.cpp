@@ -230,12 +230,7 @@ class MainWindowTest : public QObject {
   double Ratio(BrowserPane* pane) {
     return test::Eval(pane, QStringLiteral("document.body.scrollTop / document.body.scrollHeight")).toDouble();
   }
-  static QTreeWidgetItem* FindItem(QTreeWidget* tree, const QString& key) {
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-      if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
-    }
-    return nullptr;
-  }
+  static QTreeWidgetItem* FindItem(QTreeWidget* tree, const QString& key) { return test::BookTreeItem(tree, key); }
 
   const test::IsolatedEnvironment& env_;
   std::unique_ptr<Reader> reader_;

@@ -183,16 +183,13 @@ class OutputTest : public QObject {
 
   void copyPutsTheSelectionOnTheClipboard() {
     QVERIFY(test::GoTo(w_, 135));
-    const QVariantList selected = test::Eval(Web1(), QStringLiteral(
-        "(function(){var p=document.getElementsByTagName('p')[0];p.scrollIntoView({block:'center'});"
-        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
-        "return [r.left+5,r.top+r.height/2,window.getSelection().toString()];})()")).toList();
-    QCOMPARE(selected.size(), 3);
-    const QString text = selected[2].toString();
+    const test::Selection selected = test::SelectElement(Web1());
+    QVERIFY(!selected.inside.isNull());
+    const QString text = selected.text;
     QVERIFY(!text.isEmpty());
     QTRY_VERIFY(Web1()->hasSelection());
     QApplication::clipboard()->clear();
-    test::RightClick(Web1(), QPoint(selected[0].toInt(), selected[1].toInt()));
+    test::RightClick(Web1(), selected.inside);
     QTRY_VERIFY(w_->ContextMenu()->isVisible());
     QVERIFY(w_->ContextAction(QStringLiteral("zContextCopy"))->isEnabled());
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Копировать")));

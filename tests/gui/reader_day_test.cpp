@@ -398,12 +398,7 @@ class ReaderDayTest : public QObject {
                ? treeKey
                : Q(w_->Locator().CurrentKey());
   }
-  QTreeWidgetItem* Item(const QString& key) {
-    for (QTreeWidgetItemIterator it(w_->BookTree()); *it; ++it) {
-      if ((*it)->data(0, Qt::UserRole).toString() == key) return *it;
-    }
-    return nullptr;
-  }
+  QTreeWidgetItem* Item(const QString& key) { return test::BookTreeItem(w_->BookTree(), key); }
   bool MenuTitleVisible(const QString& title) {
     for (QAction* action : w_->menuBar()->actions()) {
       if (action->text() == title) return action->isVisible();
@@ -425,13 +420,7 @@ class ReaderDayTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(w_));
   }
   // Selects the first paragraph and returns a point inside it, where a right click keeps it.
-  QPoint Select(BrowserPane* pane) {
-    const QVariantList r = test::Eval(pane, QStringLiteral("(function(){var p=document.getElementsByTagName('p')[0];"
-                                                          "p.scrollIntoView();window.getSelection().selectAllChildren(p);"
-                                                          "var r=p.getClientRects()[0];return [r.left+5,r.top+r.height/2];})()"))
-                               .toList();
-    return r.size() == 2 ? QPoint(r[0].toInt(), r[1].toInt()) : QPoint();
-  }
+  static QPoint Select(BrowserPane* pane) { return test::SelectElement(pane).inside; }
   void AddFavouriteBySelection(const std::string& key) {
     ShowByGoTo(std::stoi(key.substr(4)));
     const QPoint inside = Select(Web1());

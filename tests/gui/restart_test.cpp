@@ -58,14 +58,12 @@ int RunChild(const QString& scenario) {
     if (!QTest::qWaitFor([w] { return !w->Position().anchor.empty(); }, 5000)) return 5;
   } else if (scenario.startsWith(QStringLiteral("favourite"))) {
     if (!test::GoTo(w, 12)) return 11;
-    const QVariantList inside = test::Eval(w->Pane(ReadingPane::Web1), QStringLiteral(
-        "(function(){var p=document.getElementsByTagName('p')[0];window.getSelection().selectAllChildren(p);"
-        "var r=p.getClientRects()[0];return [r.left+5,r.top+r.height/2];})()")).toList();
-    if (inside.size() != 2) return 8;
+    const QPoint inside = test::SelectElement(w->Pane(ReadingPane::Web1)).inside;
+    if (inside.isNull()) return 8;
     test::WhenModal([](QWidget* dialog) {
       if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd"))) QTest::keyClick(name, Qt::Key_Return);
     });
-    test::RightClick(w->Pane(ReadingPane::Web1), QPoint(inside[0].toInt(), inside[1].toInt()));
+    test::RightClick(w->Pane(ReadingPane::Web1), inside);
     if (!test::ClickMenuItem(w->ContextMenu(), QStringLiteral("Добавить в Избранное"))) return 9;
     if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 10000)) return 10;
     test::ClickToolbar(w, w->ToolbarAction(7));

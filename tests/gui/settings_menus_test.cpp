@@ -251,17 +251,14 @@ class SettingsMenusTest : public QObject {
   void styleChangesReachAnOpenFavouriteAndItsContextMenuHasNoAddItem() {
     Start();
     QVERIFY(test::GoTo(w_, 135));
-    const QVariantList inside = test::Eval(Web1(), QStringLiteral(
-        "(function(){var p=document.getElementsByTagName('p')[0];p.scrollIntoView({block:'center'});"
-        "window.getSelection().selectAllChildren(p);var r=p.getClientRects()[0];"
-        "return [r.left+5,r.top+r.height/2];})()")).toList();
-    QCOMPARE(inside.size(), 2);
+    const QPoint inside = test::SelectElement(Web1()).inside;
+    QVERIFY(!inside.isNull());
     QTRY_VERIFY(Web1()->hasSelection());
     test::WhenModal([](QWidget* dialog) {
       const auto close = test::CloseWhenDone(dialog);
       QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("txtAdd")), Qt::Key_Return);
     });
-    test::RightClick(Web1(), QPoint(inside[0].toInt(), inside[1].toInt()));
+    test::RightClick(Web1(), inside);
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     Reactivate();
