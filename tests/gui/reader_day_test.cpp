@@ -71,6 +71,14 @@ class ReaderDayTest : public QObject {
     const QString below = tree->currentItem()->data(0, Qt::UserRole).toString();
     QVERIFY(below != QStringLiteral("cont"));
     QTRY_COMPARE(Q(w_->Locator().CurrentKey()), ShownKeyOf(below));
+    // A page shown from elsewhere opens its Paper's branch, which then has the open picture.
+    ShowByGoTo(2);
+    QTreeWidgetItem* foreword = Item(QStringLiteral("doc0"));
+    QVERIFY(foreword->isExpanded());
+    QVERIFY(SameIcon(foreword->icon(0), QStringLiteral("book_open")));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(contents).center());
+    QTRY_COMPARE(w_->Locator().CurrentKey(), std::string("cont"));
+    QTest::keyClick(tree, Qt::Key_Down);
     // Enter shows at once; Space too.
     QTest::keyClick(tree, Qt::Key_Up);
     QTest::keyClick(tree, Qt::Key_Return);

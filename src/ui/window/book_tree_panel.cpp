@@ -129,9 +129,15 @@ void BookTreePanel::RestoreExpansion() {
 
 void BookTreePanel::Select(const std::string& key) {
   if (QTreeWidgetItem* item = items_.value(Q(key))) {
-    const QSignalBlocker block(this);
-    setCurrentItem(item);
-    scrollToItem(item);
+    {
+      const QSignalBlocker block(this);
+      setCurrentItem(item);
+      scrollToItem(item);
+    }
+    // Showing the node opened its branches with the signals blocked: they take the open picture here.
+    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent()) {
+      up->setIcon(0, NamedIcon(Q(ExpandedImage(S(up->data(0, kImageRole).toString())))));
+    }
   }
 }
 
