@@ -9,10 +9,10 @@
 #include "bench_support.h"
 #include "book/book_store.h"
 #include "render/page_composer.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ void BM_ComposeEveryPage(benchmark::State& state) {
   }
   MemorySettingsStore settings;
   RecordingReadingView view;
-  Stylesheet stylesheet(settings, view, "/home/reader/.local/share/OrvelisBook/");
-  stylesheet.BuildStylesheet(true);
+  Stylesheet stylesheet("/home/reader/.local/share/OrvelisBook/");
+  stylesheet.Apply(ReadFontSettings(settings));
   RegexEngine regex;
   ComposerSettings composerSettings{false, stylesheet.PicPath()};
   PageComposer composer(store, regex, stylesheet, view, composerSettings);

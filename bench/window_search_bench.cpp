@@ -9,12 +9,12 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "app/qt_translations.h"
-#include "app/startup.h"
-#include "app/webengine_setup.h"
+#include "shell/app/qt_translations.h"
+#include "shell/app/startup.h"
+#include "shell/app/webengine_setup.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/main_window.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/window/main_window.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "book/record_reader.h"
-#include "book/utf8.h"
+#include "ground/utf8.h"
 
 namespace orvelis {
 namespace {

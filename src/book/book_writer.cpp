@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "book/cp1251.h"
+#include "ground/cp1251.h"
 
 namespace orvelis {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "book/cp1251.h"
+#include "ground/cp1251.h"
 
 namespace orvelis {
 

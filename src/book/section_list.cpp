@@ -1,6 +1,6 @@
 #include "book/section_list.h"
 
-#include "book/split.h"
+#include "ground/split.h"
 
 namespace orvelis {
 

@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "book/cp1251.h"
+#include "ground/cp1251.h"
 #include "favorites/whole_file.h"
 
 namespace orvelis {

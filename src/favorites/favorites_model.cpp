@@ -4,10 +4,10 @@
 #include <charconv>
 #include <utility>
 
-#include "render/app_info.h"
-#include "render/text_replace.h"
-#include "ui/message_sink.h"
-#include "ui/numeric_text.h"
+#include "ground/app_info.h"
+#include "ground/text_replace.h"
+#include "ports/message_sink.h"
+#include "ground/numeric_text.h"
 
 namespace orvelis {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/message_sink.h"
+#include "ports/message_sink.h"
 
 namespace orvelis {
 

@@ -9,7 +9,7 @@
 
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_model.h"
-#include "ui/message_sink.h"
+#include "ports/message_sink.h"
 
 namespace orvelis {
 

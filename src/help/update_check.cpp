@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "render/regex_engine.h"
-#include "ui/settings_store.h"
+#include "ground/regex_engine.h"
+#include "ports/settings_store.h"
 
 #ifndef ORVELIS_WEB_SITE
 #define ORVELIS_WEB_SITE "http://orvelis.invalid"

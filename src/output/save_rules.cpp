@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "book/utf8.h"
-#include "render/html_escape.h"
-#include "render/regex_engine.h"
+#include "ground/utf8.h"
+#include "ground/html_escape.h"
+#include "ground/regex_engine.h"
 
 namespace orvelis {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "book/split.h"
-#include "render/text_replace.h"
+#include "ground/split.h"
+#include "ground/text_replace.h"
 
 namespace orvelis {
 namespace {

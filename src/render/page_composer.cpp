@@ -2,12 +2,12 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "navigation/book_key.h"
-#include "render/app_info.h"
+#include "book/book_key.h"
+#include "ground/app_info.h"
 #include "render/contents_pages.h"
 #include "render/nav_bars.h"
 #include "render/paragraph_markup.h"
-#include "render/reading_view.h"
+#include "ports/reading_view.h"
 #include "render/stylesheet.h"
 
 namespace orvelis {

@@ -1,8 +1,8 @@
 #include "render/paragraph_markup.h"
 
 #include "book/book_tables.h"
-#include "render/regex_engine.h"
-#include "render/text_replace.h"
+#include "ground/regex_engine.h"
+#include "ground/text_replace.h"
 
 namespace orvelis {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <cstdio>
 
-#include "render/text_replace.h"
-#include "ui/numeric_text.h"
-#include "ui/settings_store.h"
+#include "ground/text_replace.h"
+#include "ground/numeric_text.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -73,38 +73,33 @@ std::string ColorText(std::uint32_t color) {
   return bgr.substr(4, 2) + bgr.substr(2, 2) + bgr.substr(0, 2);
 }
 
-Stylesheet::Stylesheet(SettingsStore& settings, FontSizeMenus& menus, std::string picPath)
-    : settings_(settings), menus_(menus), picPath_(std::move(picPath)) {}
-
-void Stylesheet::SetFontSizeStep(int step) {
-  fontSizeStep_ = std::clamp(step, kFontSizeStepMin, kFontSizeStepMax);
+FontSettings ReadFontSettings(const SettingsStore& settings) {
+  FontSettings font;
+  if (const auto size = ParseNumericText(settings.Read("fsize"))) {
+    font.sizeStep = static_cast<int>(
+        std::clamp(std::nearbyint(*size), double{kFontSizeStepMin}, double{kFontSizeStepMax}));
+  }
+  if (std::string family = settings.Read("ffam"); !family.empty()) font.family = std::move(family);
+  const std::string colorValue = settings.Read("fcol");
+  if (const auto color = ParseRoundedInt32(colorValue); color && !colorValue.empty()) {
+    font.color = static_cast<std::uint32_t>(*color);
+  }
+  return font;
 }
 
-void Stylesheet::BuildStylesheet(bool readSettings) {
-  if (readSettings) {
-    // A numeric size is rounded and clamped however large; anything else is the default step.
-    const auto size = ParseNumericText(settings_.Read("fsize"));
-    fontSizeStep_ = size ? static_cast<int>(std::clamp(std::nearbyint(*size), double{kFontSizeStepMin},
-                                                        double{kFontSizeStepMax}))
-                         : 0;
-    const std::string family = settings_.Read("ffam");
-    fontFamily_ = family.empty() ? "Verdana" : family;
-    fontColor_ = kDefaultFontColor;
-    const std::string colorValue = settings_.Read("fcol");
-    if (const auto color = ParseRoundedInt32(colorValue); color && !colorValue.empty()) {
-      fontColor_ = static_cast<std::uint32_t>(*color);
-    }
-  }
-  const std::string colorText = ColorText(fontColor_);
+Stylesheet::Stylesheet(std::string picPath) : picPath_(std::move(picPath)) { Apply(font_); }
+
+void Stylesheet::Apply(FontSettings font) {
+  font.sizeStep = std::clamp(font.sizeStep, kFontSizeStepMin, kFontSizeStepMax);
+  font_ = std::move(font);
   std::string screen(ScreenStylesheetTemplate());
-  const std::string print(PrintStylesheetTemplate());
   ReplaceAllExact(screen, "{pic_path}", picPath_);
-  const int idx = fontSizeStep_ + 3;
-  menus_.CheckFontSizeItem(idx);
-  for (const SizeRow& row : kSizes) ReplaceAllExact(screen, row.placeholder, std::to_string(row.pixels[idx]));
-  ReplaceAllExact(screen, "{f_family}", CssFontFamily(fontFamily_));
-  ReplaceAllExact(screen, "{f_color}", colorText);
-  html_ = "<style>" + screen + "\r\n@media print{\r\n" + print + "\r\n}</style>";
+  const int column = SizeMenuIndex();
+  for (const SizeRow& row : kSizes) ReplaceAllExact(screen, row.placeholder, std::to_string(row.pixels[column]));
+  ReplaceAllExact(screen, "{f_family}", CssFontFamily(font_.family));
+  ReplaceAllExact(screen, "{f_color}", ColorText(font_.color));
+  rules_ = screen + "\r\n@media print{\r\n" + std::string(PrintStylesheetTemplate()) + "\r\n}";
+  html_ = "<style>" + rules_ + "</style>";
 }
 
 }  // namespace orvelis

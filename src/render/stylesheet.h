@@ -13,39 +13,42 @@ inline constexpr int kFontSizeStepMin = -3;
 inline constexpr int kFontSizeStepMax = 5;
 inline constexpr std::uint32_t kDefaultFontColor = 0x666666;  // RGB(102, 102, 102) as 0x00BBGGRR
 
-// Port: the two font-size menus, whose checked item follows the size step.
-class FontSizeMenus {
- public:
-  virtual ~FontSizeMenus() = default;
-  // Checks item `index` (0..8, "50%".."200%") of both menus and unchecks the others.
-  virtual void CheckFontSizeItem(int index) = 0;
+// The user's font choices: a size step (-3 "50%" .. 5 "200%"), a family and a colour (0x00BBGGRR).
+struct FontSettings {
+  int sizeStep = 0;
+  std::string family = "Verdana";
+  std::uint32_t color = kDefaultFontColor;
 };
+
+// "fsize", "ffam" and "fcol" as stored: a numeric size is rounded and clamped however large,
+// anything else (and every missing value) is the default.
+FontSettings ReadFontSettings(const SettingsStore& settings);
 
 class Stylesheet {
  public:
   // `picPath` is the user data folder with its trailing separator.
-  Stylesheet(SettingsStore& settings, FontSizeMenus& menus, std::string picPath);
+  explicit Stylesheet(std::string picPath);
 
-  // Reads "fsize", "ffam" and "fcol" first when asked; then rebuilds StyleSheetHtml.
-  void BuildStylesheet(bool readSettings);
+  // Takes the font settings (the size step clamped) and rebuilds the style element.
+  void Apply(FontSettings font);
 
-  int FontSizeStep() const { return fontSizeStep_; }
-  const std::string& FontFamily() const { return fontFamily_; }
-  std::uint32_t FontColor() const { return fontColor_; }
-  void SetFontSizeStep(int step);
-  void SetFontFamily(std::string family) { fontFamily_ = std::move(family); }
-  void SetFontColor(std::uint32_t color) { fontColor_ = color; }
+  const FontSettings& Font() const { return font_; }
+  int FontSizeStep() const { return font_.sizeStep; }
+  const std::string& FontFamily() const { return font_.family; }
+  std::uint32_t FontColor() const { return font_.color; }
+  // The item of the size menus ("50%" .. "200%", 0..8) that shows the current step.
+  int SizeMenuIndex() const { return font_.sizeStep - kFontSizeStepMin; }
 
+  // The whole style element inserted into documents, and its content alone (screen and print
+  // rules) for restyling a document that already has the element.
   const std::string& StyleSheetHtml() const { return html_; }
+  const std::string& StyleRules() const { return rules_; }
   const std::string& PicPath() const { return picPath_; }
 
  private:
-  SettingsStore& settings_;
-  FontSizeMenus& menus_;
   std::string picPath_;
-  int fontSizeStep_ = 0;
-  std::string fontFamily_ = "Verdana";
-  std::uint32_t fontColor_ = kDefaultFontColor;
+  FontSettings font_;
+  std::string rules_;
   std::string html_;
 };
 

@@ -2,12 +2,11 @@
 // The search core with windowless views: what the command-line tool, the benchmarks, the fuzzer
 // and the tests search with.
 
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "search/search_engine.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 
@@ -16,14 +15,13 @@ class BookStore;
 struct HeadlessSearch {
   // `userDataFolder` only appears in the stylesheet's image paths of the pages written.
   explicit HeadlessSearch(BookStore& store, const std::string& userDataFolder = "/")
-      : book(store), stylesheet(settings, menus, userDataFolder) {
-    stylesheet.BuildStylesheet(true);
+      : book(store), stylesheet(userDataFolder) {
+    stylesheet.Apply(ReadFontSettings(settings));
   }
 
   BookStore& book;
   RegexEngine regex;
   MemorySettingsStore settings;
-  RecordingReadingView menus;
   Stylesheet stylesheet;
   RecordingSearchView view;
   RecordingMessageSink messages;

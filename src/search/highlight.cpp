@@ -7,8 +7,8 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "render/regex_engine.h"
-#include "render/text_replace.h"
+#include "ground/regex_engine.h"
+#include "ground/text_replace.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/query_language.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "book/book_format.h"
-#include "render/text_replace.h"
+#include "ground/text_replace.h"
 
 namespace orvelis {
 namespace {

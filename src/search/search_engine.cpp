@@ -2,11 +2,11 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "render/regex_engine.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "search/query_language.h"
-#include "search/search_view.h"
-#include "ui/message_sink.h"
+#include "ports/search_view.h"
+#include "ports/message_sink.h"
 
 namespace orvelis {
 

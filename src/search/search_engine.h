@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "render/match_deadline.h"
+#include "ground/match_deadline.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/search_results.h"

@@ -4,10 +4,10 @@
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "render/html_escape.h"
+#include "ground/html_escape.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
-#include "search/search_view.h"
+#include "ports/search_view.h"
 
 namespace orvelis {
 namespace {

@@ -6,15 +6,15 @@
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
-#include "navigation/book_key.h"
+#include "book/book_key.h"
 #include "render/page_composer.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis::tool {
 namespace {
@@ -43,9 +43,8 @@ int RunStylesheet(const ToolArgs& args) {
   if (args.positional().size() != 1) return Usage("stylesheet [--settings FILE] [--user-data DIR]");
   MemorySettingsStore settings;
   if (!LoadSettings(args, settings)) return kExitFailure;
-  RecordingReadingView view;
-  Stylesheet stylesheet(settings, view, UserDataFolder(args));
-  stylesheet.BuildStylesheet(true);
+  Stylesheet stylesheet(UserDataFolder(args));
+  stylesheet.Apply(ReadFontSettings(settings));
   std::cout << stylesheet.StyleSheetHtml();
   return kExitOk;
 }
@@ -84,8 +83,8 @@ int RunCompose(const ToolArgs& args) {
   RecordingReadingView view;
   view.selectedKey = key;  // the book tree would have selected the requested key
   ComposerSettings composerSettings{args.Flag("fixed-headers"), UserDataFolder(args)};
-  Stylesheet stylesheet(settings, view, composerSettings.userDataFolder);
-  stylesheet.BuildStylesheet(true);
+  Stylesheet stylesheet(composerSettings.userDataFolder);
+  stylesheet.Apply(ReadFontSettings(settings));
   RegexEngine regex;
   PageComposer composer(store, regex, stylesheet, view, composerSettings);
   composer.SetHighlighter(MakePageHighlighter(regex, store));

@@ -5,10 +5,10 @@
 #include <sstream>
 #include <vector>
 
-#include "book/cp1251.h"
+#include "ground/cp1251.h"
 #include "favorites/favorites_store.h"
 #include "tool/book_commands.h"
-#include "ui/message_sink.h"
+#include "ports/message_sink.h"
 
 namespace orvelis::tool {
 namespace {

@@ -8,7 +8,7 @@
 #include "search/highlight.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis::tool {
 namespace {

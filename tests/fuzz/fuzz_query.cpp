@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "book/book_store.h"
-#include "render/match_deadline.h"
-#include "render/regex_engine.h"
+#include "ground/match_deadline.h"
+#include "ground/regex_engine.h"
 #include "search/headless_search.h"
 #include "search/highlight.h"
 #include "search/query_limits.h"

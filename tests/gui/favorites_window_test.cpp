@@ -19,13 +19,13 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/startup.h"
+#include "shell/app/startup.h"
 #include "favorites/favorites_store.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/favorites_add_dialog.h"
-#include "ui/window/favorites_tree.h"
-#include "ui/window/main_window.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/favorites/favorites_add_dialog.h"
+#include "shell/favorites/favorites_tree.h"
+#include "shell/window/main_window.h"
 
 using namespace orvelis;
 

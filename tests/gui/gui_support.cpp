@@ -20,9 +20,9 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include "app/startup.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/main_window.h"
+#include "shell/app/startup.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/window/main_window.h"
 
 namespace orvelis::test {
 

@@ -106,8 +106,8 @@ void StopReader(std::unique_ptr<Reader>& reader, MainWindow*& window);
 #include <QApplication>
 #include <QTest>
 
-#include "app/qt_translations.h"
-#include "app/webengine_setup.h"
+#include "shell/app/qt_translations.h"
+#include "shell/app/webengine_setup.h"
 
 namespace orvelis::test {
 

@@ -12,12 +12,12 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/single_instance.h"
-#include "app/startup.h"
-#include "app/webengine_setup.h"
+#include "shell/app/single_instance.h"
+#include "shell/app/startup.h"
+#include "shell/app/webengine_setup.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/main_window.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/window/main_window.h"
 
 using namespace orvelis;
 

@@ -22,12 +22,12 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/startup.h"
-#include "book/cp1251.h"
+#include "shell/app/startup.h"
+#include "ground/cp1251.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/favorites_tree.h"
-#include "ui/window/main_window.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/favorites/favorites_tree.h"
+#include "shell/window/main_window.h"
 
 using namespace orvelis;
 

@@ -24,18 +24,18 @@
 #include <csignal>
 #include <sys/types.h>
 
-#include "app/startup.h"
-#include "book/cp1251.h"
+#include "shell/app/startup.h"
+#include "ground/cp1251.h"
 #include "favorites/favorites_store.h"
 #include "gui_support.h"
 #include "help/help_pages.h"
-#include "search/recording_search_view.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/favorites_tree.h"
-#include "ui/window/find_bar.h"
-#include "ui/window/help_window.h"
-#include "ui/window/main_window.h"
-#include "ui/window/toolbar_icons.h"
+#include "ports/recording_search_view.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/favorites/favorites_tree.h"
+#include "shell/browser/find_bar.h"
+#include "shell/help/help_window.h"
+#include "shell/window/main_window.h"
+#include "shell/window/toolbar_icons.h"
 
 using namespace orvelis;
 

@@ -11,12 +11,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/startup.h"
-#include "app/webengine_setup.h"
+#include "shell/app/startup.h"
+#include "shell/app/webengine_setup.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/find_bar.h"
-#include "ui/window/main_window.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/browser/find_bar.h"
+#include "shell/window/main_window.h"
 
 using namespace orvelis;
 

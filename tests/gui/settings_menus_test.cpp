@@ -19,12 +19,12 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/startup.h"
+#include "shell/app/startup.h"
 #include "gui_support.h"
-#include "ui/window/browser_pane.h"
-#include "ui/window/favorites_tree.h"
-#include "ui/window/main_window.h"
-#include "ui/window/qt_settings_store.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/favorites/favorites_tree.h"
+#include "shell/window/main_window.h"
+#include "shell/platform/qt_settings_store.h"
 
 using namespace orvelis;
 

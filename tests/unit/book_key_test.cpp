@@ -10,15 +10,15 @@
 #include <utility>
 
 #include "book/book_store.h"
-#include "navigation/book_key.h"
+#include "book/book_key.h"
 #include "render/page_composer.h"
-#include "render/page_locator.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "navigation/page_locator.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
-#include "ui/link_protocol.h"
-#include "ui/navigation_rules.h"
-#include "ui/settings_store.h"
+#include "navigation/link_protocol.h"
+#include "navigation/navigation_rules.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -144,7 +144,7 @@ class BookKeyReaders : public ::testing::Test {
   RegexEngine regex;
   MemorySettingsStore settings;
   RecordingReadingView view;
-  Stylesheet stylesheet{settings, view, "/u/"};
+  Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
   PageComposer composer{book, regex, stylesheet, view, composerSettings};
   PageLocator locator{composer, view};

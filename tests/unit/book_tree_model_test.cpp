@@ -1,4 +1,4 @@
-#include "ui/book_tree_model.h"
+#include "window_rules/book_tree_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "book/cp1251.h"
+#include "ground/cp1251.h"
 
 #include <gtest/gtest.h>
 
-#include "book/utf8.h"
+#include "ground/utf8.h"
 
 namespace orvelis {
 namespace {

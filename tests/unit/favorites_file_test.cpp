@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "favorites/favorites_store.h"
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "support/temp_dir.h"
 
 namespace orvelis {

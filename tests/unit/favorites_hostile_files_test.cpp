@@ -9,7 +9,7 @@
 
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_store.h"
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "support/temp_dir.h"
 
 namespace orvelis {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 
 namespace orvelis {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "support/temp_dir.h"
 
 namespace orvelis {

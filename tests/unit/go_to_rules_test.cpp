@@ -1,8 +1,8 @@
-#include "ui/go_to_rules.h"
+#include "navigation/go_to_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {

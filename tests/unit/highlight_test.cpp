@@ -5,7 +5,7 @@
 #include "book/book_store.h"
 #include "book/book_writer.h"
 #include "render/paragraph_markup.h"
-#include "render/regex_engine.h"
+#include "ground/regex_engine.h"
 #include "support/test_books.h"
 
 namespace orvelis {

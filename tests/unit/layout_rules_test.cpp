@@ -1,4 +1,4 @@
-#include "ui/layout_rules.h"
+#include "window_rules/layout_rules.h"
 
 #include <gtest/gtest.h>
 

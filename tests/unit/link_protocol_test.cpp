@@ -1,4 +1,4 @@
-#include "ui/link_protocol.h"
+#include "navigation/link_protocol.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
-#include "render/page_locator.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "navigation/page_locator.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "support/fixtures.h"
 #include "support/test_books.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -42,14 +42,14 @@ class Composer : public ::testing::Test {
     ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(content).bytes)));
     ASSERT_TRUE(book.LoadPartRecords());
     ASSERT_TRUE(book.LoadPaperRecords());
-    stylesheet.BuildStylesheet(true);
+    stylesheet.Apply(ReadFontSettings(settings));
   }
 
   BookStore book;
   RegexEngine regex;
   MemorySettingsStore settings;
   RecordingReadingView view;
-  Stylesheet stylesheet{settings, view, "/u/"};
+  Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
   PageComposer composer{book, regex, stylesheet, view, composerSettings};
   PageLocator locator{composer, view};

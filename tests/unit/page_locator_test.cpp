@@ -1,13 +1,13 @@
-#include "render/page_locator.h"
+#include "navigation/page_locator.h"
 
 #include <gtest/gtest.h>
 
 #include "book/book_store.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "support/test_books.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -16,7 +16,7 @@ class Locator : public ::testing::Test {
  protected:
   void SetUp() override {
     test::OpenTinyBook(book);
-    stylesheet.BuildStylesheet(true);
+    stylesheet.Apply(ReadFontSettings(settings));
   }
   std::string ShownTitle() {
     const std::string& html = view.documents[ReadingPane::Web1];
@@ -28,7 +28,7 @@ class Locator : public ::testing::Test {
   RegexEngine regex;
   MemorySettingsStore settings;
   RecordingReadingView view;
-  Stylesheet stylesheet{settings, view, "/u/"};
+  Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
   PageComposer composer{book, regex, stylesheet, view, composerSettings};
   PageLocator locator{composer, view};

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/regex_engine.h"
+#include "ground/regex_engine.h"
 
 namespace orvelis {
 namespace {

@@ -1,9 +1,9 @@
-#include "ui/reading_settings.h"
+#include "window_rules/reading_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/navigation_rules.h"
-#include "ui/settings_store.h"
+#include "navigation/navigation_rules.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {

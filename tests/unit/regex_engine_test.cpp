@@ -1,4 +1,4 @@
-#include "render/regex_engine.h"
+#include "ground/regex_engine.h"
 
 #include <gtest/gtest.h>
 

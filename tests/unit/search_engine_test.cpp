@@ -4,13 +4,13 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "search/page_preparation.h"
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "support/test_books.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -35,7 +35,7 @@ class Search : public ::testing::Test {
     ASSERT_TRUE(book.LoadPartRecords());
     ASSERT_TRUE(book.LoadPaperRecords());
     book.SetCurrentLanguage(kRussian);
-    stylesheet.BuildStylesheet(true);
+    stylesheet.Apply(ReadFontSettings(settings));
   }
   std::string Find(const std::string& query, bool inFound = false) {
     return engine.EvaluateWholeQuery(query, inFound);
@@ -44,8 +44,7 @@ class Search : public ::testing::Test {
   BookStore book;
   RegexEngine regex;
   MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, "/u/"};
+  Stylesheet stylesheet{"/u/"};
   RecordingSearchView view;
   RecordingMessageSink messages;
   ResultsOptions options;

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "book/book_store.h"
-#include "render/recording_reading_view.h"
-#include "render/regex_engine.h"
+#include "ports/recording_reading_view.h"
+#include "ground/regex_engine.h"
 #include "render/stylesheet.h"
-#include "search/recording_search_view.h"
+#include "ports/recording_search_view.h"
 #include "support/test_books.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -18,7 +18,7 @@ class Results : public ::testing::Test {
   void SetUp() override {
     test::OpenTinyBook(book);
     book.SetCurrentLanguage(kRussian);
-    stylesheet.BuildStylesheet(true);
+    stylesheet.Apply(ReadFontSettings(settings));
   }
   CSearchResults Run(const std::string& list, const std::string& query = "x") {
     CSearchResults results(book, regex, stylesheet, view, options);
@@ -34,8 +34,7 @@ class Results : public ::testing::Test {
   BookStore book;
   RegexEngine regex;
   MemorySettingsStore settings;
-  RecordingReadingView menus;
-  Stylesheet stylesheet{settings, menus, "/u/"};
+  Stylesheet stylesheet{"/u/"};
   RecordingSearchView view;
   ResultsOptions options;
 };

@@ -5,9 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "render/recording_reading_view.h"
 #include "support/fixtures.h"
-#include "ui/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -15,13 +14,14 @@ namespace {
 class StylesheetTest : public ::testing::Test {
  protected:
   std::string Build() {
-    Stylesheet s(settings, menus, "/u/");
-    s.BuildStylesheet(true);
+    Stylesheet s("/u/");
+    s.Apply(ReadFontSettings(settings));
     step = s.FontSizeStep();
+    checkedSizeItem = s.SizeMenuIndex();
     return s.StyleSheetHtml();
   }
   MemorySettingsStore settings;
-  RecordingReadingView menus;
+  int checkedSizeItem = -1;
   int step = 99;
 };
 
@@ -35,7 +35,7 @@ std::string ExpectedDefaultStyle() {
 
 TEST_F(StylesheetTest, DefaultsAreVerdana14pxInGreyThenThePrintOverridesJoinedWithCrLf) {
   EXPECT_EQ(Build(), ExpectedDefaultStyle());
-  EXPECT_EQ(menus.checkedSizeItem, 3);
+  EXPECT_EQ(checkedSizeItem, 3);
   EXPECT_EQ(step, 0);
 }
 
@@ -43,10 +43,10 @@ TEST_F(StylesheetTest, SizeStepsAreClampedAndNonNumbersAreTheDefault) {
   settings.Write("fsize", "9");
   EXPECT_NE(Build().find("font-size:28px; margin-left"), std::string::npos);
   EXPECT_EQ(step, 5);
-  EXPECT_EQ(menus.checkedSizeItem, 8);
+  EXPECT_EQ(checkedSizeItem, 8);
   settings.Write("fsize", "-7");
   EXPECT_NE(Build().find("font-size:10px; margin-left"), std::string::npos);
-  EXPECT_EQ(menus.checkedSizeItem, 0);
+  EXPECT_EQ(checkedSizeItem, 0);
   settings.Write("fsize", "big");
   EXPECT_NE(Build().find("font-size:14px; margin-left"), std::string::npos);
   settings.Write("fsize", "2.5");  // half to even
@@ -65,7 +65,7 @@ TEST_F(StylesheetTest, EveryColumnOfTheSizeTable) {
   for (int s = -3; s <= 5; ++s) {
     settings.Write("fsize", std::to_string(s));
     const std::string html = Build();
-    checked += " " + std::to_string(menus.checkedSizeItem);
+    checked += " " + std::to_string(checkedSizeItem);
     const std::size_t open = html.find("<style>") + 7;
     const std::string screen = html.substr(open, html.find("\r\n@media print{") - open);
     std::size_t index = 0;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "render/regex_engine.h"
-#include "ui/settings_store.h"
+#include "ground/regex_engine.h"
+#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "book/book_tables.h"
-#include "book/utf8.h"
+#include "ground/utf8.h"
 #include "tool/sample/vocabulary.h"
 
 namespace orvelis::sample {

@@ -1,0 +1,82 @@
+#include "navigation/page_locator.h"
+
+#include "book/book_format.h"
+#include "book/book_tables.h"
+#include "book/book_key.h"
+#include "ports/reading_view.h"
+
+namespace orvelis {
+
+PageLocator::PageLocator(PageComposer& composer, ReadingView& view) : composer_(composer), view_(view) {
+  composer_.SetHooks(this);
+}
+
+void PageLocator::ShowTarget(const std::string& key, bool noHistory, const std::string& highlight, int paragraph) {
+  view_.SelectTreeKey(key);
+  composer_.ComposeNode(key, noHistory, highlight, 0, paragraph);
+  if (layoutMode_ == kLayoutStacked || layoutMode_ == kLayoutSideBySide) {
+    composer_.ComposeNode(key, true, highlight, 1, paragraph);
+  }
+}
+
+void PageLocator::ResetHistory() {
+  backList_.clear();
+  forwardList_.clear();
+  historyKey_.clear();
+  shownKey_.clear();
+}
+
+void PageLocator::PushHistory(const std::string& key) {
+  if (!historyKey_.empty()) backList_ += "," + historyKey_;
+  historyKey_ = key;
+  shownKey_ = key;
+  SetBackEnabled(true);
+}
+
+void PageLocator::GoBack() {
+  if (const auto comma = backList_.rfind(','); comma != std::string::npos) {
+    const std::string key = backList_.substr(comma + 1);
+    backList_.erase(comma);
+    if (!shownKey_.empty()) {
+      forwardList_ += "," + shownKey_;
+      SetForwardEnabled(true);
+    }
+    shownKey_ = key;
+    ShowTarget(key, true, "", -1);
+  }
+  if (backList_.empty()) SetBackEnabled(false);
+}
+
+void PageLocator::GoForward() {
+  if (const auto comma = forwardList_.rfind(','); comma != std::string::npos) {
+    const std::string key = forwardList_.substr(comma + 1);
+    forwardList_.erase(comma);
+    ShowTarget(key, false, "", -1);
+  }
+  if (forwardList_.empty()) SetForwardEnabled(false);
+}
+
+void PageLocator::NodeComposed(const std::string& key) {
+  currentKey_ = key;
+  UpdateNavCommands();
+}
+
+void PageLocator::UpdateNavCommands() {
+  // Nothing comes before the book's title and the contents folder; every other key, even one the
+  // composer would refuse, has something before it.
+  const auto shown = ParseBookKey(currentKey_);
+  const bool previous = !shown || (shown->kind != BookKeyKind::Book && shown->kind != BookKeyKind::Contents);
+  view_.SetCommandEnabled(NavCommand::PrevPage, previous);
+  view_.SetCommandEnabled(NavCommand::PrevDoc, previous);
+  const auto page = ParseBookKey(currentKey_, kShownPageSyntax);
+  if (!page) return;  // a contents page keeps the page commands as they were
+  const int n = page->number;
+  const BookTables& t = FillBookTables();
+  view_.SetCommandEnabled(NavCommand::NextPage, n != t.LastPage[kPaperCount - 1]);
+  view_.SetCommandEnabled(NavCommand::NextDoc, !(n > t.LastPage[kPaperCount - 2]));
+}
+
+void PageLocator::SetBackEnabled(bool enabled) { view_.SetCommandEnabled(NavCommand::Back, enabled); }
+void PageLocator::SetForwardEnabled(bool enabled) { view_.SetCommandEnabled(NavCommand::Forward, enabled); }
+
+}  // namespace orvelis

@@ -1,0 +1,63 @@
+// The reader: start-up only; everything else lives in the libraries.
+//
+// ORVELIS_SCREENSHOT=FILE.png makes a run photograph its window once the first page is painted
+// and end; the README's picture is made that way (scripts/screenshot.sh).
+// ORVELIS_REPORT_STARTUP=1 makes a run print the time from process start to the first page
+// loaded, and its resident memory then, and end (bench/startup.sh).
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+
+#include "shell/app/startup.h"
+#include "shell/app/process_clock.h"
+#include "shell/app/qt_translations.h"
+#include "shell/app/webengine_setup.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/window/main_window.h"
+
+namespace orvelis {
+
+// Waits for the first page in the first pane, then reports and ends the run.
+void ReportStartup(Reader& reader) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, qApp, [&reader, poll] {
+    MainWindow* window = reader.Window();
+    if (!window || !window->Pane(ReadingPane::Web1)->IsLoaded()) return;
+    poll->stop();
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch() - ProcessStartMSecs();
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray rss = "?";
+    if (status.open(QIODevice::ReadOnly)) {
+      for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) rss = line.mid(6).trimmed();
+      }
+    }
+    std::fprintf(stderr, "first page loaded after %lld ms; resident memory %s\n", static_cast<long long>(ms),
+                 rss.constData());
+    qApp->quit();
+  });
+  poll->start(10);
+}
+
+}  // namespace orvelis
+
+int main(int argc, char** argv) {
+  orvelis::PrepareWebEngine();
+  QApplication app(argc, argv);
+  if (!orvelis::InstallQtTranslations()) qWarning("orvelis: Qt's Russian translations are not installed");
+  orvelis::Reader reader;
+  reader.Start();
+  if (const QString shot = qEnvironmentVariable("ORVELIS_SCREENSHOT"); !shot.isEmpty()) {
+    QTimer::singleShot(6000, &app, [&app, &reader, shot] {
+      orvelis::MainWindow* window = reader.Window();
+      const QPixmap pixmap = window ? window->grab() : QPixmap();
+      if (!window || !pixmap.save(shot)) qWarning("orvelis: the screenshot could not be saved");
+      app.quit();
+    });
+  }
+  if (qEnvironmentVariableIsSet("ORVELIS_REPORT_STARTUP")) orvelis::ReportStartup(reader);
+  return app.exec();
+}

@@ -1,0 +1,93 @@
+#include "shell/browser/browser_pane.h"
+
+#include <QContextMenuEvent>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+#include "navigation/link_protocol.h"
+#include "shell/browser/document_scheme.h"
+
+namespace orvelis {
+
+// The page class only decides navigation; everything else is the pane's.
+class BrowserPane::Page final : public QWebEnginePage {
+ public:
+  Page(BrowserPane& pane) : QWebEnginePage(&pane), pane_(pane) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+    if (!isMainFrame) return true;
+    const std::string text = DecodedUrl(url.toEncoded().toStdString());
+    // The pane's own document load is always allowed; it is not a link.
+    if (url.scheme() == QLatin1String(kDocumentScheme) && url.path() == pane_.pendingPath_) return true;
+    return pane_.handler_ ? pane_.handler_(text) : false;
+  }
+
+ private:
+  BrowserPane& pane_;
+};
+
+BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent)
+    : QWebEngineView(parent), documents_(documents) {
+  setObjectName(name);
+  setContextMenuPolicy(Qt::DefaultContextMenu);
+  auto* page = new Page(*this);
+  // Pages call window.navigate('^') from their onscroll handler, as the browser they were
+  // written for provided; here it becomes an ordinary navigation that the handler cancels.
+  QWebEngineScript shim;
+  shim.setName(QStringLiteral("navigate-shim"));
+  shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  shim.setWorldId(QWebEngineScript::MainWorld);
+  shim.setSourceCode(QStringLiteral("window.navigate = function (u) { window.location.href = u; };"));
+  page->scripts().insert(shim);
+  page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+  setPage(page);
+  connect(page, &QWebEnginePage::renderProcessTerminated, this, &BrowserPane::RecoverFromRendererDeath);
+  connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+    if (!ok) return;  // a cancelled link reports a failed load of the link, not of the document
+    loaded_ = true;
+    emit loaded();
+  });
+}
+
+void BrowserPane::WriteDocument(const std::string& html) {
+  rendererReloads_ = 0;
+  Load(html);
+}
+
+void BrowserPane::Load(const std::string& html) {
+  document_ = html;
+  loaded_ = false;
+  const QUrl url = documents_.Put(objectName(), html);
+  pendingPath_ = url.path();
+  load(url);
+}
+
+BrowserPane::~BrowserPane() { *alive_ = false; }
+
+// A dead renderer leaves a blank pane; the document is in memory, so it is simply written again.
+// A document that kills its renderer again and again is given up after a few tries, and said so.
+void BrowserPane::RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminationStatus status) {
+  if (status == QWebEnginePage::NormalTerminationStatus || !*alive_) return;
+  loaded_ = false;
+  if (rendererReloads_ >= kMaxRendererReloads) {
+    emit rendererFailed();
+    return;
+  }
+  ++rendererReloads_;
+  emit reloadingAfterRendererDeath();
+  // Not from inside the page's own signal: the page sets up its next render process first.
+  QMetaObject::invokeMethod(this, [this] { Load(document_); }, Qt::QueuedConnection);
+}
+
+void BrowserPane::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuWanted(event->globalPos()); }
+
+void BrowserPane::RunScript(const QString& script, std::function<void(const QVariant&)> done) {
+  page()->runJavaScript(script, [alive = alive_, done = std::move(done)](const QVariant& result) {
+    if (*alive && done) done(result);
+  });
+}
+
+}  // namespace orvelis

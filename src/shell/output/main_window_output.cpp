@@ -1,0 +1,185 @@
+// Output: saving the shown document as HTML, text or PDF; printing and print preview.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTimer>
+#include <filesystem>
+
+#include "ground/cp1251.h"
+#include "output/save_rules.h"
+#include "render/page_composer.h"
+#include "ports/message_sink.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/window/main_window.h"
+#include "shell/platform/qt_text.h"
+
+namespace orvelis {
+namespace {
+
+// Waits for a signal with a cap, so a browser that never answers cannot hold the window.
+template <typename Sender, typename Signal>
+bool WaitFor(Sender* sender, Signal signal, int timeoutMs) {
+  QEventLoop loop;
+  bool fired = false;
+  QObject::connect(sender, signal, &loop, [&] {
+    fired = true;
+    loop.quit();
+  });
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  return fired;
+}
+
+QString Evaluated(BrowserPane* pane, const QString& script) {
+  QString result;
+  bool done = false;
+  pane->RunScript(script, [&](const QVariant& value) {
+    result = value.toString();
+    done = true;
+  });
+  QElapsedTimer timer;
+  timer.start();
+  while (!done && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  return result;
+}
+
+}  // namespace
+
+SaveSource MainWindow::CurrentSaveSource() const {
+  if (webRuleGotFocus_) return SaveSource::Rules;
+  if (webSearchGotFocus_) return SaveSource::Search;
+  if (webFavorGotFocus_) return SaveSource::Favorites;
+  return webFocus_ == 2 ? SaveSource::Web2 : SaveSource::Web1;
+}
+
+void MainWindow::SaveDialog(const QString& proposedName) { ShowSaveDialog(GetWebBrowser(), proposedName, CurrentSaveSource()); }
+
+bool MainWindow::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex) {
+  if (chooseSaveFile_) return chooseSaveFile_(proposed, path, typeIndex);
+  const QStringList types = {QString::fromUtf8(kHtmlFileType), QString::fromUtf8(kTextFileType),
+                             QString::fromUtf8(kPdfFileType)};
+  QString chosenType = types.first();
+  path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveDialogTitle), proposed, types.join(QStringLiteral(";;")),
+                                      &chosenType, QFileDialog::DontConfirmOverwrite);
+  typeIndex = static_cast<int>(types.indexOf(chosenType)) + 1;
+  return !path.isEmpty();
+}
+
+void MainWindow::ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source) {
+  if (proposedName.isEmpty()) proposedName = Q(ProposedSaveName(S(Evaluated(browser, QStringLiteral("document.title")))));
+  QString path;
+  int typeIndex = 1;
+  if (!ChooseSaveFile(proposedName, path, typeIndex)) return;
+  const std::string error = WritePageFile(browser, path, typeIndex, source);
+  if (!error.empty()) messages_.Show({error, kSaveErrorCaption, MessageIcon::Critical, MessageButtons::Ok});
+}
+
+// Returns the reason of a failure ("" when written, cancelled or handed back to the dialog).
+std::string MainWindow::WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source) {
+  const SaveName name = ChooseSaveName(S(path), typeIndex);
+  const QString full = Q(name.Full());
+  if (QFileInfo::exists(full)) {
+    switch (messages_.Show({kOverwriteQuestion, kOverwriteCaption, MessageIcon::Question, MessageButtons::YesNoCancel})) {
+      case MessageAnswer::Cancel: return {};
+      case MessageAnswer::No:
+        ShowSaveDialog(browser, Q(name.base), source);
+        return {};
+      default: break;
+    }
+  }
+  browser = OutputPane(browser);
+  if (name.extension == "pdf") {
+    // The browser's own PDF printing, with the page's print rules; written beside, then moved.
+    const QString temp = full + QStringLiteral(".part");
+    browser->page()->printToPdf(temp);
+    if (!WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000) || !QFileInfo(temp).size()) {
+      QFile::remove(temp);
+      return "Не удалось записать файл " + S(full);
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp.toStdString(), full.toStdString(), ec);  // replaces the old file at once
+    if (ec) {
+      QFile::remove(temp);
+      return ec.message();
+    }
+    return {};
+  }
+  std::string bytes;
+  if (name.extension == "txt") {
+    bytes = EncodeCp1251(S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerText : ''"))),
+                         Unmappable::Question);
+  } else {
+    const std::string title = S(Evaluated(browser, QStringLiteral("document.title")));
+    const std::string body = S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerHTML : ''")));
+    bytes = EncodeCp1251(SavedHtml(regex_, title, body, source), Unmappable::NumericReference);
+  }
+  // A failed write never leaves a half-written file in place of an older one.
+  QSaveFile file(full);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0 ||
+      !file.commit()) {
+    return S(file.errorString());
+  }
+  return {};
+}
+
+void MainWindow::zContextSaveAs_Click() { SaveDialog(QString()); }
+
+// Printing to a PDF file goes through the browser's own PDF output, which keeps the text (the
+// general path draws the pages as pictures).
+bool MainWindow::PrintTo(BrowserPane* browser, QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    browser->page()->printToPdf(printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
+    return WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000);
+  }
+  browser->print(&printer);
+  return WaitFor(browser, &QWebEngineView::printFinished, 60000);
+}
+
+// With fixed headers the Paper's title and the page number live in the strip, not in the page;
+// output gets the page composed with its bars, so that paper and files always carry them.
+BrowserPane* MainWindow::OutputPane(BrowserPane* browser) {
+  const bool readingPane = browser == wbWeb_[0] || browser == wbWeb_[1];
+  const std::string key = locator_.CurrentKey();
+  if (!composerSettings_.fixedHeaders || !readingPane || key.empty()) return browser;
+  composerSettings_.fixedHeaders = false;
+  const ComposedNode node = composer_.Compose(key, "", browser == wbWeb_[0] ? 0 : 1, -1);
+  composerSettings_.fixedHeaders = true;
+  wbPrint_->WriteDocument(node.pageHtml);
+  if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
+  return wbPrint_;
+}
+
+void MainWindow::PrintWindow(BrowserPane* browser) {
+  browser = OutputPane(browser);
+  QPrinter printer;
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted) PrintTo(browser, printer);
+}
+
+void MainWindow::PrintPreview(BrowserPane* browser) {
+  browser = OutputPane(browser);
+  QPrintPreviewDialog preview(this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, browser](QPrinter* printer) { PrintTo(browser, *printer); });
+  preview.exec();
+}
+
+void MainWindow::zFilePrint_Click() { PrintWindow(wbWeb_[0]); }
+void MainWindow::zFilePrintPreview_Click() { PrintPreview(wbWeb_[0]); }
+
+void MainWindow::PrintFavorite() {
+  ShowFavorite(true);
+  if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
+  PrintWindow(wbPrint_);
+}
+
+}  // namespace orvelis

@@ -1,0 +1,212 @@
+#include "shell/search/search_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "search/search_engine.h"
+#include "window_rules/book_tree_model.h"
+#include "navigation/link_protocol.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/platform/qt_text.h"
+
+namespace orvelis {
+namespace {
+
+// The help icon's two pictures: the pointer over it, and not.
+QPixmap HelpPicture(bool hover) {
+  QPixmap pixmap(20, 20);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(hover ? QColor(60, 60, 216) : QColor(140, 140, 170));
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(1, 1, 18, 18);
+  p.setPen(Qt::white);
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(14);
+  p.setFont(font);
+  p.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+  return pixmap;
+}
+
+}  // namespace
+
+SearchPanel::SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, MessageSink& messages,
+                         DocumentScheme& documents, QWidget* parent)
+    : QWidget(parent) {
+  setObjectName(QStringLiteral("fraSearch"));
+  auto* search = new QVBoxLayout(this);
+  search->setContentsMargins(6, 6, 6, 6);
+  auto* wordRow = new QHBoxLayout;
+  auto* word = new QLabel(QStringLiteral("Введите фразу для поиска:"), this);
+  word->setObjectName(QStringLiteral("lblSearchWord"));
+  imgHelp_ = new QLabel(this);
+  imgHelp_->setObjectName(QStringLiteral("imgHelp"));
+  imgHelp_->setPixmap(HelpPicture(false));
+  imgHelp_->setToolTip(QStringLiteral("Правила написания запросов в строку поиска"));
+  imgHelp_->installEventFilter(this);
+  wordRow->addWidget(word, 1);
+  wordRow->addWidget(imgHelp_);
+  search->addLayout(wordRow);
+
+  auto* row = new QHBoxLayout;
+  txtSearch_ = new QLineEdit(this);
+  txtSearch_->setObjectName(QStringLiteral("txtSearch"));
+  txtSearch_->installEventFilter(this);
+  cmdSearch_ = new QPushButton(QStringLiteral("Искать"), this);
+  cmdSearch_->setObjectName(QStringLiteral("cmdSearch"));
+  cmdSearch_->setEnabled(false);
+  row->addWidget(txtSearch_, 1);
+  row->addWidget(cmdSearch_);
+  search->addLayout(row);
+  connect(txtSearch_, &QLineEdit::textChanged, this, [this](const QString& text) { cmdSearch_->setEnabled(!text.isEmpty()); });
+  connect(cmdSearch_, &QPushButton::clicked, this, [this] { Search(S(txtSearch_->text())); });
+  connect(txtSearch_, &QLineEdit::returnPressed, this, [this] {
+    if (!txtSearch_->text().isEmpty()) Search(S(txtSearch_->text()));
+  });
+
+  auto* partsRow = new QHBoxLayout;
+  cmbParts_ = new QComboBox(this);
+  cmbParts_->setObjectName(QStringLiteral("cmbParts"));
+  for (const std::string& entry : PartsSelectorEntries(kRussian)) cmbParts_->addItem(Q(entry));
+  auto* show = new QPushButton(QStringLiteral("Показать"), this);
+  show->setObjectName(QStringLiteral("cmdSearchShow"));
+  partsRow->addWidget(cmbParts_, 1);
+  partsRow->addWidget(show);
+  search->addLayout(partsRow);
+
+  txtPrevSearch_ = new QLineEdit(this);
+  txtPrevSearch_->setObjectName(QStringLiteral("txtPrevSearch"));
+  txtPrevSearch_->hide();
+  lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), this);
+  lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
+  search->addWidget(lblSearchres_);
+  auto* line = new QFrame(this);
+  line->setObjectName(QStringLiteral("lnSearch"));
+  line->setFrameShape(QFrame::HLine);
+  search->addWidget(line);
+  results_ = new BrowserPane(QStringLiteral("wbSearch"), documents, this);
+  results_->SetNavigationHandler([this](const std::string& url) { return OnResultsNavigation(url); });
+  search->addWidget(results_, 1);
+  chkSearchInFound_ = new QCheckBox(QStringLiteral("Искать в найденном"), this);
+  chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
+  chkSearchInFound_->setEnabled(false);
+  search->addWidget(chkSearchInFound_);
+
+  engine_ = std::make_unique<SearchEngine>(book, regex, stylesheet, *this, messages, options_);
+}
+
+SearchPanel::~SearchPanel() = default;
+
+void SearchPanel::ShowPartNames(Language lang) {
+  const auto entries = PartsSelectorEntries(lang);
+  for (int i = 1; i < cmbParts_->count() && i < static_cast<int>(entries.size()); ++i) {
+    cmbParts_->setItemText(i, Q(entries[static_cast<std::size_t>(i)]));
+  }
+}
+
+bool SearchPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtSearch_ && event->type() == QEvent::FocusIn) {
+    QTimer::singleShot(0, txtSearch_, &QLineEdit::selectAll);  // after a click has placed the cursor
+  }
+  if (watched == imgHelp_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+    imgHelp_->setPixmap(HelpPicture(event->type() == QEvent::Enter));
+  }
+  if (watched == imgHelp_ && event->type() == QEvent::MouseButtonRelease) emit rulesRequested();
+  return QWidget::eventFilter(watched, event);
+}
+
+// A search lets the window paint while it runs, but never lets input in: a key or a click held
+// back is delivered when the search has ended, so nothing starts inside a search.
+void SearchPanel::Search(const std::string& query) {
+  if (searching_) return;
+  searching_ = true;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  cmdSearch_->setEnabled(false);
+  awaitingProgressPage_ = true;
+  engine_->RunSearch(query);
+  cmdSearch_->setEnabled(true);
+  QApplication::restoreOverrideCursor();
+  searching_ = false;
+}
+
+bool SearchPanel::OnResultsNavigation(const std::string& url) {
+  const SearchLinkAction action = SearchPaneLinkAction(url);
+  switch (action.kind) {
+    case SearchLinkAction::Ignore:
+      return url.find('@') == std::string::npos && url.find("about:blank") != std::string::npos;
+    case SearchLinkAction::FlipSort:
+      options_.sortByRating = options_.sortByRating == 0 ? 1 : 0;
+      emit optionsChanged();
+      QTimer::singleShot(0, this, [this, query = lastQuery_] { Search(query); });
+      return false;
+    case SearchLinkAction::FlipGroup:
+      options_.groupResults = !options_.groupResults;
+      emit optionsChanged();
+      QTimer::singleShot(0, this, [this, query = lastQuery_] { Search(query); });
+      return false;
+    case SearchLinkAction::ShowPaper:
+      QTimer::singleShot(0, this, [this, key = action.key] { emit paperRequested(key); });
+      return false;
+    case SearchLinkAction::ShowPage:
+      QTimer::singleShot(0, this, [this, action, query = lastQuery_] {
+        emit pageRequested(action.key, query, action.paragraph, action.scrollToParagraph);
+      });
+      return false;
+  }
+  return false;
+}
+
+void SearchPanel::WriteSearchDocument(const std::string& html) { results_->WriteDocument(html); }
+
+// The progress page must be on screen before the search blocks the window: the first pass of a
+// search waits (briefly) for the pane to load it and paint. Later passes only let pending events
+// through; the results page loads and paints on its own.
+void SearchPanel::ProcessEvents() {
+  if (awaitingProgressPage_) {
+    awaitingProgressPage_ = false;
+    QElapsedTimer timer;
+    timer.start();
+    while (!results_->IsLoaded() && timer.elapsed() < 1000) {
+      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+  }
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 30);
+}
+
+void SearchPanel::SetPrevSearch(const std::string& query) {
+  lastQuery_ = query;
+  txtPrevSearch_->setText(Q(query));
+}
+
+bool SearchPanel::SearchInFoundChecked() const { return chkSearchInFound_->isChecked(); }
+
+void SearchPanel::SetSearchInFoundEnabled(bool enabled) {
+  chkSearchInFound_->setEnabled(enabled);
+  if (!enabled) chkSearchInFound_->setChecked(false);
+}
+
+void SearchPanel::SetResultCountText(const std::string& text) { lblSearchres_->setText(Q(text)); }
+
+int SearchPanel::PartsSelectorIndex() const { return cmbParts_->currentIndex(); }
+
+std::string SearchPanel::PartsSelectorText() const { return S(cmbParts_->currentText()); }
+
+void SearchPanel::SelectAndFocusSearchBox() {
+  txtSearch_->setFocus();
+  txtSearch_->selectAll();
+}
+
+}  // namespace orvelis

@@ -1,0 +1,90 @@
+#pragma once
+// The search panel (fraSearch, left panel 2): the query box and its button, the help "?", the
+// parts selector, the result count, the results pane (wbSearch) with its links and "Искать в
+// найденном". It runs searches through the core's engine, whose view it is, and asks the window to
+// show the pages and Papers its links name.
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "book/book_format.h"
+#include "search/search_results.h"
+#include "ports/search_view.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvelis {
+
+class BookStore;
+class BrowserPane;
+class DocumentScheme;
+class MessageSink;
+class RegexEngine;
+class SearchEngine;
+class Stylesheet;
+
+class SearchPanel final : public QWidget, public SearchView {
+  Q_OBJECT
+
+ public:
+  SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, MessageSink& messages,
+              DocumentScheme& documents, QWidget* parent);
+  ~SearchPanel() override;
+
+  BrowserPane* ResultsPane() const { return results_; }
+  // Sorting and grouping of the results page (kept in the settings).
+  ResultsOptions& Options() { return options_; }
+  // The only entry to a search: busy pointer and a disabled button while it runs; input is held
+  // back until it ends, and a search asked for during another is refused.
+  void Search(const std::string& query);
+  bool Searching() const { return searching_; }
+  // The query of the results page shown, empty before the first search.
+  const std::string& LastQuery() const { return lastQuery_; }
+  // The parts selector in the language of the book.
+  void ShowPartNames(Language lang);
+
+  // SearchView.
+  void WriteSearchDocument(const std::string& html) override;
+  void ProcessEvents() override;
+  void SetPrevSearch(const std::string& query) override;
+  bool SearchInFoundChecked() const override;
+  void SetSearchInFoundEnabled(bool enabled) override;
+  void SetResultCountText(const std::string& text) override;
+  int PartsSelectorIndex() const override;
+  std::string PartsSelectorText() const override;
+  void SelectAndFocusSearchBox() override;
+
+ signals:
+  // A result's page (with the query to highlight and, from a snippet, its paragraph) or Paper.
+  void pageRequested(const std::string& key, const std::string& highlight, int paragraph, bool scrollToParagraph);
+  void paperRequested(const std::string& key);
+  void rulesRequested();
+  void optionsChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool OnResultsNavigation(const std::string& url);
+
+  std::unique_ptr<SearchEngine> engine_;
+  ResultsOptions options_;
+  std::string lastQuery_;  // txtPrevSearch
+  bool searching_ = false;
+  bool awaitingProgressPage_ = false;
+  QLineEdit* txtSearch_ = nullptr;
+  QLineEdit* txtPrevSearch_ = nullptr;
+  QPushButton* cmdSearch_ = nullptr;
+  QLabel* imgHelp_ = nullptr;
+  QComboBox* cmbParts_ = nullptr;
+  QCheckBox* chkSearchInFound_ = nullptr;
+  QLabel* lblSearchres_ = nullptr;
+  BrowserPane* results_ = nullptr;
+};
+
+}  // namespace orvelis
