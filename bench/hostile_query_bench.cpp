@@ -42,11 +42,11 @@ void HostileQuery(benchmark::State& state, const std::string& query) {
     state.SkipWithError("the sample book did not load");
     return;
   }
-  search.engine.EvaluateWholeQuery("иисус", false);  // the pages are prepared once per language
+  search.engine.EvaluateWholeQuery({"иисус"});  // the pages are prepared once per language
   double slowest = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    search.engine.RunSearch(query);
+    search.engine.RunSearch({query});
     slowest = std::max(slowest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     search.view.documents.clear();
   }

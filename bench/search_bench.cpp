@@ -37,7 +37,7 @@ void SearchCold(benchmark::State& state, const char* query) {
       return;
     }
     state.ResumeTiming();
-    benchmark::DoNotOptimize(session->engine.EvaluateWholeQuery(query, false));
+    benchmark::DoNotOptimize(session->engine.EvaluateWholeQuery({query}));
     state.PauseTiming();
     session.reset();
     state.ResumeTiming();
@@ -50,10 +50,10 @@ void SearchWarm(benchmark::State& state, const char* query) {
     state.SkipWithError("the sample book did not load");
     return;
   }
-  session.engine.EvaluateWholeQuery(query, false);
+  session.engine.EvaluateWholeQuery({query});
   std::size_t pages = 0;
   for (auto _ : state) {
-    const std::string list = session.engine.EvaluateWholeQuery(query, false);
+    const std::string list = session.engine.EvaluateWholeQuery({query});
     pages = static_cast<std::size_t>(std::count(list.begin(), list.end(), ',')) - 1;
     benchmark::DoNotOptimize(list.data());
   }
@@ -67,7 +67,7 @@ void ResultsPage(benchmark::State& state, const char* query) {
     return;
   }
   for (auto _ : state) {
-    session.engine.RunSearch(query);
+    session.engine.RunSearch({query});
     benchmark::DoNotOptimize(session.view.documents.back().data());
     session.view.documents.clear();
   }

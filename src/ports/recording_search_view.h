@@ -14,25 +14,18 @@ class RecordingSearchView : public SearchView {
  public:
   void WriteSearchDocument(const std::string& html) override { documents.push_back(html); }
   void ProcessEvents() override { ++eventPasses; }
-  void SetPrevSearch(const std::string& query) override { prevSearch = query; }
-  bool SearchInFoundChecked() const override { return searchInFoundChecked; }
   void SetSearchInFoundEnabled(bool enabled) override {
     searchInFoundEnabled = enabled;
     if (!enabled) searchInFoundChecked = false;
   }
   void SetResultCountText(const std::string& text) override { resultCountText = text; }
-  int PartsSelectorIndex() const override { return partsIndex; }
-  std::string PartsSelectorText() const override { return partsText; }
   void SelectAndFocusSearchBox() override { ++searchBoxFocused; }
 
   std::vector<std::string> documents;
   int eventPasses = 0;
-  std::string prevSearch;
   bool searchInFoundChecked = false;
   bool searchInFoundEnabled = false;
   std::string resultCountText;
-  int partsIndex = 0;
-  std::string partsText = "-- Вся книга --";
   int searchBoxFocused = 0;
 };
 

@@ -12,14 +12,9 @@ class SearchView {
   virtual void WriteSearchDocument(const std::string& html) = 0;
   // Lets the window paint once (the progress page must be visible during a long search).
   virtual void ProcessEvents() = 0;
-  virtual void SetPrevSearch(const std::string& query) = 0;  // txtPrevSearch
-  virtual bool SearchInFoundChecked() const = 0;
   // Enabling keeps the check mark; disabling also clears it.
   virtual void SetSearchInFoundEnabled(bool enabled) = 0;
   virtual void SetResultCountText(const std::string& text) = 0;  // lblSearchres
-  // cmbParts: list index 0 whole book, 1 Foreword, 2..5 Parts I..IV, and its text.
-  virtual int PartsSelectorIndex() const = 0;
-  virtual std::string PartsSelectorText() const = 0;
   // Selects the whole text of txtSearch and gives it the focus.
   virtual void SelectAndFocusSearchBox() = 0;
 };

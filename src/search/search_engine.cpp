@@ -52,8 +52,7 @@ void SearchEngine::ReportQueryStatus() {
   view_.SelectAndFocusSearchBox();
 }
 
-std::string SearchEngine::SearchTerm(const std::string& term) {
-  const PageRange scope = SearchScope(view_.PartsSelectorIndex());
+std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope) {
   const TranslatedTerm translated = TranslateTerm(term);
   if (translated.empty) {
     ReportFormatError();
@@ -89,7 +88,9 @@ std::string SearchEngine::SearchTerm(const std::string& term) {
   return list;
 }
 
-std::string SearchEngine::EvaluateWholeQuery(const std::string& query, bool inFound) {
+std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
+  const std::string& query = request.query;
+  const PageRange scope = SearchScope(request.scopeIndex);
   status_ = CheckQuerySize(query);
   if (status_ != QueryStatus::Done) {
     ReportQueryStatus();
@@ -106,28 +107,29 @@ std::string SearchEngine::EvaluateWholeQuery(const std::string& query, bool inFo
     MatchDeadline*& deadline;
     ~Forget() { deadline = nullptr; }
   } forget{deadline_};
-  std::string list = EvaluateQuery(NormaliseQuery(query), [this](const std::string& term) {
-    return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term);
+  std::string list = EvaluateQuery(NormaliseQuery(query), [this, scope](const std::string& term) {
+    return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term, scope);
   });
   if (status_ == QueryStatus::OverBudget) {
     ReportQueryStatus();
     return kEmptyResultList;
   }
-  if (inFound) list = CombineResults(list, lastResultList_, false);
+  if (request.inFound) list = CombineResults(list, lastResultList_, false);
   return list;
 }
 
-void SearchEngine::RunSearch(const std::string& query) {
+void SearchEngine::RunSearch(const SearchRequest& request) {
   ShowSearchProgress();
-  view_.SetPrevSearch(query);
-  lastResultList_ = EvaluateWholeQuery(query, view_.SearchInFoundChecked());
+  lastQuery_ = request.query;
+  lastResultList_ = EvaluateWholeQuery(request);
   // The snippets' highlighting has a budget of its own that stops only long matches: a word found
   // on every page is marked however long the page takes, a word whose pattern backtracks without
   // end is left unmarked once the budget is spent, as a rejected pattern is.
   MatchDeadline highlighting(budget_, MatchDeadline::Reach::LongOnly, clock_);
   const ScopedMatchDeadline watched(regex_, &highlighting);
   CSearchResults results(book_, regex_, stylesheet_, view_, options_);
-  results.Search(query, lastResultList_, options_.sortByRating, options_.groupResults);
+  results.Search(request.query, lastResultList_, options_.sortByRating, options_.groupResults,
+                 request.scopeIndex > 0 ? request.scopeText : std::string());
 }
 
 }  // namespace orvelis

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 #include "ground/match_deadline.h"
 #include "search/page_preparation.h"
@@ -24,6 +25,18 @@ struct PageRange {
   int first = 1;
   int last = 0;
 };
+// One search as the panel asks for it: the query, the scope (the parts-selector index: 0 whole
+// book, 1 Foreword, 2..5 Parts I..IV, and its text for the results' title) and whether the new
+// result is combined with the last one.
+struct SearchRequest {
+  SearchRequest(std::string text = {}, int scope = 0, std::string scopeName = {}, bool withinFound = false)
+      : query(std::move(text)), scopeIndex(scope), scopeText(std::move(scopeName)), inFound(withinFound) {}
+  std::string query;
+  int scopeIndex;
+  std::string scopeText;
+  bool inFound;
+};
+
 // The pages of the parts-selector index (0 whole book, 1 Foreword, 2..5 Parts I..IV).
 PageRange SearchScope(int partsSelectorIndex);
 
@@ -32,14 +45,17 @@ class SearchEngine {
   SearchEngine(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, SearchView& view,
                MessageSink& messages, const ResultsOptions& options);
 
-  void RunSearch(const std::string& query);
+  // Evaluates the request, keeps its query and result list, and writes the results page.
+  void RunSearch(const SearchRequest& request);
   void ShowSearchProgress();
-  std::string SearchTerm(const std::string& term);
-  // Normalises and evaluates a query over the current scope, combining with the last result when
-  // `inFound`; what RunSearch does before the results page, without touching the view. A query
-  // beyond the size limits, or one whose matching outlasts the time budget, ends with its message
-  // and the empty list (LastQueryStatus says which).
-  std::string EvaluateWholeQuery(const std::string& query, bool inFound);
+  std::string SearchTerm(const std::string& term, PageRange scope);
+  // Normalises and evaluates a query over its scope, combining with the last result when asked;
+  // what RunSearch does before the results page, without touching the view. A query beyond the
+  // size limits, or one whose matching outlasts the time budget, ends with its message and the
+  // empty list (LastQueryStatus says which).
+  std::string EvaluateWholeQuery(const SearchRequest& request);
+  // The query of the last RunSearch: what the results page shows and its links search within.
+  const std::string& LastQuery() const { return lastQuery_; }
   QueryStatus LastQueryStatus() const { return status_; }
 
   const std::string& LastResultList() const { return lastResultList_; }
@@ -62,6 +78,7 @@ class SearchEngine {
   MessageSink& messages_;
   const ResultsOptions& options_;
   PreparedPages prepared_;
+  std::string lastQuery_;
   std::string lastResultList_;
   std::chrono::milliseconds budget_ = kQueryTimeBudget;
   MatchDeadline::Clock clock_;

@@ -40,7 +40,8 @@ CSearchResults::CSearchResults(const BookStore& book, RegexEngine& regex, const 
                                SearchView& view, const ResultsOptions& options)
     : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), options_(options) {}
 
-void CSearchResults::Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group) {
+void CSearchResults::Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
+                            const std::string& scopeTitle) {
   const std::vector<std::string> items = SplitAt(arrStr, ',');
   const int u = static_cast<int>(items.size()) - 1;
   if (u > 1) {
@@ -62,7 +63,7 @@ void CSearchResults::Search(const std::string& searchStr, const std::string& arr
   } else {
     view_.SetSearchInFoundEnabled(false);
   }
-  WriteResultsPage(searchStr, group);
+  WriteResultsPage(searchStr, group, scopeTitle);
 }
 
 void CSearchResults::BuildGroups() {
@@ -98,7 +99,7 @@ std::string CSearchResults::RatingBar(int value, int maximum, const std::string&
   return html;
 }
 
-void CSearchResults::WriteResultsPage(const std::string& query, bool group) {
+void CSearchResults::WriteResultsPage(const std::string& query, bool group, const std::string& scopeTitle) {
   const Language lang = book_.CurrentLanguage();
   const auto title = [&](int paper) { return book_.GetPaperTitle(paper, lang); };
   const auto num = [](int paper) { return paper > 0 ? std::to_string(paper) + "." : std::string(); };
@@ -107,7 +108,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group) {
 
   std::string& h = html_;
   h = "<html><title>Поиск по книге";
-  if (view_.PartsSelectorIndex() > 0) h += " - " + HtmlEscape(view_.PartsSelectorText());
+  if (!scopeTitle.empty()) h += " - " + HtmlEscape(scopeTitle);
   // The query is the user's text: it is shown, never interpreted (a query may hold "</title>").
   h += " - [" + HtmlEscape(query) +
        "]</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +

@@ -28,7 +28,9 @@ class CSearchResults {
   CSearchResults(const BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, SearchView& view,
                  const ResultsOptions& options);
 
-  void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group);
+  // `scopeTitle` names a scope narrower than the whole book in the page's title.
+  void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
+              const std::string& scopeTitle = {});
 
   template <std::size_t N>
   static void SortArray(int sortDim, std::vector<std::array<int, N>>& sortArr) {
@@ -49,7 +51,7 @@ class CSearchResults {
 
  private:
   void BuildGroups();
-  void WriteResultsPage(const std::string& query, bool group);
+  void WriteResultsPage(const std::string& query, bool group, const std::string& scopeTitle);
 
   const BookStore& book_;
   RegexEngine& regex_;

@@ -26,6 +26,7 @@ struct SearchSession {
   RecordingMessageSink& messages = search.messages;
   ResultsOptions& options = search.options;
   SearchEngine& engine = search.engine;
+  SearchRequest request;  // the scope and "in found" of the options; the query comes per command
 
   // Returns an exit status, or -1 when the session is ready.
   int Open(const ToolArgs& args) {
@@ -41,11 +42,11 @@ struct SearchSession {
         return kExitFailure;
       }
     }
-    view.partsIndex = static_cast<int>(*scope);
-    view.partsText = PartsEntry(view.partsIndex, book.CurrentLanguage());
+    request.scopeIndex = static_cast<int>(*scope);
+    request.scopeText = PartsEntry(request.scopeIndex, book.CurrentLanguage());
     if (const auto previous = args.Option("in-found")) {
       engine.SetLastResultList(*previous);
-      view.searchInFoundChecked = true;
+      request.inFound = true;
     }
     messages.onShow = [](const Message& m) { std::cerr << m.caption << ": " << m.text << "\n"; };
     return -1;
@@ -65,7 +66,8 @@ int RunSearchCommand(const ToolArgs& args) {
   if (args.positional().size() != 2) return Usage(kSearchUsage);
   SearchSession session;
   if (const int status = session.Open(args); status >= 0) return status == kExitUsage ? Usage(kSearchUsage) : status;
-  std::cout << session.engine.EvaluateWholeQuery(args.positional()[1], session.view.searchInFoundChecked) << "\n";
+  session.request.query = args.positional()[1];
+  std::cout << session.engine.EvaluateWholeQuery(session.request) << "\n";
   return kExitOk;
 }
 
@@ -79,7 +81,8 @@ int RunResults(const ToolArgs& args) {
   if (sort != "rating" && sort != "page") return Usage(kResultsUsage);
   session.options.sortByRating = sort == "rating" ? 1 : 0;
   session.options.groupResults = args.Flag("group");
-  session.engine.RunSearch(args.positional()[1]);
+  session.request.query = args.positional()[1];
+  session.engine.RunSearch(session.request);
   std::cout << session.view.documents.back();
   return kExitOk;
 }

@@ -75,10 +75,9 @@ struct Evaluation {
 };
 
 Evaluation Evaluate(HeadlessSearch& s, const std::string& query, int scope) {
-  s.view.partsIndex = scope;
   s.messages.shown.clear();
   Evaluation e;
-  e.list = s.engine.EvaluateWholeQuery(query, false);
+  e.list = s.engine.EvaluateWholeQuery({query, scope});
   e.gaveUp = !s.messages.shown.empty();
   return e;
 }

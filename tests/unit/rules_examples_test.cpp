@@ -31,7 +31,7 @@ class RulesExamples : public ::testing::Test {
     book->SetCurrentLanguage(kRussian);
   }
   static void TearDownTestSuite() { delete book; }
-  std::set<int> Find(const std::string& query) { return Pages(search.engine.EvaluateWholeQuery(query, false)); }
+  std::set<int> Find(const std::string& query) { return Pages(search.engine.EvaluateWholeQuery({query})); }
   bool Has(int page, const std::string& word) {
     search.regex.SetPattern(" " + word + " ");
     return search.regex.Test(PrepareSearchText(book->GetPageText(page, kRussian), kRussian));

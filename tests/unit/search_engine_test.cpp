@@ -38,7 +38,7 @@ class Search : public ::testing::Test {
     stylesheet.Apply(ReadFontSettings(settings));
   }
   std::string Find(const std::string& query, bool inFound = false) {
-    return engine.EvaluateWholeQuery(query, inFound);
+    return engine.EvaluateWholeQuery({query, scope, {}, inFound});
   }
 
   BookStore book;
@@ -46,6 +46,7 @@ class Search : public ::testing::Test {
   MemorySettingsStore settings;
   Stylesheet stylesheet{"/u/"};
   RecordingSearchView view;
+  int scope = 0;  // the parts selector's index
   RecordingMessageSink messages;
   ResultsOptions options;
   SearchEngine engine{book, regex, stylesheet, view, messages, options};
@@ -69,9 +70,9 @@ TEST_F(Search, PunctuationThatEndsAWordAndPunctuationThatDoesNot) {
 }
 
 TEST_F(Search, TheScopeFollowsThePartsSelector) {
-  view.partsIndex = 1;  // Foreword: pages 1-18
+  scope = 1;  // Foreword: pages 1-18
   EXPECT_EQ(Find("слово"), ",5|2,9|1,");
-  view.partsIndex = 2;  // Part I: 19-354
+  scope = 2;  // Part I: 19-354
   EXPECT_EQ(Find("слово"), ",100|1,");
   EXPECT_EQ(SearchScope(3).first, 355);
   EXPECT_EQ(SearchScope(4).first, 649);
@@ -80,11 +81,11 @@ TEST_F(Search, TheScopeFollowsThePartsSelector) {
 }
 
 TEST_F(Search, NegationAndOrNot) {
-  view.partsIndex = 1;
+  scope = 1;
   const std::string without = Find("!слово");
   EXPECT_EQ(without.rfind(",1|0,2|0,3|0,4|0,6|0,", 0), 0u);
   EXPECT_EQ(without.find(",5|"), std::string::npos);
-  view.partsIndex = 0;
+  scope = 0;
   EXPECT_EQ(Find("иисус ! назарянин"), ",200|1,400|2,");
   EXPECT_EQ(Find("иисус +!назарянин"), ",200|1,400|2,");
   const std::string orNot = Find("иисус |! назарянин");
@@ -232,8 +233,7 @@ TEST_F(Search, ASearchThatSpendsItsBudgetShowsNothingFound) {
   SteppingClock clock;
   engine.SetQueryBudget(std::chrono::seconds(5), clock.clock());
   engine.SetLastResultList(",5|2,");
-  view.searchInFoundChecked = true;
-  engine.RunSearch("(а{1,}){1,}б");
+  engine.RunSearch({"(а{1,}){1,}б", 0, {}, true});
   EXPECT_EQ(engine.LastResultList(), ",");
   EXPECT_NE(view.documents.back().find("<h4>Ничего не найдено</h4>"), std::string::npos);
   EXPECT_FALSE(view.searchInFoundEnabled);
@@ -246,16 +246,16 @@ TEST_F(Search, SearchInFoundAddsThePreviousRatings) {
 }
 
 TEST_F(Search, RunSearchShowsProgressThenResultsAndRemembersTheQuery) {
-  engine.RunSearch("слово");
+  engine.RunSearch({"слово"});
   ASSERT_EQ(view.documents.size(), 2u);
   EXPECT_NE(view.documents[0].find("<font color=\"red\"><b>Идет обработка запроса...</b></font>"),
             std::string::npos);
   EXPECT_EQ(view.eventPasses, 2);
-  EXPECT_EQ(view.prevSearch, "слово");
+  EXPECT_EQ(engine.LastQuery(), "слово");
   EXPECT_EQ(engine.LastResultList(), ",5|2,9|1,100|1,");
   EXPECT_EQ(view.resultCountText, "Результаты (страниц: 3)");
   EXPECT_TRUE(view.searchInFoundEnabled);
-  engine.RunSearch("несуществующее");
+  engine.RunSearch({"несуществующее"});
   EXPECT_EQ(engine.LastResultList(), ",");
   EXPECT_EQ(view.resultCountText, "Результаты (страниц: 0)");
   EXPECT_FALSE(view.searchInFoundEnabled);

@@ -87,9 +87,6 @@ SearchPanel::SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& 
   partsRow->addWidget(show);
   search->addLayout(partsRow);
 
-  txtPrevSearch_ = new QLineEdit(this);
-  txtPrevSearch_->setObjectName(QStringLiteral("txtPrevSearch"));
-  txtPrevSearch_->hide();
   lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), this);
   lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
   search->addWidget(lblSearchres_);
@@ -136,7 +133,8 @@ void SearchPanel::Search(const std::string& query) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   cmdSearch_->setEnabled(false);
   awaitingProgressPage_ = true;
-  engine_->RunSearch(query);
+  const int scope = cmbParts_->currentIndex();
+  engine_->RunSearch({query, scope, S(cmbParts_->currentText()), chkSearchInFound_->isChecked()});
   cmdSearch_->setEnabled(true);
   QApplication::restoreOverrideCursor();
   searching_ = false;
@@ -150,18 +148,18 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
     case SearchLinkAction::FlipSort:
       options_.sortByRating = options_.sortByRating == 0 ? 1 : 0;
       emit optionsChanged();
-      QTimer::singleShot(0, this, [this, query = lastQuery_] { Search(query); });
+      QTimer::singleShot(0, this, [this, query = engine_->LastQuery()] { Search(query); });
       return false;
     case SearchLinkAction::FlipGroup:
       options_.groupResults = !options_.groupResults;
       emit optionsChanged();
-      QTimer::singleShot(0, this, [this, query = lastQuery_] { Search(query); });
+      QTimer::singleShot(0, this, [this, query = engine_->LastQuery()] { Search(query); });
       return false;
     case SearchLinkAction::ShowPaper:
       QTimer::singleShot(0, this, [this, key = action.key] { emit paperRequested(key); });
       return false;
     case SearchLinkAction::ShowPage:
-      QTimer::singleShot(0, this, [this, action, query = lastQuery_] {
+      QTimer::singleShot(0, this, [this, action, query = engine_->LastQuery()] {
         emit pageRequested(action.key, query, action.paragraph, action.scrollToParagraph);
       });
       return false;
@@ -186,12 +184,7 @@ void SearchPanel::ProcessEvents() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 30);
 }
 
-void SearchPanel::SetPrevSearch(const std::string& query) {
-  lastQuery_ = query;
-  txtPrevSearch_->setText(Q(query));
-}
-
-bool SearchPanel::SearchInFoundChecked() const { return chkSearchInFound_->isChecked(); }
+const std::string& SearchPanel::LastQuery() const { return engine_->LastQuery(); }
 
 void SearchPanel::SetSearchInFoundEnabled(bool enabled) {
   chkSearchInFound_->setEnabled(enabled);
@@ -199,10 +192,6 @@ void SearchPanel::SetSearchInFoundEnabled(bool enabled) {
 }
 
 void SearchPanel::SetResultCountText(const std::string& text) { lblSearchres_->setText(Q(text)); }
-
-int SearchPanel::PartsSelectorIndex() const { return cmbParts_->currentIndex(); }
-
-std::string SearchPanel::PartsSelectorText() const { return S(cmbParts_->currentText()); }
 
 void SearchPanel::SelectAndFocusSearchBox() {
   txtSearch_->setFocus();

@@ -44,19 +44,15 @@ class SearchPanel final : public QWidget, public SearchView {
   void Search(const std::string& query);
   bool Searching() const { return searching_; }
   // The query of the results page shown, empty before the first search.
-  const std::string& LastQuery() const { return lastQuery_; }
+  const std::string& LastQuery() const;
   // The parts selector in the language of the book.
   void ShowPartNames(Language lang);
 
   // SearchView.
   void WriteSearchDocument(const std::string& html) override;
   void ProcessEvents() override;
-  void SetPrevSearch(const std::string& query) override;
-  bool SearchInFoundChecked() const override;
   void SetSearchInFoundEnabled(bool enabled) override;
   void SetResultCountText(const std::string& text) override;
-  int PartsSelectorIndex() const override;
-  std::string PartsSelectorText() const override;
   void SelectAndFocusSearchBox() override;
 
  signals:
@@ -74,11 +70,9 @@ class SearchPanel final : public QWidget, public SearchView {
 
   std::unique_ptr<SearchEngine> engine_;
   ResultsOptions options_;
-  std::string lastQuery_;  // txtPrevSearch
   bool searching_ = false;
   bool awaitingProgressPage_ = false;
   QLineEdit* txtSearch_ = nullptr;
-  QLineEdit* txtPrevSearch_ = nullptr;
   QPushButton* cmdSearch_ = nullptr;
   QLabel* imgHelp_ = nullptr;
   QComboBox* cmbParts_ = nullptr;
