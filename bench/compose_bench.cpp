@@ -9,7 +9,6 @@
 #include "bench_support.h"
 #include "book/book_store.h"
 #include "render/page_composer.h"
-#include "ports/recording_reading_view.h"
 #include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "ports/settings_store.h"
@@ -26,12 +25,11 @@ void BM_ComposeEveryPage(benchmark::State& state) {
     return;
   }
   MemorySettingsStore settings;
-  RecordingReadingView view;
   Stylesheet stylesheet("/home/reader/.local/share/OrvelisBook/");
   stylesheet.Apply(ReadFontSettings(settings));
   RegexEngine regex;
   ComposerSettings composerSettings{false, stylesheet.PicPath()};
-  PageComposer composer(store, regex, stylesheet, view, composerSettings);
+  PageComposer composer(store, regex, stylesheet, composerSettings);
   std::vector<double> microseconds;
   for (auto _ : state) {
     microseconds.clear();

@@ -3,20 +3,46 @@
 #include "book/book_format.h"
 #include "book/book_tables.h"
 #include "book/book_key.h"
+#include "ground/app_info.h"
 #include "ports/reading_view.h"
 
 namespace orvelis {
 
-PageLocator::PageLocator(PageComposer& composer, ReadingView& view) : composer_(composer), view_(view) {
-  composer_.SetHooks(this);
-}
+PageLocator::PageLocator(PageComposer& composer, ReadingView& view) : composer_(composer), view_(view) {}
 
 void PageLocator::ShowTarget(const std::string& key, bool noHistory, const std::string& highlight, int paragraph) {
-  view_.SelectTreeKey(key);
-  composer_.ComposeNode(key, noHistory, highlight, 0, paragraph);
+  treeKey_ = view_.SelectTreeKey(key);
+  ShowInPane(key, noHistory, highlight, 0, paragraph);
   if (layoutMode_ == kLayoutStacked || layoutMode_ == kLayoutSideBySide) {
-    composer_.ComposeNode(key, true, highlight, 1, paragraph);
+    ShowInPane(key, true, highlight, 1, paragraph);
   }
+}
+
+void PageLocator::ShowInPane(const std::string& key, bool noHistory, const std::string& highlight, int pane,
+                             int paragraph) {
+  if (!noHistory) PushHistory(key);
+  const KeyTarget target = ParseKey(key);
+  if (target.kind == KeyTarget::Invalid) return;
+  // A Paper or a Part is shown as its jump page, which is what the page commands then step from.
+  const std::string shown =
+      target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part
+          ? FormatBookKey({BookKeyKind::Page, JumpPageOf(target)})
+          : key;
+  const bool jumped = shown != key;
+  view_.SetCaption(ApplicationTitle());
+  const ComposedNode node =
+      composer_.Compose(shown, jumped ? "" : highlight, pane, jumped ? -1 : paragraph, treeKey_);
+  const bool fixedHeaders = composer_.Settings().fixedHeaders;
+  if (pane != 0) {
+    if (fixedHeaders) view_.WriteDocument(ReadingPane::Top2, node.stripHtml);
+    view_.WriteDocument(ReadingPane::Web2, node.pageHtml);
+  } else {
+    view_.WriteDocument(ReadingPane::Web1, node.pageHtml);
+    if (fixedHeaders) view_.WriteDocument(ReadingPane::Top1, node.stripHtml);
+  }
+  view_.FitHeaderStrip(pane);
+  NodeShown(shown);
+  view_.SetLocationText(pane, node.locationText);
 }
 
 void PageLocator::ResetHistory() {
@@ -56,7 +82,7 @@ void PageLocator::GoForward() {
   if (forwardList_.empty()) SetForwardEnabled(false);
 }
 
-void PageLocator::NodeComposed(const std::string& key) {
+void PageLocator::NodeShown(const std::string& key) {
   currentKey_ = key;
   UpdateNavCommands();
 }

@@ -14,7 +14,7 @@ inline constexpr int kLayoutOnePane = 20;
 inline constexpr int kLayoutStacked = 21;
 inline constexpr int kLayoutSideBySide = 22;
 
-class PageLocator final : public ComposeHooks {
+class PageLocator final {
  public:
   PageLocator(PageComposer& composer, ReadingView& view);
 
@@ -23,8 +23,12 @@ class PageLocator final : public ComposeHooks {
   void GoForward();
   void ResetHistory();
 
-  void PushHistory(const std::string& key) override;
-  void NodeComposed(const std::string& key) override;
+  void PushHistory(const std::string& key);
+  // Composes `key` for one pane and writes it there, in the order the panes need: the second
+  // pane's strip before its page, the first pane's page before its strip.
+  void ShowInPane(const std::string& key, bool noHistory, const std::string& highlight, int pane, int paragraph);
+  // Records `key` as the one shown and sets the navigation commands for it.
+  void NodeShown(const std::string& key);
   void UpdateNavCommands();
   void SetBackEnabled(bool enabled);
   void SetForwardEnabled(bool enabled);
@@ -47,6 +51,7 @@ class PageLocator final : public ComposeHooks {
   std::string historyKey_;
   std::string shownKey_;
   std::string currentKey_;
+  std::string treeKey_;  // the book tree's selection once the target was selected in it
 };
 
 }  // namespace orvelis

@@ -16,8 +16,8 @@ class ReadingView {
   virtual ~ReadingView() = default;
   // Refreshes the pane back to its empty document, then writes `html` into it in one piece.
   virtual void WriteDocument(ReadingPane pane, const std::string& html) = 0;
-  virtual void SelectTreeKey(const std::string& key) = 0;
-  virtual std::string SelectedTreeKey() const = 0;
+  // Selects `key` in the book tree when it has that node; returns the key selected afterwards.
+  virtual std::string SelectTreeKey(const std::string& key) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   // Sizes the pane's header strip to its "toptab" table (or hides it without fixed headers).
   virtual void FitHeaderStrip(int pane) = 0;

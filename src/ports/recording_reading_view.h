@@ -21,8 +21,10 @@ class RecordingReadingView : public ReadingView {
     writes.push_back({pane, html});
     documents[pane] = html;
   }
-  void SelectTreeKey(const std::string& key) override { selectedKey = key; }
-  std::string SelectedTreeKey() const override { return selectedKey; }
+  std::string SelectTreeKey(const std::string& key) override {
+    selectedKey = key;
+    return selectedKey;
+  }
   void SetCaption(const std::string& text) override { caption = text; }
   void FitHeaderStrip(int pane) override { fittedStrips.push_back(pane); }
   void SetLocationText(int pane, const std::string& text) override { locationText[pane] = text; }

@@ -7,7 +7,6 @@
 #include "render/contents_pages.h"
 #include "render/nav_bars.h"
 #include "render/paragraph_markup.h"
-#include "ports/reading_view.h"
 #include "render/stylesheet.h"
 
 namespace orvelis {
@@ -17,15 +16,14 @@ std::string TitlesOfPapers(Language lang) {
   return lang == kEnglish ? "The Titles of the Papers" : "Названия Документов";
 }
 
-// The page a "doc" or "part" key shows: its Paper's jump page (a Part shows its first Paper).
+}  // namespace
+
 int JumpPageOf(const KeyTarget& target) {
   if (target.kind == KeyTarget::Part) {
     return PaperJumpPage(target.number < 1 ? 1 : FillBookTables().LastPaperOfPart[target.number - 1] + 1);
   }
   return PaperJumpPage(target.number);
 }
-
-}  // namespace
 
 KeyTarget ParseKey(const std::string& key) {
   const auto parsed = ParseBookKey(key);
@@ -44,9 +42,9 @@ KeyTarget ParseKey(const std::string& key) {
   return {KeyTarget::AllTitles, 0};
 }
 
-PageComposer::PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, ReadingView& view,
+PageComposer::PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet,
                            const ComposerSettings& settings)
-    : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), settings_(settings) {}
+    : book_(book), regex_(regex), stylesheet_(stylesheet), settings_(settings) {}
 
 std::string PageComposer::PageBody(int page, const std::string& highlight, int pane, int paragraph) {
   const Language lang = book_.LanguageOfPane(pane);
@@ -58,10 +56,11 @@ std::string PageComposer::PageBody(int page, const std::string& highlight, int p
   return text;
 }
 
-ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph) {
+ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
+                                   const std::string& treeKey) {
   const KeyTarget target = ParseKey(key);
   if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
-    return Compose(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), "", pane, -1);
+    return Compose(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), "", pane, -1, treeKey);
   }
   const Language lang = book_.LanguageOfPane(pane);
   ComposedNode node;
@@ -95,7 +94,7 @@ ComposedNode PageComposer::Compose(const std::string& key, const std::string& hi
                                     : TitlesOfPapers(lang);
   }
 
-  const NavBarContext bars{book_, pane, settings_.userDataFolder, view_.SelectedTreeKey()};
+  const NavBarContext bars{book_, pane, settings_.userDataFolder, treeKey};
   const std::string& style = stylesheet_.StyleSheetHtml();
   std::string& html = node.pageHtml;
   html = "<html><head><title>";
@@ -121,29 +120,6 @@ ComposedNode PageComposer::Compose(const std::string& key, const std::string& hi
                      "</td></tr></table><div id=\"after\"></div></BODY></HTML>";
   }
   return node;
-}
-
-void PageComposer::ComposeNode(const std::string& key, bool noHistory, const std::string& highlight, int pane,
-                               int paragraph) {
-  if (!noHistory && hooks_) hooks_->PushHistory(key);
-  const KeyTarget target = ParseKey(key);
-  if (target.kind == KeyTarget::Invalid) return;
-  if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
-    ComposeNode(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), true, "", pane, -1);
-    return;
-  }
-  view_.SetCaption(ApplicationTitle());
-  const ComposedNode node = Compose(key, highlight, pane, paragraph);
-  if (pane != 0) {
-    if (settings_.fixedHeaders) view_.WriteDocument(ReadingPane::Top2, node.stripHtml);
-    view_.WriteDocument(ReadingPane::Web2, node.pageHtml);
-  } else {
-    view_.WriteDocument(ReadingPane::Web1, node.pageHtml);
-    if (settings_.fixedHeaders) view_.WriteDocument(ReadingPane::Top1, node.stripHtml);
-  }
-  view_.FitHeaderStrip(pane);
-  if (hooks_) hooks_->NodeComposed(key);
-  view_.SetLocationText(pane, node.locationText);
 }
 
 }  // namespace orvelis

@@ -1,6 +1,6 @@
 #pragma once
-// Composes the document for one book-tree key in one pane and writes it (and, with fixed headers,
-// the header-strip document) through the ReadingView port.
+// Composes the document for one book-tree key in one pane (and, with fixed headers, its
+// header-strip document). Pure: it reads the book and writes nothing; the page locator shows it.
 
 #include <functional>
 #include <string>
@@ -11,7 +11,6 @@ namespace orvelis {
 
 class BookStore;
 class RegexEngine;
-class ReadingView;
 class Stylesheet;
 
 // What one composition produces; `pageHtml` and `stripHtml` are what the panes receive.
@@ -28,17 +27,11 @@ struct KeyTarget {
   int number = 0;
 };
 KeyTarget ParseKey(const std::string& key);
+// The page a "doc" or "part" key shows: its Paper's jump page (a Part shows its first Paper).
+int JumpPageOf(const KeyTarget& target);
 
 // Highlights the words of a query in a stored page's text; the search layer installs it.
 using Highlighter = std::function<std::string(const std::string& text, const std::string& query, Language)>;
-
-// Callbacks into the page locator, which owns the history and the current key.
-class ComposeHooks {
- public:
-  virtual ~ComposeHooks() = default;
-  virtual void PushHistory(const std::string& key) = 0;
-  virtual void NodeComposed(const std::string& key) = 0;
-};
 
 struct ComposerSettings {
   bool fixedHeaders = false;
@@ -47,25 +40,22 @@ struct ComposerSettings {
 
 class PageComposer {
  public:
-  PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, ReadingView& view,
-               const ComposerSettings& settings);
+  PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, const ComposerSettings& settings);
 
-  void SetHooks(ComposeHooks* hooks) { hooks_ = hooks; }
   void SetHighlighter(Highlighter highlighter) { highlighter_ = std::move(highlighter); }
+  const ComposerSettings& Settings() const { return settings_; }
 
-  void ComposeNode(const std::string& key, bool noHistory, const std::string& highlight, int pane, int paragraph);
-
-  // The documents for a key without writing anything; "doc" and "part" resolve to their page.
-  ComposedNode Compose(const std::string& key, const std::string& highlight, int pane, int paragraph);
+  // The documents for a key; "doc" and "part" resolve to their page. `treeKey` is the book tree's
+  // selected key, which names the contents page the bars of a contents page step from.
+  ComposedNode Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
+                       const std::string& treeKey = {});
   std::string PageBody(int page, const std::string& highlight, int pane, int paragraph);
 
  private:
   BookStore& book_;
   RegexEngine& regex_;
   const Stylesheet& stylesheet_;
-  ReadingView& view_;
   const ComposerSettings& settings_;
-  ComposeHooks* hooks_ = nullptr;
   Highlighter highlighter_;
 };
 

@@ -8,7 +8,6 @@
 #include "favorites/user_data_folder.h"
 #include "book/book_key.h"
 #include "render/page_composer.h"
-#include "ports/recording_reading_view.h"
 #include "ground/regex_engine.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
@@ -80,16 +79,14 @@ int RunCompose(const ToolArgs& args) {
     return kExitFailure;
   }
 
-  RecordingReadingView view;
-  view.selectedKey = key;  // the book tree would have selected the requested key
   ComposerSettings composerSettings{args.Flag("fixed-headers"), UserDataFolder(args)};
   Stylesheet stylesheet(composerSettings.userDataFolder);
   stylesheet.Apply(ReadFontSettings(settings));
   RegexEngine regex;
-  PageComposer composer(store, regex, stylesheet, view, composerSettings);
+  PageComposer composer(store, regex, stylesheet, composerSettings);
   composer.SetHighlighter(MakePageHighlighter(regex, store));
   const ComposedNode node = composer.Compose(key, args.Option("highlight").value_or(""), static_cast<int>(*pane),
-                                             static_cast<int>(*paragraph));
+                                             static_cast<int>(*paragraph), key);  // the tree selects the key shown
   std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);
   return kExitOk;
 }

@@ -130,7 +130,7 @@ class BookKeyReaders : public ::testing::Test {
   // page/Paper commands ("kept" when it leaves them as they were).
   std::pair<bool, std::string> LocatorCommands(const std::string& key) {
     view.commandEnabled.clear();
-    locator.NodeComposed(key);
+    locator.NodeShown(key);
     std::string commands = "kept";
     if (view.commandEnabled.count(NavCommand::NextPage) != 0) {
       const bool next = view.Enabled(NavCommand::NextPage);
@@ -146,7 +146,7 @@ class BookKeyReaders : public ::testing::Test {
   RecordingReadingView view;
   Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, view, composerSettings};
+  PageComposer composer{book, regex, stylesheet, composerSettings};
   PageLocator locator{composer, view};
 };
 

@@ -51,7 +51,7 @@ class Composer : public ::testing::Test {
   RecordingReadingView view;
   Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, view, composerSettings};
+  PageComposer composer{book, regex, stylesheet, composerSettings};
   PageLocator locator{composer, view};
 };
 
@@ -80,7 +80,7 @@ TEST_F(Composer, FixedHeadersMoveTheBarsIntoTheStrip) {
 TEST_F(Composer, TheSecondPaneGetsItsStripFirstAndNeverTouchesTheFirstPane) {
   composerSettings.fixedHeaders = true;
   book.SetCurrentLanguage(kRussian);
-  composer.ComposeNode("page7", true, "", 1, -1);
+  locator.ShowInPane("page7", true, "", 1, -1);
   ASSERT_EQ(view.writes.size(), 2u);
   EXPECT_EQ(view.writes[0].pane, ReadingPane::Top2);
   EXPECT_EQ(view.writes[1].pane, ReadingPane::Web2);

@@ -30,7 +30,7 @@ class Locator : public ::testing::Test {
   RecordingReadingView view;
   Stylesheet stylesheet{"/u/"};
   ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, view, composerSettings};
+  PageComposer composer{book, regex, stylesheet, composerSettings};
   PageLocator locator{composer, view};
 };
 

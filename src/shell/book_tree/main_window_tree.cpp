@@ -13,7 +13,10 @@ void MainWindow::BuildBookTree(Language oldLanguage) {
 
 QTreeWidget* MainWindow::BookTree() const { return treBook_; }
 
-void MainWindow::SelectTreeKey(const std::string& key) { treBook_->Select(key); }
+std::string MainWindow::SelectTreeKey(const std::string& key) {
+  treBook_->Select(key);
+  return treBook_->SelectedKey();
+}
 
 std::string MainWindow::SelectedTreeKey() const { return treBook_->SelectedKey(); }
 

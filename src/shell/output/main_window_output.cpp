@@ -152,7 +152,7 @@ BrowserPane* MainWindow::OutputPane(BrowserPane* browser) {
   const std::string key = locator_.CurrentKey();
   if (!composerSettings_.fixedHeaders || !readingPane || key.empty()) return browser;
   composerSettings_.fixedHeaders = false;
-  const ComposedNode node = composer_.Compose(key, "", browser == wbWeb_[0] ? 0 : 1, -1);
+  const ComposedNode node = composer_.Compose(key, "", browser == wbWeb_[0] ? 0 : 1, -1, SelectedTreeKey());
   composerSettings_.fixedHeaders = true;
   wbPrint_->WriteDocument(node.pageHtml);
   if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);

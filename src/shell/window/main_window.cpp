@@ -45,7 +45,7 @@ MainWindow::MainWindow(BookStore& book, FavoritesStore& favorites, const std::st
       documents_(std::make_unique<DocumentScheme>(Q(userDataFolder))),
       stylesheet_(userDataFolder),
       composerSettings_{false, userDataFolder},
-      composer_(book, regex_, stylesheet_, *this, composerSettings_),
+      composer_(book, regex_, stylesheet_, composerSettings_),
       locator_(composer_, *this) {
   setObjectName(QStringLiteral("frMain"));
   setWindowTitle(Q(ApplicationTitle()));

@@ -175,8 +175,8 @@ class MainWindow final : public QMainWindow, public ReadingView {
 
   // ReadingView.
   void WriteDocument(ReadingPane pane, const std::string& html) override;
-  void SelectTreeKey(const std::string& key) override;
-  std::string SelectedTreeKey() const override;
+  std::string SelectTreeKey(const std::string& key) override;
+  std::string SelectedTreeKey() const;
   void SetCaption(const std::string& caption) override;
   void FitHeaderStrip(int pane) override;
   void SetLocationText(int pane, const std::string& text) override;
