@@ -17,6 +17,7 @@
 #include "gui_support.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/help/help_window.h"
+#include "shell/help/help_commands.h"
 #include "shell/window/main_window.h"
 #include "shell/platform/qt_settings_store.h"
 
@@ -111,9 +112,9 @@ class HelpUpdateTest : public QObject {
     const QString address = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
     probe.close();  // nobody listens there now
     Start(address);
-    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(w_->UpdateCheckPane(), QStringLiteral("document.URL")).toString(),
+    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(w_->Help().UpdateCheckPane(), QStringLiteral("document.URL")).toString(),
                               QStringLiteral("chrome-error://chromewebdata/"), 15000);
-    QVERIFY(!w_->UpdateCheckPane()->IsLoaded());
+    QVERIFY(!w_->Help().UpdateCheckPane()->IsLoaded());
     QCOMPARE(env_.TakeMessages(), QString());
     Stop();
 
@@ -128,7 +129,7 @@ class HelpUpdateTest : public QObject {
     test::ClickToolbar(w_, w_->ToolbarAction(12));
     QTRY_VERIFY(w_->Locator().CurrentKey() != first);
     QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
-    QVERIFY(!w_->UpdateCheckPane()->IsLoaded());  // still waiting for its answer
+    QVERIFY(!w_->Help().UpdateCheckPane()->IsLoaded());  // still waiting for its answer
   }
 
   // A request from the first start would have reached the server long before the second start's,
@@ -158,7 +159,7 @@ class HelpUpdateTest : public QObject {
     auto* question = w_->findChild<QLabel*>(QStringLiteral("imgHelp"));
     QTRY_VERIFY(question->isVisible());
     QTest::mouseClick(question, Qt::LeftButton);
-    HelpWindow* rules = w_->RulesWindow();
+    HelpWindow* rules = w_->Help().RulesWindow();
     QVERIFY(rules && rules->isVisible());
     QCOMPARE(rules->windowTitle(), QStringLiteral("Правила написания запросов в строку поиска"));
     QVERIFY(test::WaitLoaded(rules->Browser()));
@@ -171,19 +172,19 @@ class HelpUpdateTest : public QObject {
     // The page learns its new size a moment later; a click aimed before that would miss the link.
     QTRY_COMPARE(test::Eval(rules->Browser(), QStringLiteral("window.innerHeight")).toInt(), rules->Browser()->height());
     QVERIFY(test::ClickElement(rules->Browser(), QStringLiteral("a[href=\"@close\"]")));
-    QTRY_VERIFY_WITH_TIMEOUT(!w_->RulesWindow(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->Help().RulesWindow(), 10000);
     QtSettingsStore settings;
     QCOMPARE(QString::fromStdString(settings.Read("swl")), QStringLiteral("1800"));
     QCOMPARE(QString::fromStdString(settings.Read("swt")), QStringLiteral("1350"));
     QCOMPARE(QString::fromStdString(settings.Read("sww")), QStringLiteral("7500"));
     QCOMPARE(QString::fromStdString(settings.Read("swh")), QStringLiteral("6000"));
     QTest::mouseClick(question, Qt::LeftButton);
-    QVERIFY(w_->RulesWindow());
-    QCOMPARE(w_->RulesWindow()->geometry(), QRect(120, 90, 500, 400));
+    QVERIFY(w_->Help().RulesWindow());
+    QCOMPARE(w_->Help().RulesWindow()->geometry(), QRect(120, 90, 500, 400));
     // A size chosen in the main window's menu writes the open page again in that size.
-    QVERIFY(test::WaitLoaded(w_->RulesWindow()->Browser()));
+    QVERIFY(test::WaitLoaded(w_->Help().RulesWindow()->Browser()));
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("200%")}));
-    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(w_->RulesWindow()->Browser(), QStringLiteral("document.body.innerHTML"))
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(w_->Help().RulesWindow()->Browser(), QStringLiteral("document.body.innerHTML"))
                                  .toString()
                                  .contains(QStringLiteral("font-size:28px")),
                              10000);
@@ -198,7 +199,7 @@ class HelpUpdateTest : public QObject {
       const auto close = test::CloseWhenDone(modal);
       auto* help = qobject_cast<HelpWindow*>(modal);
       QVERIFY(help);
-      QCOMPARE(w_->OpenHelpWindow(), help);
+      QCOMPARE(w_->Help().OpenHelpWindow(), help);
       title = help->windowTitle();
       QVERIFY(test::WaitLoaded(help->Browser()));
       text = test::Eval(help->Browser(), QStringLiteral("document.body.innerText"));
@@ -210,7 +211,7 @@ class HelpUpdateTest : public QObject {
     QVERIFY(text.isValid());
     QVERIFY(text.toString().contains(QStringLiteral("Теперь о дополнительных функциях.")));
     QVERIFY(closedByLink);
-    QVERIFY(!w_->OpenHelpWindow());
+    QVERIFY(!w_->Help().OpenHelpWindow());
     QtSettingsStore settings;
     QCOMPARE(QString::fromStdString(settings.Read("hsww")), QStringLiteral("9600"));  // its first size, 640 x 560
     QCOMPARE(QString::fromStdString(settings.Read("hswh")), QStringLiteral("8400"));
@@ -263,7 +264,7 @@ class HelpUpdateTest : public QObject {
     reader_ = std::make_unique<Reader>();
     QVERIFY(reader_->StartUp());
     w_ = reader_->Window();
-    w_->openUrl_ = [this](const QString& address) { opened_ << address; };  // no browser of the user's
+    w_->Help().openUrl_ = [this](const QString& address) { opened_ << address; };  // no browser of the user's
     QVERIFY(test::WaitLoaded(w_->Pane(ReadingPane::Web1)));
     w_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w_));
@@ -276,8 +277,8 @@ class HelpUpdateTest : public QObject {
   // with a script in the same pane as soon as the page is in; scripts in one page answer in order,
   // so when this one has answered, the reader has read the reply and asked any question.
   QString ReadReply() {
-    if (!QTest::qWaitFor([this] { return w_->UpdateCheckPane()->IsLoaded(); }, 15000)) return QStringLiteral("(not loaded)");
-    const QVariant reply = test::Eval(w_->UpdateCheckPane(), QStringLiteral("document.body ? document.body.innerText : ''"));
+    if (!QTest::qWaitFor([this] { return w_->Help().UpdateCheckPane()->IsLoaded(); }, 15000)) return QStringLiteral("(not loaded)");
+    const QVariant reply = test::Eval(w_->Help().UpdateCheckPane(), QStringLiteral("document.body ? document.body.innerText : ''"));
     return reply.isValid() ? reply.toString().trimmed() : QStringLiteral("(no answer)");
   }
 

@@ -145,7 +145,7 @@ class RestartTest : public QObject {
     QVERIFY(w_->SyncScroll() && w_->ToolbarAction(23)->isChecked());
     QVERIFY(w_->FixedHeaders());
     QVERIFY(w_->findChild<QAction*>(QStringLiteral("zPrefSizeSz6"))->isChecked());
-    QCOMPARE(w_->LeftPanel(), 1);
+    QCOMPARE(w_->LeftPanelShown(), 1);
     QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("fraBook"))->width(), left[1].toInt());
     QCOMPARE(QString::fromStdString(w_->Position().anchor), left[0]);
     QTRY_VERIFY_WITH_TIMEOUT(test::ScrollTop(w_->Pane(ReadingPane::Web1)) > 0, 5000);

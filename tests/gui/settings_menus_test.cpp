@@ -68,7 +68,7 @@ class SettingsMenusTest : public QObject {
     Stop();
 
     Start();
-    QCOMPARE(w_->LeftPanel(), 2);
+    QCOMPARE(w_->LeftPanelShown(), 2);
     QCOMPARE(w_->LayoutMode(), 22);
     QVERIFY(w_->SyncScroll());
     QVERIFY(w_->FixedHeaders());

@@ -1,13 +1,18 @@
 #include "shell/browser/browser_pane.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <memory>
+#include <optional>
 
 #include "navigation/link_protocol.h"
 #include "shell/browser/document_scheme.h"
+#include "shell/platform/qt_text.h"
 
 namespace orvelis {
 
@@ -88,6 +93,19 @@ void BrowserPane::RunScript(const QString& script, std::function<void(const QVar
   page()->runJavaScript(script, [alive = alive_, done = std::move(done)](const QVariant& result) {
     if (*alive && done) done(result);
   });
+}
+
+std::string BrowserPane::SelectedHtml() {
+  // Shared with the callback: a page that answers after the wait must not write into a frame gone.
+  const auto answer = std::make_shared<std::optional<QString>>();
+  RunScript(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount)return '';"
+                           "var d=document.createElement('div');for(var i=0;i<s.rangeCount;i++)"
+                           "d.appendChild(s.getRangeAt(i).cloneContents());return d.innerHTML;})()"),
+            [answer](const QVariant& result) { *answer = result.toString(); });
+  QElapsedTimer timer;
+  timer.start();
+  while (!*answer && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  return S(answer->value_or(QString()));
 }
 
 }  // namespace orvelis

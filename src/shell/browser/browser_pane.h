@@ -37,6 +37,8 @@ class BrowserPane final : public QWebEngineView {
 
   // Runs script in the current document; `done` gets its result (invalid when it failed).
   void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
+  // The HTML of the selection (what a favourite is made of); waits up to 3 s for the page.
+  std::string SelectedHtml();
 
  signals:
   void loaded();

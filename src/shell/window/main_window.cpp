@@ -2,35 +2,29 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "book/book_store.h"
 #include "ground/app_info.h"
-#include "search/highlight.h"
-#include "window_rules/book_tree_model.h"
-#include "ports/message_sink.h"
 #include "navigation/navigation_rules.h"
-#include "ports/settings_store.h"
+#include "ports/message_sink.h"
+#include "search/highlight.h"
 #include "shell/book_tree/book_tree_panel.h"
 #include "shell/browser/browser_pane.h"
+#include "shell/browser/context_menu.h"
 #include "shell/browser/document_scheme.h"
+#include "shell/browser/find_bar.h"
 #include "shell/favorites/favorites_panel.h"
-#include "shell/favorites/favorites_add_dialog.h"
-#include "shell/favorites/favorites_tree.h"
-#include "shell/help/help_window.h"
-#include "shell/search/search_panel.h"
+#include "shell/help/help_commands.h"
+#include "shell/output/output_commands.h"
 #include "shell/platform/qt_text.h"
-#include "shell/window/splitter_bar.h"
-#include "shell/window/toolbar_icons.h"
+#include "shell/reading/reading_area.h"
+#include "shell/search/search_panel.h"
+#include "shell/window/left_panel.h"
+#include "shell/window/pane_focus.h"
+#include "shell/window/text_style.h"
+#include "shell/window/window_commands.h"
 
 namespace orvelis {
 
@@ -45,58 +39,78 @@ MainWindow::MainWindow(BookStore& book, FavoritesStore& favorites, const std::st
       documents_(std::make_unique<DocumentScheme>(Q(userDataFolder))),
       stylesheet_(userDataFolder),
       composerSettings_{false, userDataFolder},
-      composer_(book, regex_, stylesheet_, composerSettings_),
-      locator_(composer_, *this) {
+      composer_(book, regex_, stylesheet_, composerSettings_) {
   setObjectName(QStringLiteral("frMain"));
   setWindowTitle(Q(ApplicationTitle()));
   resize(1100, 760);
   central_ = new QWidget(this);
   setCentralWidget(central_);
   central_->installEventFilter(this);
-  CreatePanes();
-  CreateLeftPanel();
-  CreateActions();
-  CreateContextMenu();
-  CreateToolbarAndMenus();
   composer_.SetHighlighter(MakePageHighlighter(regex_, book_));
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
-  CreatePersistenceTimers();
+  CreatePanels();
+  ConnectCommands();
+  CreateContextMenu();
+  textStyle_->BuildFontMenus();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_->FocusChanged(now); });
+  CreateSettingsTimer();
   ShowLeftPanel(0);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreatePanes() {
-  const char* webNames[] = {"wbWeb1", "wbWeb2"};
-  const char* topNames[] = {"wbTop1", "wbTop2"};
-  for (int i = 0; i < 2; ++i) {
-    picWeb_[i] = new QWidget(central_);
-    picWeb_[i]->setObjectName(QStringLiteral("picWeb%1").arg(i + 1));
-    picWebTop_[i] = new QWidget(picWeb_[i]);
-    picWebTop_[i]->setObjectName(QStringLiteral("picWebTop%1").arg(i + 1));
-    wbTop_[i] = new BrowserPane(QString::fromLatin1(topNames[i]), *documents_, picWeb_[i]);
-    wbWeb_[i] = new BrowserPane(QString::fromLatin1(webNames[i]), *documents_, picWeb_[i]);
-    wbTop_[i]->raise();
-    const int pane = i;
-    wbWeb_[i]->SetNavigationHandler([this, pane](const std::string& url) { return OnReadingNavigation(pane + 1, url); });
-    wbTop_[i]->SetNavigationHandler([this](const std::string& url) { return OnStripNavigation(url); });
-    connect(wbTop_[i], &BrowserPane::loaded, this, [this, pane] { FitHeaderStrip(pane); });
-  }
-  picSplitWebHor_ = new SplitterBar(Qt::Horizontal, QStringLiteral("picSplitWebHor"), central_);
-  picSplitWebVert_ = new SplitterBar(Qt::Vertical, QStringLiteral("picSplitWebVert"), central_);
-  connect(picSplitWebHor_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
-  connect(picSplitWebVert_, &SplitterBar::dragged, this, &MainWindow::DragPaneSplitter);
+void MainWindow::CreatePanels() {
+  fraBook_ = new QWidget(central_);
+  fraBook_->setObjectName(QStringLiteral("fraBook"));
+  auto* bookLayout = new QVBoxLayout(fraBook_);
+  bookLayout->setContentsMargins(2, 2, 2, 2);
+  treBook_ = new BookTreePanel(book_, settings_, fraBook_);
+  bookLayout->addWidget(treBook_);
+  connect(treBook_, &BookTreePanel::showRequested, this, &MainWindow::ShowPage);
+  connect(treBook_, &BookTreePanel::expansionChanged, this, &MainWindow::SettingsChanged);
 
-  wbPrint_ = new BrowserPane(QStringLiteral("wbPrint"), *documents_, central_);
-  wbPrint_->hide();
-  wbChkVer_ = new BrowserPane(QStringLiteral("wbChkVer"), *documents_, central_);
-  wbChkVer_->SetNavigationHandler([](const std::string&) { return true; });
-  wbChkVer_->hide();
-  connect(wbChkVer_, &BrowserPane::loaded, this, &MainWindow::OnUpdateReply);
+  searchPanel_ = new SearchPanel(book_, regex_, stylesheet_, messages_, *documents_, central_);
+  connect(searchPanel_, &SearchPanel::pageRequested, this,
+          [this](const std::string& key, const std::string& highlight, int paragraph, bool scrollToParagraph) {
+            Locator().ShowTarget(key, false, highlight, paragraph);
+            if (scrollToParagraph) reading_->ScrollParagraphIntoView(paragraph);
+          });
+  connect(searchPanel_, &SearchPanel::paperRequested, this, &MainWindow::ShowPage);
+  connect(searchPanel_, &SearchPanel::optionsChanged, this, &MainWindow::SettingsChanged);
+
+  favoritesPanel_ = new FavoritesPanel(favorites_, settings_, messages_, *documents_, stylesheet_, central_, central_);
+  connect(favoritesPanel_, &FavoritesPanel::viewShownChanged, this, &MainWindow::AdaptToFavoritesView);
+  connect(favoritesPanel_, &FavoritesPanel::settingsChanged, this, &MainWindow::SettingsChanged);
+
+  left_ = new LeftPanel(central_, {fraBook_, searchPanel_, favoritesPanel_});
+  connect(left_, &LeftPanel::closeRequested, this, [this] { ShowLeftPanel(0); });
+  connect(left_, &LeftPanel::resized, this, [this] {
+    LayoutForm();
+    SettingsChanged();
+  });
+
+  reading_ = new ReadingArea(central_, *documents_, composer_, *treBook_);
+  connect(reading_, &ReadingArea::captionChanged, this, &QWidget::setWindowTitle);
+  connect(reading_, &ReadingArea::locationTextChanged, favoritesPanel_, &FavoritesPanel::SetLocationText);
+  connect(reading_, &ReadingArea::settingsChanged, this, &MainWindow::SettingsChanged);
+  // The favourites view covers the reading area, so it is raised over the panes made after it.
+  favoritesPanel_->View()->raise();
+
+  focus_ = new PaneFocus(*reading_, SearchPane(), FavoritesView(), this);
+  output_ = new OutputCommands(this, *focus_, *reading_, composer_, composerSettings_, regex_, messages_, *documents_);
+  connect(favoritesPanel_, &FavoritesPanel::printRequested, this,
+          [this] { output_->PrintDocument(favoritesPanel_->FragmentDocument(true)); });
+  help_ = new HelpCommands(this, book_, settings_, messages_, regex_, stylesheet_, *documents_);
+  connect(help_, &HelpCommands::contextMenuWanted, this, &MainWindow::ShowContextMenuFor);
+  connect(help_, &HelpCommands::rulesPaneChanged, focus_, &PaneFocus::SetRulesPane);
+  connect(help_, &HelpCommands::settingsChanged, this, &MainWindow::SettingsChanged);
+  connect(searchPanel_, &SearchPanel::rulesRequested, help_, &HelpCommands::ShowRules);
+  textStyle_ = new TextStyle(stylesheet_, settings_, this);
+  connect(textStyle_, &TextStyle::changed, this, &MainWindow::TextStyleChanged);
 }
 
 void MainWindow::PrimePanes() {
-  for (BrowserPane* pane : {wbWeb_[0], wbWeb_[1], SearchPane(), FavoritesView(), wbPrint_, wbTop_[0], wbTop_[1]}) {
+  for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), SearchPane(), FavoritesView(),
+                            output_->PrintPane(), Pane(ReadingPane::Top1), Pane(ReadingPane::Top2)}) {
     pane->Prime();
     // Queued: not from inside the page's own signal; panes sharing a render process fail together.
     connect(pane, &BrowserPane::rendererFailed, this, &MainWindow::ReportRendererFailure,
@@ -115,142 +129,74 @@ void MainWindow::ReportRendererFailure() {
   rendererFailureShown_ = false;
 }
 
+void MainWindow::CreateContextMenu() {
+  BrowserContextMenu::Commands run;
+  run.back = [this] { Locator().GoBack(); };
+  run.forward = [this] { Locator().GoForward(); };
+  run.selectAll = [this] { GetWebBrowser()->triggerPageAction(QWebEnginePage::SelectAll); };
+  run.copy = [this] {
+    BrowserPane* pane = GetWebBrowser();
+    pane->setFocus();
+    pane->triggerPageAction(QWebEnginePage::Copy);
+  };
+  run.addFavorite = [this] { AddFavoriteCommand(); };
+  run.saveAs = [this] { output_->SaveAs(); };
+  run.find = [this] { FindOnPageCommand(); };
+  run.preview = [this] { output_->Preview(GetWebBrowser()); };
+  run.print = [this] { output_->Print(GetWebBrowser()); };
+  context_ = new BrowserContextMenu(commands_->FixHeaders(), *textStyle_, run, this);
+  for (ReadingPane pane : {ReadingPane::Web1, ReadingPane::Web2, ReadingPane::Top1, ReadingPane::Top2}) {
+    connect(Pane(pane), &BrowserPane::contextMenuWanted, this,
+            [this, pane](QPoint at) { ShowContextMenuFor(Pane(pane), at); });
+  }
+  for (BrowserPane* pane : {FavoritesView(), SearchPane()}) {
+    connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowContextMenuFor(pane, at); });
+  }
+}
+
+void MainWindow::ShowContextMenuFor(BrowserPane* pane, QPoint globalPos) {
+  focus_->FocusChanged(pane->focusProxy() ? pane->focusProxy() : pane);
+  if (reading_->StripFocused()) return;  // no menu at all over a header strip
+  const bool page = !focus_->InSearch() && !focus_->InRules();
+  context_->Prepare({page, Action(Cmd::Back)->isEnabled(), Action(Cmd::Forward)->isEnabled(),
+                     page && !focus_->InFavorites(), GetWebBrowser()->hasSelection()});
+  context_->popup(globalPos);
+}
+
+void MainWindow::LayoutForm() {
+  left_->Layout();
+  reading_->Layout(left_->Shown() != 0, left_->SplitterLeftTwips());
+  favoritesPanel_->View()->setGeometry(reading_->CoveredRect());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == central_ && event->type() == QEvent::Resize) LayoutForm();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ResetHistory() { Locator().ResetHistory(); }
+PageLocator& MainWindow::Locator() const { return reading_->Locator(); }
+BrowserPane* MainWindow::Pane(ReadingPane pane) const { return reading_->Pane(pane); }
+BrowserPane* MainWindow::SearchPane() const { return searchPanel_->ResultsPane(); }
+BrowserPane* MainWindow::FavoritesView() const { return favoritesPanel_->ViewPane(); }
+FavoritesTreeWidget* MainWindow::FavoritesTree() const { return favoritesPanel_->Tree(); }
+QMenu* MainWindow::FavoritesMenu() const { return favoritesPanel_->Menu(); }
+bool MainWindow::FavoritesViewShown() const { return favoritesPanel_->ViewShown(); }
+QTreeWidget* MainWindow::BookTree() const { return treBook_; }
+std::string MainWindow::SelectedTreeKey() const { return treBook_->SelectedKey(); }
+QAction* MainWindow::ToolbarAction(int position) const { return commands_->ToolbarAction(position); }
+QAction* MainWindow::Action(Cmd cmd) const { return commands_->Action(cmd); }
+QMenu* MainWindow::ContextMenu() const { return context_; }
+QAction* MainWindow::ContextAction(const QString& name) const { return context_->Item(name); }
+const ResultsOptions& MainWindow::SearchOptions() const { return searchPanel_->Options(); }
+const ReadingPosition& MainWindow::Position() const { return reading_->Position(); }
 Language MainWindow::CurrentLanguage() const { return book_.CurrentLanguage(); }
-
-QString MainWindow::LocationText(int pane) const { return favoritesPanel_->LocationText(pane); }
-
-BrowserPane* MainWindow::Pane(ReadingPane pane) const {
-  switch (pane) {
-    case ReadingPane::Web1: return wbWeb_[0];
-    case ReadingPane::Web2: return wbWeb_[1];
-    case ReadingPane::Top1: return wbTop_[0];
-    case ReadingPane::Top2: return wbTop_[1];
-  }
-  return wbWeb_[0];
-}
-
-BrowserPane* MainWindow::GetWebBrowser() const {
-  if (webRuleGotFocus_ && rulesWindow_) return rulesWindow_->Browser();
-  if (webSearchGotFocus_) return SearchPane();
-  if (webFavorGotFocus_) return FavoritesView();
-  return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0];
-}
-
-int MainWindow::CurrentPageNumber() const { return orvelis::CurrentPageNumber(locator_.CurrentKey()); }
-
-void MainWindow::WriteDocument(ReadingPane pane, const std::string& html) {
-  if (pane == ReadingPane::Web1) FirstPaneWritten();
-  // A new page starts at its top: where synchronisation left the old one means nothing there.
-  if (pane == ReadingPane::Web1) syncEchoTop_[0].reset();
-  if (pane == ReadingPane::Web2) syncEchoTop_[1].reset();
-  Pane(pane)->WriteDocument(html);
-  if (pane == ReadingPane::Web1) SettingsChanged();
-}
-
-void MainWindow::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
-
-void MainWindow::SetLocationText(int pane, const std::string& text) {
-  favoritesPanel_->SetLocationText(pane, Q(text));
-}
-
-void MainWindow::SetCommandEnabled(NavCommand command, bool enabled) {
-  switch (command) {
-    case NavCommand::Back: Action(Cmd::Back)->setEnabled(enabled); break;
-    case NavCommand::Forward: Action(Cmd::Forward)->setEnabled(enabled); break;
-    case NavCommand::PrevDoc: Action(Cmd::PrevPaper)->setEnabled(enabled); break;
-    case NavCommand::PrevPage: Action(Cmd::PrevPage)->setEnabled(enabled); break;
-    case NavCommand::NextPage: Action(Cmd::NextPage)->setEnabled(enabled); break;
-    case NavCommand::NextDoc: Action(Cmd::NextPaper)->setEnabled(enabled); break;
-  }
-}
-
-void MainWindow::BuildStylesheet() {
-  stylesheet_.Apply(ReadFontSettings(settings_));
-  CheckFontSizeItem(stylesheet_.SizeMenuIndex());
-}
-
-void MainWindow::CheckFontSizeItem(int index) {
-  for (const auto& actions : sizeActions_) {
-    for (int i = 0; i < actions.size(); ++i) actions[i]->setChecked(i == index);
-  }
-}
-
-void MainWindow::LoadSettings() {
-  readingSettings_ = LoadReadingSettings(settings_);
-  const ReadingSettings& r = readingSettings_;
-  const WindowPlacement& w = r.window;
-  if (w.width && w.height && *w.width > 0 && *w.height > 0) resize(*w.width / 15, *w.height / 15);
-  if (w.left && w.top) move(*w.left / 15, *w.top / 15);
-  if (w.state == 2) setWindowState(windowState() | Qt::WindowMaximized);
-  if (w.state == 1) setWindowState(windowState() | Qt::WindowMinimized);
-  leftPanel_ = r.leftPanel;
-  composerSettings_.fixedHeaders = r.fixedHeaders;
-  zContextFixTop_->setChecked(r.fixedHeaders);
-  syncScroll_ = r.syncScroll;
-  Action(Cmd::SyncScroll)->setChecked(r.syncScroll);
-  SetLayout(r.layoutMode, true);
-  // The first page of the run opens where the reader left it.
-  readingPosition_ = ParseReadingPosition(settings_.Read("c_pos")).value_or(ReadingPosition{});
-  SetLanguage(r.language);
-  favoritesPanel_->Fill();
-  if (!r.favoritesNode.empty()) {
-    favoritesPanel_->SelectKey(r.favoritesNode);
-  }
-  // The view opens only when it was open at the last close; showing its node alone must not open it.
-  if (r.favoritesViewShown) ShowFavorite(false);
-  zAboutAutoUpd_->setChecked(r.autoUpdateCheck);
-  if (r.autoUpdateCheck) StartUpdateCheck();
-  searchPanel_->Options().sortByRating = r.sortByRating;
-  searchPanel_->Options().groupResults = r.groupResults;
-  ShowLeftPanel(leftPanel_);
-  BuildFontMenus();  // ticks the family read with the settings
-  settingsLoaded_ = true;
-}
-
-void MainWindow::SaveSettings() {
-  ReadingSettings& r = readingSettings_;
-  const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-  r.window.state = windowState() & Qt::WindowMaximized ? 2 : windowState() & Qt::WindowMinimized ? 1 : 0;
-  if (normal) r.window = {r.window.state, y() * 15, x() * 15, width() * 15, height() * 15};
-  r.splitterLeft = splitterLeftTwips_;
-  r.leftPanel = leftPanel_;
-  r.language = book_.CurrentLanguage();
-  r.layoutMode = locator_.LayoutMode();
-  r.syncScroll = syncScroll_;
-  r.fixedHeaders = composerSettings_.fixedHeaders;
-  r.sortByRating = searchPanel_->Options().sortByRating;
-  r.groupResults = searchPanel_->Options().groupResults;
-  r.favoritesViewShown = favoritesPanel_->ViewShown();
-  r.favoritesNode = favoritesPanel_->SelectedKey();
-  r.showFavoritesFolders = FavoritesAddDialog::ShowFolders;
-  SaveReadingSettings(settings_, r, normal);
-  settings_.Write("c_pos", FormatReadingPosition(readingPosition_));
-  treBook_->SaveState(locator_.CurrentKey());
-  favoritesPanel_->SaveExpandedFolders();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  book_.CloseBook();
-  settingsTimer_->stop();
-  SaveSettings();
-  settings_.Flush();
-  settingsLoaded_ = false;  // nothing after the last write
-  event->accept();
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) SettingsChanged();
-  QMainWindow::changeEvent(event);
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-  SettingsChanged();
-  QMainWindow::moveEvent(event);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  SettingsChanged();
-  QMainWindow::resizeEvent(event);
-}
+int MainWindow::LayoutMode() const { return Locator().LayoutMode(); }
+bool MainWindow::SyncScroll() const { return reading_->SyncScroll(); }
+int MainWindow::LeftPanelShown() const { return left_->Shown(); }
+int MainWindow::WebFocus() const { return reading_->WebFocus(); }
+bool MainWindow::AutoCheckUpdates() const { return help_->AutoCheckUpdates(); }
+BrowserPane* MainWindow::GetWebBrowser() const { return focus_->Browser(); }
+FindBar* MainWindow::FindOnPage() const { return findBar_; }
 
 }  // namespace orvelis

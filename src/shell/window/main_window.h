@@ -1,62 +1,51 @@
 #pragma once
-// frMain: the reader's main window. It owns the panes, trees and reading state, and wires them to
-// the core: composition and history (PageLocator), the link protocol, the layout rules.
+// frMain: the reader's main window. It holds the form (toolbar, menus, the left panel beside the
+// reading area), the panels that fill it, and hands the settings to them at start and back at close.
+// Each panel owns its widgets and its commands; the window only connects them.
 
 #include <QMainWindow>
-#include <QElapsedTimer>
-#include <QHash>
 #include <QPointer>
-#include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "book/book_format.h"
-#include "output/save_rules.h"
-#include "render/page_composer.h"
+#include "ground/regex_engine.h"
 #include "navigation/page_locator.h"
 #include "ports/reading_view.h"
-#include "ground/regex_engine.h"
+#include "render/page_composer.h"
 #include "render/stylesheet.h"
+#include "shell/window/command_table.h"
 #include "search/search_results.h"
 #include "window_rules/reading_position.h"
 #include "window_rules/reading_settings.h"
-#include "shell/window/command_table.h"
-#include "shell/browser/find_bar.h"
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
-class QToolBar;
-class QToolButton;
-class QComboBox;
-class QCheckBox;
 class QMenu;
-class QPrinter;
-class QPushButton;
 class QTimer;
+class QTreeWidget;
 
 namespace orvelis {
 
 class BookStore;
 class BookTreePanel;
+class BrowserContextMenu;
 class BrowserPane;
+class DocumentScheme;
 class FavoritesPanel;
 class FavoritesStore;
 class FavoritesTreeWidget;
-class HelpWindow;
-class DocumentScheme;
+class FindBar;
+class HelpCommands;
+class LeftPanel;
 class MessageSink;
+class OutputCommands;
+class PaneFocus;
+class ReadingArea;
 class SearchPanel;
 class SettingsStore;
-class SplitterBar;
+class TextStyle;
+class WindowCommands;
 
-class FindBar;
-
-class MainWindow final : public QMainWindow, public ReadingView {
+class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -67,121 +56,46 @@ class MainWindow final : public QMainWindow, public ReadingView {
 
   // Start-up steps, in their order.
   void PrimePanes();
-  void ResetHistory() { locator_.ResetHistory(); }
+  void ResetHistory();
   void BuildStylesheet();
   void LoadSettings();
 
-  // Public methods other windows call.
-  BrowserPane* GetWebBrowser() const;
-  int CurrentPageNumber() const;
+  // The panels, for whoever drives the window (the tests among them).
+  ReadingArea& Reading() const { return *reading_; }
+  SearchPanel& Search() const { return *searchPanel_; }
+  FavoritesPanel& Favorites() const { return *favoritesPanel_; }
+  HelpCommands& Help() const { return *help_; }
+  OutputCommands& Output() const { return *output_; }
+  PageLocator& Locator() const;
   BrowserPane* Pane(ReadingPane pane) const;
   BrowserPane* SearchPane() const;
-  PageLocator& Locator() { return locator_; }
+  BrowserPane* FavoritesView() const;
+  FavoritesTreeWidget* FavoritesTree() const;
+  QMenu* FavoritesMenu() const;
+  bool FavoritesViewShown() const;
   QTreeWidget* BookTree() const;
-  QAction* ToolbarAction(int position) const { return toolbarActions_[static_cast<std::size_t>(position)]; }
-  QAction* Action(Cmd cmd) const { return ToolbarAction(static_cast<int>(cmd)); }
-
-  int LayoutMode() const { return locator_.LayoutMode(); }
-  bool SyncScroll() const { return syncScroll_; }
-  bool FixedHeaders() const { return composerSettings_.fixedHeaders; }
-  int LeftPanel() const { return leftPanel_; }
-  int WebFocus() const { return webFocus_; }
-  const ReadingPosition& Position() const { return readingPosition_; }
+  std::string SelectedTreeKey() const;
+  QAction* ToolbarAction(int position) const;
+  QAction* Action(Cmd cmd) const;
+  QMenu* ContextMenu() const;
+  QAction* ContextAction(const QString& name) const;
+  FindBar* FindOnPage() const;
+  const ResultsOptions& SearchOptions() const;
+  const ReadingPosition& Position() const;
   Language CurrentLanguage() const;
-  QString LocationText(int pane) const;
+  int LayoutMode() const;
+  bool SyncScroll() const;
+  bool FixedHeaders() const { return composerSettings_.fixedHeaders; }
+  int LeftPanelShown() const;
+  int WebFocus() const;
+  bool AutoCheckUpdates() const;
+  // The browser the output, copy and find commands act on.
+  BrowserPane* GetWebBrowser() const;
 
-  // Commands (menu items and toolbar buttons reach the same ones).
+  // Commands that span panels (main_window_commands.cpp).
   void ShowLeftPanel(int k);
   void SetLayout(int mode, bool atStartup);
   void SetLanguage(Language language);
-  void zLangSync_Click();
-  void zContextFixTop_Click();
-  void zNavigNextPage_Click();
-  void zNavigPrevPage_Click();
-  void zNavigNextDoc_Click();
-  void zNavigPrevDoc_Click();
-  void zNavigCont_Click();
-  void zContextBack_Click() { locator_.GoBack(); }
-  void zContextForw_Click() { locator_.GoForward(); }
-  void zToolsBook_Click();
-  void zToolsSearch_Click();
-  void zToolsFavor_Click();
-  void zNavigFindPage_Click();
-  // Fonts, sizes and colours of the text (main menu and context menu reach the same ones).
-  void zPrefFontNameFn_Click(int index);
-  void zPrefSizeSz_Click(int index);
-  void ChooseTextColour();
-  void ApplyTextStyle(FontSettings font);
-  // Favourites: the panel with its tree and the view over the reading area; the add dialog.
-  FavoritesTreeWidget* FavoritesTree() const;
-  BrowserPane* FavoritesView() const;
-  bool FavoritesViewShown() const;
-  QMenu* FavoritesMenu() const;
-  void ShowFavorite(bool forPrint);
-  void SetFavoritesView(bool on);
-  void zContextAddFavor_Click();
-  // The selection's HTML in the browser GetWebBrowser returns (waits for the browser).
-  std::string SelectedHtml();
-  // Output: save as HTML, text or PDF; print and preview.
-  SaveSource CurrentSaveSource() const;
-  void SaveDialog(const QString& proposedName);
-  void ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source);
-  std::string WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source);
-  void zContextSaveAs_Click();
-  void PrintWindow(BrowserPane* browser);
-  void PrintPreview(BrowserPane* browser);
-  bool PrintTo(BrowserPane* browser, QPrinter& printer);
-  BrowserPane* OutputPane(BrowserPane* browser);
-  void zFilePrint_Click();
-  void zFilePrintPreview_Click();
-  void PrintFavorite();
-  // Replaces the save dialog (tests): gets the proposed name, sets path and type (1..3).
-  std::function<bool(const QString& proposed, QString& path, int& typeIndex)> chooseSaveFile_;
-  BrowserPane* PrintPane() const { return wbPrint_; }
-  // Help, query rules, update check, about box, the web site.
-  void zHelp_Click();
-  void imgHelp_Click();
-  HelpWindow* RulesWindow() const { return rulesWindow_; }
-  HelpWindow* OpenHelpWindow() const { return helpWindow_; }
-  void StartUpdateCheck();
-  void OnUpdateReply();
-  void zAboutUpd_Click();
-  void zAboutAutoUpd_Click();
-  void zAboutPhor_Click();
-  void zAboutOrvel_Click();
-  void zAboutVer_Click();
-  bool AutoCheckUpdates() const { return readingSettings_.autoUpdateCheck; }
-  BrowserPane* UpdateCheckPane() const { return wbChkVer_; }
-  // Opens an address in the user's web browser (tests replace it).
-  std::function<void(const QString& address)> openUrl_;
-  // The browser context menu.
-  void EnableCopyMenu();
-  void zContextCopy_Click();
-  void zContextSelectAll_Click();
-  QMenu* ContextMenu() const { return zContext_; }
-  QAction* ContextAction(const QString& name) const;
-  // Shows the context menu for a pane (what a right click in it does); none on header strips.
-  void ShowContextMenuFor(BrowserPane* pane, QPoint globalPos);
-  // Runs a search from the search panel (see SearchPanel::Search).
-  void SearchBook(const std::string& query);
-  void zContextFind_Click();
-  const ResultsOptions& SearchOptions() const;
-  FindBar* FindOnPage() const { return findBar_; }
-  bool Searching() const;
-
-  // Drags of the splitter bars, in pixels within the bar (also what the bars' mouse moves call).
-  void DragLeftSplitter(QPoint offset);
-  void DragPaneSplitter(QPoint offset);
-
-  // ReadingView.
-  void WriteDocument(ReadingPane pane, const std::string& html) override;
-  std::string SelectTreeKey(const std::string& key) override;
-  std::string SelectedTreeKey() const;
-  void SetCaption(const std::string& caption) override;
-  void FitHeaderStrip(int pane) override;
-  void SetLocationText(int pane, const std::string& text) override;
-  void SetCommandEnabled(NavCommand command, bool enabled) override;
-  void CheckFontSizeItem(int index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -191,44 +105,26 @@ class MainWindow final : public QMainWindow, public ReadingView {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void CreatePanes();
-  void CreateLeftPanel();
-  void CreateSearchPanel();
-  void CreateFavoritesPanel();
-  // What the window itself hides while the favourites view covers the reading area.
-  void AdaptToFavoritesView(bool on);
-  bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
-  void CreateAboutMenu();
-  std::string HelpPageHtml(bool rules) const;
-  void ScrollParagraphIntoView(int paragraph);
-  void CreateActions();
-  void CreateToolbarAndMenus();
-  void BuildFontMenus();
+  void CreatePanels();
+  void ConnectCommands();
   void CreateContextMenu();
-  void LayoutLeftPanel();
   void LayoutForm();
-  void LayoutPanes();
-  void ApplyStripFit(int pane, int toptabPixels);
-
-  bool OnReadingNavigation(int pane, const std::string& url);
-  bool OnStripNavigation(const std::string& url);
-  void SyncScrollFrom(int source);
-  void OnFocusChanged(QWidget* now);
-
-  // Builds the book tree in the current language and shows what it hands back.
-  void BuildBookTree(Language oldLanguage);
-
-  void SaveSettings();
-  // Persistence of settings and of the place on the page (main_window_persistence.cpp).
-  void CreatePersistenceTimers();
+  void ShowPage(const std::string& key);
+  void ToggleLeftPanel(int k);
+  void ToggleFixedHeaders();
+  void ToggleSyncScroll();
+  void GoToDialog();
+  void FindOnPageCommand();
+  void AddFavoriteCommand();
+  void AdaptToFavoritesView(bool on);
+  void ShowContextMenuFor(BrowserPane* pane, QPoint globalPos);
+  void TextStyleChanged();
+  void ReportRendererFailure();
+  // Settings (main_window_settings.cpp): read at start, written soon after every change.
+  void CreateSettingsTimer();
   void SettingsChanged();
   void WriteSettingsNow();
-  void PaneScrolled(int pane);
-  void ReadPosition();
-  void ReshowCurrentTarget();
-  void FirstPaneWritten();
-  void ApplyPendingPosition();
-  void ReportRendererFailure();
+  void SaveSettings();
 
   BookStore& book_;
   FavoritesStore& favorites_;
@@ -240,68 +136,27 @@ class MainWindow final : public QMainWindow, public ReadingView {
   Stylesheet stylesheet_;
   ComposerSettings composerSettings_;
   PageComposer composer_;
-  PageLocator locator_;
   ReadingSettings readingSettings_;
 
-  // Reading state.
-  bool syncScroll_ = false;
-  int leftPanel_ = 0;
-  int webFocus_ = 0;
-  bool webSearchGotFocus_ = false;
-  bool webFavorGotFocus_ = false;
-  bool topStripFocused_ = false;
-  bool webRuleGotFocus_ = false;
-  int splitterLeftTwips_ = 3000;
+  QWidget* central_ = nullptr;
+  QWidget* fraBook_ = nullptr;
+  BookTreePanel* treBook_ = nullptr;
+  SearchPanel* searchPanel_ = nullptr;
+  FavoritesPanel* favoritesPanel_ = nullptr;
+  LeftPanel* left_ = nullptr;
+  ReadingArea* reading_ = nullptr;
+  PaneFocus* focus_ = nullptr;
+  WindowCommands* commands_ = nullptr;
+  TextStyle* textStyle_ = nullptr;
+  BrowserContextMenu* context_ = nullptr;
+  OutputCommands* output_ = nullptr;
+  HelpCommands* help_ = nullptr;
+  QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
+
   bool settingsLoaded_ = false;
   QTimer* settingsTimer_ = nullptr;
   bool settingsChangedSinceWrite_ = false;
   bool rendererFailureShown_ = false;
-  QTimer* positionTimer_ = nullptr;
-  ReadingPosition readingPosition_;
-  std::optional<ReadingPosition> pendingPosition_;
-  bool keepPosition_ = false;
-  // Where synchronisation last put each reading pane: its echo is not the reader's scroll.
-  std::array<std::optional<int>, 2> syncEchoTop_;
-
-  // Widgets.
-  QWidget* central_ = nullptr;
-  QWidget* picLeftMenuHead_ = nullptr;
-  QLabel* lblLeftMenuCapt_ = nullptr;
-  QToolButton* tbClose_ = nullptr;
-  QWidget* fraBook_ = nullptr;
-  BookTreePanel* treBook_ = nullptr;
-  SearchPanel* searchPanel_ = nullptr;
-  QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
-  FavoritesPanel* favoritesPanel_ = nullptr;
-  QMenu* zFileMenu_ = nullptr;
-  QMenu* zNavigMenu_ = nullptr;
-  QMenu* zLangMenu_ = nullptr;
-  QList<QAction*> fileSeparators_;
-  QList<QAction*> filePrintActions_;
-  QHash<int, QAction*> toolbarSeparators_;
-  SplitterBar* picSplitter_ = nullptr;
-  std::array<QWidget*, 2> picWeb_{};
-  std::array<QWidget*, 2> picWebTop_{};
-  std::array<BrowserPane*, 2> wbWeb_{};
-  std::array<BrowserPane*, 2> wbTop_{};
-  SplitterBar* picSplitWebHor_ = nullptr;
-  SplitterBar* picSplitWebVert_ = nullptr;
-  BrowserPane* wbPrint_ = nullptr;
-  BrowserPane* wbChkVer_ = nullptr;
-  HelpWindow* rulesWindow_ = nullptr;
-  HelpWindow* helpWindow_ = nullptr;
-  QAction* zAboutAutoUpd_ = nullptr;
-  QToolBar* tbToolbar_ = nullptr;
-
-  // Commands: toolbar positions 1..25 (separators have none) and the menu-only items.
-  std::array<QAction*, 26> toolbarActions_{};
-  QAction* zContextFixTop_ = nullptr;
-  QAction* zFileExit_ = nullptr;
-  QMenu* zContext_ = nullptr;
-  QMenu* zPrefFontName_ = nullptr;
-  QMenu* zContextFontName_ = nullptr;
-  std::array<QList<QAction*>, 2> fontActions_;  // main menu, context menu
-  std::array<QList<QAction*>, 2> sizeActions_;
 };
 
 }  // namespace orvelis

@@ -1,78 +1,99 @@
-// The toolbar, the menus and the commands behind them.
+// What the toolbar's and the menus' commands do where they reach over more than one panel.
 
 #include <QAction>
-#include <QActionGroup>
-#include <QMenuBar>
-#include <QToolBar>
-#include <QTreeWidget>
+#include <QShortcut>
 
 #include "book/book_store.h"
-#include "ports/message_sink.h"
 #include "navigation/navigation_rules.h"
+#include "ports/message_sink.h"
 #include "shell/book_tree/book_tree_panel.h"
 #include "shell/browser/browser_pane.h"
+#include "shell/browser/find_bar.h"
 #include "shell/browser/find_page_dialog.h"
-#include "shell/window/command_table.h"
-#include "shell/window/main_window.h"
+#include "shell/favorites/favorites_panel.h"
+#include "shell/help/help_commands.h"
+#include "shell/output/output_commands.h"
 #include "shell/platform/qt_text.h"
+#include "shell/reading/reading_area.h"
 #include "shell/search/search_panel.h"
-#include "shell/window/toolbar_icons.h"
+#include "shell/window/left_panel.h"
+#include "shell/window/main_window.h"
+#include "shell/window/pane_focus.h"
+#include "shell/window/text_style.h"
+#include "shell/window/window_commands.h"
+#include "window_rules/book_tree_model.h"
 
 namespace orvelis {
 
-void MainWindow::CreateActions() {
-  for (const CommandSpec& spec : ToolbarCommands()) {
-    const int position = static_cast<int>(spec.cmd);
-    auto* action = new QAction(ToolbarIcon(position), QString::fromUtf8(spec.menuText), this);
-    action->setObjectName(QString::fromLatin1(spec.objectName));
-    action->setToolTip(QString::fromUtf8(spec.tooltip));
-    action->setCheckable(spec.checkable);
-    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut), QKeySequence::PortableText));
-    toolbarActions_[static_cast<std::size_t>(position)] = action;
-  }
-  const auto on = [this](Cmd cmd, auto handler) { connect(Action(cmd), &QAction::triggered, this, handler); };
-  on(Cmd::Back, [this] { zContextBack_Click(); });
-  on(Cmd::Forward, [this] { zContextForw_Click(); });
-  on(Cmd::Print, [this] { zFilePrint_Click(); });
-  on(Cmd::Book, [this] { zToolsBook_Click(); });
-  on(Cmd::Search, [this] { zToolsSearch_Click(); });
-  on(Cmd::Favorites, [this] { zToolsFavor_Click(); });
-  on(Cmd::PrevPaper, [this] { zNavigPrevDoc_Click(); });
-  on(Cmd::PrevPage, [this] { zNavigPrevPage_Click(); });
-  on(Cmd::Contents, [this] { zNavigCont_Click(); });
-  on(Cmd::NextPage, [this] { zNavigNextPage_Click(); });
-  on(Cmd::NextPaper, [this] { zNavigNextDoc_Click(); });
-  on(Cmd::GoTo, [this] { zNavigFindPage_Click(); });
-  on(Cmd::Russian, [this] { SetLanguage(kRussian); });
-  on(Cmd::English, [this] { SetLanguage(kEnglish); });
-  on(Cmd::OnePane, [this] { SetLayout(kLayoutOnePane, false); });
-  on(Cmd::Stacked, [this] { SetLayout(kLayoutStacked, false); });
-  on(Cmd::SideBySide, [this] { SetLayout(kLayoutSideBySide, false); });
-  on(Cmd::SyncScroll, [this] { zLangSync_Click(); });
-  on(Cmd::Site, [this] { zAboutOrvel_Click(); });
-  // The history is empty at start; the locator enables these as it fills.
-  Action(Cmd::Back)->setEnabled(false);
-  Action(Cmd::Forward)->setEnabled(false);
+void MainWindow::ConnectCommands() {
+  commands_ = new WindowCommands(this);
+  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+  const auto page = [this](auto key) {
+    return [this, key] {
+      if (const std::optional<std::string> target = key(CurrentPageNumber(Locator().CurrentKey()))) ShowPage(*target);
+    };
+  };
+  on(Action(Cmd::Back), [this] { Locator().GoBack(); });
+  on(Action(Cmd::Forward), [this] { Locator().GoForward(); });
+  on(Action(Cmd::Print), [this] { output_->Print(Pane(ReadingPane::Web1)); });
+  on(commands_->PrintPreview(), [this] { output_->Preview(Pane(ReadingPane::Web1)); });
+  on(Action(Cmd::Book), [this] { ToggleLeftPanel(1); });
+  on(Action(Cmd::Search), [this] { ToggleLeftPanel(2); });
+  on(Action(Cmd::Favorites), [this] { ToggleLeftPanel(3); });
+  on(Action(Cmd::PrevPaper), page([](int n) { return std::optional<std::string>(PrevDocKey(n)); }));
+  on(Action(Cmd::PrevPage), page(PrevPageKey));
+  on(Action(Cmd::Contents), [this] { ShowPage("cont"); });
+  on(Action(Cmd::NextPage), page(NextPageKey));
+  on(Action(Cmd::NextPaper), page(NextDocKey));
+  on(Action(Cmd::GoTo), [this] { GoToDialog(); });
+  on(Action(Cmd::Russian), [this] { SetLanguage(kRussian); });
+  on(Action(Cmd::English), [this] { SetLanguage(kEnglish); });
+  on(Action(Cmd::OnePane), [this] { SetLayout(kLayoutOnePane, false); });
+  on(Action(Cmd::Stacked), [this] { SetLayout(kLayoutStacked, false); });
+  on(Action(Cmd::SideBySide), [this] { SetLayout(kLayoutSideBySide, false); });
+  on(Action(Cmd::SyncScroll), [this] { ToggleSyncScroll(); });
+  on(Action(Cmd::Site), [this] { help_->OpenSite(); });
+  on(commands_->FixHeaders(), [this] { ToggleFixedHeaders(); });
+  on(commands_->Exit(), [this] { close(); });
+  connect(reading_, &ReadingArea::commandEnabledChanged, this, [this](NavCommand command, bool enabled) {
+    static constexpr Cmd kCommandOf[] = {Cmd::Back, Cmd::Forward, Cmd::PrevPage, Cmd::PrevPaper, Cmd::NextPage,
+                                         Cmd::NextPaper};
+    Action(kCommandOf[static_cast<int>(command)])->setEnabled(enabled);
+  });
+  connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] { FindOnPageCommand(); });
+  commands_->BuildBars(*textStyle_, *help_);
+}
 
-  zContextFixTop_ = new QAction(QStringLiteral("Фиксировать заголовки"), this);
-  zContextFixTop_->setObjectName(QStringLiteral("zContextFixTop"));
-  zContextFixTop_->setCheckable(true);
-  connect(zContextFixTop_, &QAction::triggered, this, [this] { zContextFixTop_Click(); });
-  zFileExit_ = new QAction(QStringLiteral("Выход"), this);
-  zFileExit_->setObjectName(QStringLiteral("zFileExit"));
-  connect(zFileExit_, &QAction::triggered, this, &QWidget::close);
+void MainWindow::ShowPage(const std::string& key) { Locator().ShowTarget(key, false, "", -1); }
+
+void MainWindow::ShowLeftPanel(int k) {
+  left_->Show(k, book_.CurrentLanguage());
+  Action(Cmd::Book)->setChecked(k == 1);
+  Action(Cmd::Search)->setChecked(k == 2);
+  Action(Cmd::Favorites)->setChecked(k == 3);
+  SettingsChanged();
+  if (k == 2) searchPanel_->ShowPartNames(book_.CurrentLanguage());
+  LayoutForm();
+}
+
+// The book and search panels also close the favourites view; the favourites panel leaves it.
+void MainWindow::ToggleLeftPanel(int k) {
+  ShowLeftPanel(left_->Shown() == k ? 0 : k);
+  if (k == 3) return;
+  favoritesPanel_->SetViewShown(false);
+  if (k == 2 && left_->Shown() == 2) searchPanel_->SelectAndFocusSearchBox();  // ready for the query
 }
 
 void MainWindow::SetLayout(int mode, bool atStartup) {
-  if (mode != locator_.LayoutMode()) {
-    locator_.SetLayoutMode(mode);
-    if (mode != kLayoutOnePane) ReshowCurrentTarget();
+  if (mode != Locator().LayoutMode()) {
+    Locator().SetLayoutMode(mode);
+    if (mode != kLayoutOnePane) reading_->ReshowCurrentTarget();
   }
   Action(Cmd::OnePane)->setChecked(mode == kLayoutOnePane);
   Action(Cmd::Stacked)->setChecked(mode == kLayoutStacked);
   Action(Cmd::SideBySide)->setChecked(mode == kLayoutSideBySide);
   Action(Cmd::SyncScroll)->setEnabled(mode != kLayoutOnePane);
-  if (!atStartup) LayoutPanes();
+  if (!atStartup) LayoutForm();
   SettingsChanged();
 }
 
@@ -85,63 +106,64 @@ void MainWindow::SetLanguage(Language language) {
   }
   const Language old = book_.CurrentLanguage();
   book_.SetCurrentLanguage(language);
-  keepPosition_ = true;  // the same page in the other language, at the same paragraph
-  BuildBookTree(treBook_->IsBuilt() ? old : Language{-1});
-  keepPosition_ = false;
+  // The same page in the other language, at the same paragraph.
+  reading_->KeepingPlace([&] {
+    const std::string key = treBook_->Build(treBook_->IsBuilt() ? old : Language{-1}, Locator().CurrentKey());
+    if (!key.empty()) Locator().ShowTarget(key, true, "", -1);
+  });
   Action(Cmd::Russian)->setChecked(language == kRussian);
   Action(Cmd::English)->setChecked(language == kEnglish);
-  ShowLeftPanel(leftPanel_);
+  ShowLeftPanel(left_->Shown());
   SettingsChanged();
 }
 
-void MainWindow::zLangSync_Click() {
-  syncScroll_ = !syncScroll_;
-  Action(Cmd::SyncScroll)->setChecked(syncScroll_);
-  webFocus_ = 1;
-  SyncScrollFrom(1);
+void MainWindow::ToggleSyncScroll() {
+  reading_->SetSyncScroll(!reading_->SyncScroll());
+  reading_->LineUpPanes();
+  Action(Cmd::SyncScroll)->setChecked(reading_->SyncScroll());
   SettingsChanged();
 }
 
-void MainWindow::zContextFixTop_Click() {
+void MainWindow::ToggleFixedHeaders() {
   composerSettings_.fixedHeaders = !composerSettings_.fixedHeaders;
-  zContextFixTop_->setChecked(composerSettings_.fixedHeaders);
-  ReshowCurrentTarget();
-  LayoutPanes();
+  commands_->FixHeaders()->setChecked(composerSettings_.fixedHeaders);
+  reading_->ReshowCurrentTarget();
+  LayoutForm();
   SettingsChanged();
 }
 
-void MainWindow::zNavigNextPage_Click() {
-  if (const auto key = NextPageKey(CurrentPageNumber())) locator_.ShowTarget(*key, false, "", -1);
-}
-
-void MainWindow::zNavigPrevPage_Click() {
-  if (const auto key = PrevPageKey(CurrentPageNumber())) locator_.ShowTarget(*key, false, "", -1);
-}
-
-void MainWindow::zNavigNextDoc_Click() {
-  if (const auto key = NextDocKey(CurrentPageNumber())) locator_.ShowTarget(*key, false, "", -1);
-}
-
-void MainWindow::zNavigPrevDoc_Click() { locator_.ShowTarget(PrevDocKey(CurrentPageNumber()), false, "", -1); }
-
-void MainWindow::zNavigCont_Click() { locator_.ShowTarget("cont", false, "", -1); }
-
-void MainWindow::zToolsBook_Click() {
-  ShowLeftPanel(leftPanel_ == 1 ? 0 : 1);
-  SetFavoritesView(false);
-}
-
-void MainWindow::zToolsSearch_Click() {
-  ShowLeftPanel(leftPanel_ == 2 ? 0 : 2);
-  SetFavoritesView(false);
-  if (leftPanel_ == 2) searchPanel_->SelectAndFocusSearchBox();  // ready for the query
-}
-
-void MainWindow::zNavigFindPage_Click() {
+void MainWindow::GoToDialog() {
   FindPageDialog dialog(settings_, messages_, this);
-  if (dialog.exec() == QDialog::Accepted) locator_.ShowTarget(dialog.Target(), false, "", -1);
+  if (dialog.exec() == QDialog::Accepted) ShowPage(dialog.Target());
 }
 
-void MainWindow::zToolsFavor_Click() { ShowLeftPanel(leftPanel_ == 3 ? 0 : 3); }
+// The bar belongs to the pane it searches, in that pane's own window (the query-rules window
+// too), at the pane's lower edge where it hides none of the page's header.
+void MainWindow::FindOnPageCommand() {
+  BrowserPane* pane = GetWebBrowser();
+  if (!findBar_) findBar_ = new FindBar(pane->parentWidget());
+  findBar_->OpenFor(pane);
+}
+
+void MainWindow::AddFavoriteCommand() {
+  BrowserPane* source = GetWebBrowser();
+  const QString location = focus_->InSearch() ? QString() : favoritesPanel_->LocationText(WebFocus() == 2 ? 1 : 0);
+  favoritesPanel_->AddFragment(S(location), source->SelectedHtml(), this);
+  source->setFocus();
+}
+
+// What the window hides while the favourites view covers the reading area.
+void MainWindow::AdaptToFavoritesView(bool on) { commands_->SetReadingCommandsVisible(!on); }
+
+// Pages are composed again; the results and the favourites view only get the new style rules,
+// without being rebuilt.
+void MainWindow::TextStyleChanged() {
+  reading_->ReshowCurrentTarget();
+  SettingsChanged();
+  const QString restyle = textStyle_->RestyleScript();
+  if (FavoritesViewShown()) FavoritesView()->RunScript(restyle);
+  help_->Restyle();
+  if (!searchPanel_->LastQuery().empty()) SearchPane()->RunScript(restyle);
+}
 
 }  // namespace orvelis

@@ -1,19 +1,16 @@
-// What the reader leaves behind survives a restart, a kill or a crash: settings are written as soon
-// as the command that changed them is done (and once more after a burst of changes, such as a
-// splitter drag), and the place on the page (the paragraph at the top of the first pane) is kept
-// over every re-composition.
+// The place on the page (the paragraph at the top of the first pane) survives a restart, a kill
+// or a crash, and is kept over every re-composition of the page being read.
 
 #include <QTimer>
+#include <QVariant>
 
-#include "ports/settings_store.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/window/main_window.h"
 #include "shell/platform/qt_text.h"
+#include "shell/reading/reading_area.h"
 
 namespace orvelis {
 namespace {
 
-constexpr int kSettingsDelayMs = 400;
 constexpr int kPositionDelayMs = 150;
 
 // The last paragraph anchor at or above the top of the view, and how far the view is into it.
@@ -53,85 +50,53 @@ QString RestorePositionScript(const ReadingPosition& p) {
 
 }  // namespace
 
-void MainWindow::CreatePersistenceTimers() {
-  settingsTimer_ = new QTimer(this);
-  settingsTimer_->setSingleShot(true);
-  settingsTimer_->setInterval(kSettingsDelayMs);
-  connect(settingsTimer_, &QTimer::timeout, this, [this] {
-    if (!settingsChangedSinceWrite_) return;
-    settingsChangedSinceWrite_ = false;
-    WriteSettingsNow();
-  });
+void ReadingArea::CreatePlaceKeeping() {
   positionTimer_ = new QTimer(this);
   positionTimer_->setSingleShot(true);
   positionTimer_->setInterval(kPositionDelayMs);
-  connect(positionTimer_, &QTimer::timeout, this, &MainWindow::ReadPosition);
-  connect(wbWeb_[0], &BrowserPane::loaded, this, &MainWindow::ApplyPendingPosition);
+  connect(positionTimer_, &QTimer::timeout, this, &ReadingArea::ReadPosition);
+  connect(wbWeb_[0], &BrowserPane::loaded, this, &ReadingArea::ApplyPendingPosition);
   // A page loaded again after its renderer died comes back where the reader was.
   connect(wbWeb_[0], &BrowserPane::reloadingAfterRendererDeath, this, [this] {
-    if (!readingPosition_.AtTop()) pendingPosition_ = readingPosition_;
+    if (!position_.AtTop()) pendingPosition_ = position_;
   });
 }
 
-// The first change of a quiet spell is written once the command that made it has finished (a kill
-// right after a click keeps it); further changes within kSettingsDelayMs of each other are written
-// once, when they stop.
-void MainWindow::SettingsChanged() {
-  if (!settingsLoaded_) return;
-  if (settingsTimer_->isActive()) {
-    settingsChangedSinceWrite_ = true;
-    settingsTimer_->start();
-    return;
-  }
-  settingsChangedSinceWrite_ = false;
-  settingsTimer_->start();
-  QTimer::singleShot(0, this, &MainWindow::WriteSettingsNow);
-}
-
-void MainWindow::WriteSettingsNow() {
-  SaveSettings();
-  settings_.Flush();
-}
-
-void MainWindow::PaneScrolled(int pane) {
+void ReadingArea::PaneScrolled(int pane) {
   if (pane == 1 && wbWeb_[0]->IsLoaded() && !pendingPosition_) positionTimer_->start();
 }
 
-void MainWindow::ReadPosition() {
+void ReadingArea::ReadPosition() {
   wbWeb_[0]->RunScript(QString::fromLatin1(kReadPositionScript), [this](const QVariant& text) {
     if (pendingPosition_) return;  // a newer document is on its way
     if (const auto position = ParseReadingPosition(S(text.toString()))) {
-      if (!(*position == readingPosition_)) {
-        readingPosition_ = *position;
-        SettingsChanged();
+      if (!(*position == position_)) {
+        position_ = *position;
+        emit settingsChanged();
       }
     }
   });
 }
 
-// Every command that shows the page being read again (layout, language, fonts, headers) keeps
-// the reader's place on it.
-void MainWindow::ReshowCurrentTarget() {
+void ReadingArea::ReshowCurrentTarget() {
   const std::string key = locator_.CurrentKey();
   if (key.empty()) return;
-  keepPosition_ = true;
-  locator_.ShowTarget(key, true, "", -1);
-  keepPosition_ = false;
+  KeepingPlace([&] { locator_.ShowTarget(key, true, "", -1); });
 }
 
-void MainWindow::FirstPaneWritten() {
+void ReadingArea::FirstPaneWritten() {
   if (keepPosition_) {
-    if (!readingPosition_.AtTop()) pendingPosition_ = readingPosition_;
+    if (!position_.AtTop()) pendingPosition_ = position_;
     return;
   }
   pendingPosition_.reset();
-  if (!readingPosition_.AtTop()) {
-    readingPosition_ = {};
-    SettingsChanged();
+  if (!position_.AtTop()) {
+    position_ = {};
+    emit settingsChanged();
   }
 }
 
-void MainWindow::ApplyPendingPosition() {
+void ReadingArea::ApplyPendingPosition() {
   if (!pendingPosition_) return;
   const ReadingPosition position = *pendingPosition_;
   pendingPosition_.reset();

@@ -14,13 +14,18 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "ground/cp1251.h"
 #include "output/save_rules.h"
 #include "render/page_composer.h"
 #include "ports/message_sink.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/window/main_window.h"
+#include "render/page_composer.h"
+#include "shell/output/output_commands.h"
+#include "shell/reading/reading_area.h"
+#include "shell/window/pane_focus.h"
 #include "shell/platform/qt_text.h"
 
 namespace orvelis {
@@ -41,41 +46,48 @@ bool WaitFor(Sender* sender, Signal signal, int timeoutMs) {
 }
 
 QString Evaluated(BrowserPane* pane, const QString& script) {
-  QString result;
-  bool done = false;
-  pane->RunScript(script, [&](const QVariant& value) {
-    result = value.toString();
-    done = true;
-  });
+  // Shared with the callback: a page that answers after the wait must not write into a frame gone.
+  const auto answer = std::make_shared<std::optional<QString>>();
+  pane->RunScript(script, [answer](const QVariant& value) { *answer = value.toString(); });
   QElapsedTimer timer;
   timer.start();
-  while (!done && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  return result;
+  while (!*answer && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  return answer->value_or(QString());
 }
 
 }  // namespace
 
-SaveSource MainWindow::CurrentSaveSource() const {
-  if (webRuleGotFocus_) return SaveSource::Rules;
-  if (webSearchGotFocus_) return SaveSource::Search;
-  if (webFavorGotFocus_) return SaveSource::Favorites;
-  return webFocus_ == 2 ? SaveSource::Web2 : SaveSource::Web1;
+OutputCommands::OutputCommands(QWidget* window, PaneFocus& focus, ReadingArea& reading, PageComposer& composer,
+                               ComposerSettings& composerSettings, RegexEngine& regex, MessageSink& messages,
+                               DocumentScheme& documents)
+    : QObject(window),
+      window_(window),
+      focus_(focus),
+      reading_(reading),
+      composer_(composer),
+      composerSettings_(composerSettings),
+      regex_(regex),
+      messages_(messages),
+      wbPrint_(new BrowserPane(QStringLiteral("wbPrint"), documents, window)) {
+  wbPrint_->hide();
 }
 
-void MainWindow::SaveDialog(const QString& proposedName) { ShowSaveDialog(GetWebBrowser(), proposedName, CurrentSaveSource()); }
+void OutputCommands::SaveDialog(const QString& proposedName) {
+  ShowSaveDialog(focus_.Browser(), proposedName, focus_.Source());
+}
 
-bool MainWindow::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex) {
+bool OutputCommands::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex) {
   if (chooseSaveFile_) return chooseSaveFile_(proposed, path, typeIndex);
   const QStringList types = {QString::fromUtf8(kHtmlFileType), QString::fromUtf8(kTextFileType),
                              QString::fromUtf8(kPdfFileType)};
   QString chosenType = types.first();
-  path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kSaveDialogTitle), proposed, types.join(QStringLiteral(";;")),
+  path = QFileDialog::getSaveFileName(window_, QString::fromUtf8(kSaveDialogTitle), proposed, types.join(QStringLiteral(";;")),
                                       &chosenType, QFileDialog::DontConfirmOverwrite);
   typeIndex = static_cast<int>(types.indexOf(chosenType)) + 1;
   return !path.isEmpty();
 }
 
-void MainWindow::ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source) {
+void OutputCommands::ShowSaveDialog(BrowserPane* browser, QString proposedName, SaveSource source) {
   if (proposedName.isEmpty()) proposedName = Q(ProposedSaveName(S(Evaluated(browser, QStringLiteral("document.title")))));
   QString path;
   int typeIndex = 1;
@@ -84,8 +96,7 @@ void MainWindow::ShowSaveDialog(BrowserPane* browser, QString proposedName, Save
   if (!error.empty()) messages_.Show({error, kSaveErrorCaption, MessageIcon::Critical, MessageButtons::Ok});
 }
 
-// Returns the reason of a failure ("" when written, cancelled or handed back to the dialog).
-std::string MainWindow::WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source) {
+std::string OutputCommands::WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source) {
   const SaveName name = ChooseSaveName(S(path), typeIndex);
   const QString full = Q(name.Full());
   if (QFileInfo::exists(full)) {
@@ -132,11 +143,9 @@ std::string MainWindow::WritePageFile(BrowserPane* browser, const QString& path,
   return {};
 }
 
-void MainWindow::zContextSaveAs_Click() { SaveDialog(QString()); }
-
 // Printing to a PDF file goes through the browser's own PDF output, which keeps the text (the
 // general path draws the pages as pictures).
-bool MainWindow::PrintTo(BrowserPane* browser, QPrinter& printer) {
+bool OutputCommands::PrintTo(BrowserPane* browser, QPrinter& printer) {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     browser->page()->printToPdf(printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
     return WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000);
@@ -147,39 +156,37 @@ bool MainWindow::PrintTo(BrowserPane* browser, QPrinter& printer) {
 
 // With fixed headers the Paper's title and the page number live in the strip, not in the page;
 // output gets the page composed with its bars, so that paper and files always carry them.
-BrowserPane* MainWindow::OutputPane(BrowserPane* browser) {
-  const bool readingPane = browser == wbWeb_[0] || browser == wbWeb_[1];
-  const std::string key = locator_.CurrentKey();
+BrowserPane* OutputCommands::OutputPane(BrowserPane* browser) {
+  const bool readingPane = browser == reading_.Pane(ReadingPane::Web1) || browser == reading_.Pane(ReadingPane::Web2);
+  const std::string key = reading_.Locator().CurrentKey();
   if (!composerSettings_.fixedHeaders || !readingPane || key.empty()) return browser;
   composerSettings_.fixedHeaders = false;
-  const ComposedNode node = composer_.Compose(key, "", browser == wbWeb_[0] ? 0 : 1, -1, SelectedTreeKey());
+  const ComposedNode node = composer_.Compose(key, "", browser == reading_.Pane(ReadingPane::Web1) ? 0 : 1, -1,
+                                              reading_.SelectedTreeKey());
   composerSettings_.fixedHeaders = true;
   wbPrint_->WriteDocument(node.pageHtml);
   if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
   return wbPrint_;
 }
 
-void MainWindow::PrintWindow(BrowserPane* browser) {
+void OutputCommands::Print(BrowserPane* browser) {
   browser = OutputPane(browser);
   QPrinter printer;
-  QPrintDialog dialog(&printer, this);
+  QPrintDialog dialog(&printer, window_);
   if (dialog.exec() == QDialog::Accepted) PrintTo(browser, printer);
 }
 
-void MainWindow::PrintPreview(BrowserPane* browser) {
+void OutputCommands::Preview(BrowserPane* browser) {
   browser = OutputPane(browser);
-  QPrintPreviewDialog preview(this);
+  QPrintPreviewDialog preview(window_);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, browser](QPrinter* printer) { PrintTo(browser, *printer); });
   preview.exec();
 }
 
-void MainWindow::zFilePrint_Click() { PrintWindow(wbWeb_[0]); }
-void MainWindow::zFilePrintPreview_Click() { PrintPreview(wbWeb_[0]); }
-
-void MainWindow::PrintFavorite() {
-  ShowFavorite(true);
+void OutputCommands::PrintDocument(const std::string& html) {
+  wbPrint_->WriteDocument(html);
   if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
-  PrintWindow(wbPrint_);
+  Print(wbPrint_);
 }
 
 }  // namespace orvelis

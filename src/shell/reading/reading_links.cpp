@@ -1,21 +1,24 @@
-// The before-navigate handlers of the reading panes and strips, scroll synchronisation, and the
-// focus that decides which pane drives it.
+// The links inside the reading panes and strips, scroll synchronisation, and the focus that
+// decides which pane drives it.
 
-#include <QApplication>
+#include <QMetaObject>
 #include <QTimer>
 #include <QVariantList>
-#include <utility>
+#include <QWidget>
 
 #include "navigation/link_protocol.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/help/help_window.h"
-#include "shell/window/main_window.h"
+#include "shell/reading/reading_area.h"
 
 namespace orvelis {
 
 // Links act after the browser's navigation callback has returned: showing a target reloads the
 // very panes that asked.
-bool MainWindow::OnReadingNavigation(int pane, const std::string& url) {
+void ReadingArea::ShowLater(const std::string& key) {
+  QTimer::singleShot(0, this, [this, key] { locator_.ShowTarget(key, false, "", -1); });
+}
+
+bool ReadingArea::OnReadingNavigation(int pane, const std::string& url) {
   const ReadingLinkAction action = ReadingPaneLinkAction(url, pane);
   switch (action.kind) {
     case ReadingLinkAction::Allow: return true;
@@ -24,20 +27,21 @@ bool MainWindow::OnReadingNavigation(int pane, const std::string& url) {
       PaneScrolled(pane);
       QTimer::singleShot(0, this, [this, pane] { SyncScrollFrom(pane); });
       return false;
-    case ReadingLinkAction::Show:
-      QTimer::singleShot(0, this, [this, key = action.key] { locator_.ShowTarget(key, false, "", -1); });
-      return false;
+    case ReadingLinkAction::Show: ShowLater(action.key); return false;
   }
   return false;
 }
 
-bool MainWindow::OnStripNavigation(const std::string& url) {
+bool ReadingArea::OnStripNavigation(const std::string& url) {
   const ReadingLinkAction action = StripLinkAction(url);
   if (action.kind == ReadingLinkAction::Allow) return true;
-  if (action.kind == ReadingLinkAction::Show) {
-    QTimer::singleShot(0, this, [this, key = action.key] { locator_.ShowTarget(key, false, "", -1); });
-  }
+  if (action.kind == ReadingLinkAction::Show) ShowLater(action.key);
   return false;
+}
+
+void ReadingArea::LineUpPanes() {
+  webFocus_ = 1;
+  SyncScrollFrom(1);
 }
 
 // The pane the reader scrolls (wheel, keys or scroll bar, focused or not) drives the other. The
@@ -46,7 +50,7 @@ bool MainWindow::OnStripNavigation(const std::string& url) {
 // the other pane step by step) may all read the last position synchronisation left there: that
 // position is kept, not used up, and any notice that finds the pane still at it is dropped. The
 // reader moving that pane moves it elsewhere, so the panes never chase each other.
-void MainWindow::SyncScrollFrom(int source) {
+void ReadingArea::SyncScrollFrom(int source) {
   const int layout = locator_.LayoutMode();
   if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_) return;
   const std::size_t from = source == 1 ? 0 : 1;
@@ -69,16 +73,29 @@ void MainWindow::SyncScrollFrom(int source) {
       });
 }
 
-// The focus flags of the panes: which browser the output commands act on (GetWebBrowser).
-void MainWindow::OnFocusChanged(QWidget* now) {
+void ReadingArea::FocusChanged(QWidget* now) {
   if (!now) return;
   const auto within = [now](QWidget* pane) { return pane == now || pane->isAncestorOf(now); };
   if (within(wbWeb_[0])) webFocus_ = 1;
   if (within(wbWeb_[1])) webFocus_ = 2;
-  webSearchGotFocus_ = within(SearchPane());
-  webFavorGotFocus_ = within(FavoritesView());
   topStripFocused_ = within(wbTop_[0]) || within(wbTop_[1]);
-  webRuleGotFocus_ = rulesWindow_ && within(rulesWindow_->Browser());
+}
+
+void ReadingArea::ScrollParagraphIntoView(int paragraph) {
+  BrowserPane* pane = wbWeb_[0];
+  const QString script =
+      QStringLiteral("(function(){var e=document.getElementsByName('p%1')[0];if(e)e.scrollIntoView(true);})()")
+          .arg(paragraph);
+  if (pane->IsLoaded()) {
+    pane->RunScript(script);
+    return;
+  }
+  auto* once = new QMetaObject::Connection;
+  *once = connect(pane, &BrowserPane::loaded, this, [pane, script, once] {
+    QObject::disconnect(*once);
+    delete once;
+    pane->RunScript(script);
+  });
 }
 
 }  // namespace orvelis

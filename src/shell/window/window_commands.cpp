@@ -1,0 +1,93 @@
+#include "shell/window/window_commands.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "shell/help/help_commands.h"
+#include "shell/window/text_style.h"
+#include "shell/window/toolbar_ctl.h"
+#include "shell/window/toolbar_icons.h"
+
+namespace orvelis {
+namespace {
+
+QAction* Named(QAction* action, const char* name) {
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+}  // namespace
+
+WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(window) {
+  for (const CommandSpec& spec : ToolbarCommands()) {
+    const int position = static_cast<int>(spec.cmd);
+    auto* action = new QAction(ToolbarIcon(position), QString::fromUtf8(spec.menuText), window);
+    action->setObjectName(QString::fromLatin1(spec.objectName));
+    action->setToolTip(QString::fromUtf8(spec.tooltip));
+    action->setCheckable(spec.checkable);
+    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut), QKeySequence::PortableText));
+    toolbar_[static_cast<std::size_t>(position)] = action;
+  }
+  // The history is empty at start; the locator enables these as it fills.
+  Action(Cmd::Back)->setEnabled(false);
+  Action(Cmd::Forward)->setEnabled(false);
+  fixHeaders_ = Named(new QAction(QStringLiteral("Фиксировать заголовки"), window), "zContextFixTop");
+  fixHeaders_->setCheckable(true);
+  printPreview_ = Named(new QAction(QStringLiteral("Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
+  exit_ = Named(new QAction(QStringLiteral("Выход"), window), "zFileExit");
+}
+
+void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
+  QToolBar* toolbar = window_->addToolBar(QStringLiteral("tbToolbar"));
+  toolbar->setObjectName(QStringLiteral("tbToolbar"));
+  toolbar->setMovable(false);
+  toolbar->setIconSize(QSize(24, 24));
+  for (int position = 1; position <= kToolbarPositions; ++position) {
+    if (IsToolbarSeparator(position)) {
+      toolbarSeparators_.insert(position, toolbar->addSeparator());
+    } else {
+      toolbar->addAction(ToolbarAction(position));
+    }
+  }
+  QMenuBar* bar = window_->menuBar();
+  const auto menu = [bar](const char* title, const char* name) {
+    QMenu* m = bar->addMenu(QString::fromUtf8(title));
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+  };
+  const auto addAll = [this](QMenu* m, auto commands) {
+    for (Cmd cmd : commands) m->addAction(Action(cmd));
+  };
+  QMenu* file = menu("Файл", "zFile");
+  addAll(file, kFileMenuHistory);
+  fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
+  file->addAction(printPreview_);
+  file->addAction(Action(Cmd::Print));
+  fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
+  file->addAction(exit_);
+  addAll(menu("Инструменты", "zTools"), kToolsMenu);
+  navigation_ = menu("Навигация", "zNavig");
+  addAll(navigation_, kNavigationMenu);
+  language_ = menu("Язык", "zLang");
+  addAll(language_, kLanguageMenu);
+  language_->addSeparator();
+  addAll(language_, kLayoutMenu);
+  style.FillMenu(menu("Настройка текста", "zPreferences"), {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
+  help.AddMenu(bar);
+  CToolbarCtl flat;  // flat, as the main window has always shown its toolbar
+  flat.Attach(toolbar);
+}
+
+void WindowCommands::SetReadingCommandsVisible(bool visible) {
+  for (QAction* separator : fileSeparators_) separator->setVisible(visible);
+  printPreview_->setVisible(visible);
+  Action(Cmd::Print)->setVisible(visible);
+  navigation_->menuAction()->setVisible(visible);
+  language_->menuAction()->setVisible(visible);
+  for (int position : kReadingSeparators) toolbarSeparators_.value(position)->setVisible(visible);
+  for (Cmd cmd : kReadingCommands) Action(cmd)->setVisible(visible);
+}
+
+}  // namespace orvelis

@@ -1,0 +1,52 @@
+#pragma once
+// The window's commands as actions, built from the command table, and the toolbar and menu bar
+// built from them. What each command does is the window's to connect.
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <array>
+
+#include "shell/window/command_table.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace orvelis {
+
+class HelpCommands;
+class TextStyle;
+
+class WindowCommands final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit WindowCommands(QMainWindow* window);
+
+  QAction* Action(Cmd cmd) const { return toolbar_[static_cast<std::size_t>(cmd)]; }
+  QAction* ToolbarAction(int position) const { return toolbar_[static_cast<std::size_t>(position)]; }
+  // Menu-only commands.
+  QAction* FixHeaders() const { return fixHeaders_; }
+  QAction* PrintPreview() const { return printPreview_; }
+  QAction* Exit() const { return exit_; }
+
+  // The toolbar, then the menus; the text style fills its menu, help adds the last one.
+  void BuildBars(TextStyle& style, HelpCommands& help);
+  // What the favourites view hides while it covers the reading area.
+  void SetReadingCommandsVisible(bool visible);
+
+ private:
+  QMainWindow* window_;
+  std::array<QAction*, kToolbarPositions + 1> toolbar_{};
+  QAction* fixHeaders_;
+  QAction* printPreview_;
+  QAction* exit_;
+  QHash<int, QAction*> toolbarSeparators_;
+  QList<QAction*> fileSeparators_;
+  QMenu* navigation_ = nullptr;
+  QMenu* language_ = nullptr;
+};
+
+}  // namespace orvelis
