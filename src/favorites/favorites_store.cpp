@@ -44,10 +44,10 @@ std::string IncompleteLoadText(const std::filesystem::path& path, const Favorite
 }
 
 FavoritesStore::FavoritesStore(const std::filesystem::path& favoritesPath, MessageSink& messages)
-    : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>(&messages)) {}
+    : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>()) {}
 
 bool FavoritesStore::LoadFavorites(bool deferReport) {
-  root_ = std::make_unique<CFavorites>(&messages_);
+  root_ = std::make_unique<CFavorites>();
   loadReport_.reset();
   asLoaded_.reset();
   backupPath_.clear();
@@ -173,7 +173,10 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
     }
     from->DeleteDoc(d);
     // A full target keeps its 32,767 items; the fragment then goes back where it was.
-    if (to->AddDoc(moved.name, moved.Text, targetIsFragment ? e : 0) == 0) from->AddDoc(moved.name, moved.Text, d);
+    if (to->AddDoc(moved.name, moved.Text, targetIsFragment ? e : 0) == 0) {
+      messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+      from->AddDoc(moved.name, moved.Text, d);
+    }
     SaveFavorites();
     return FavoritesChange::Rebuild;
   }
@@ -206,18 +209,27 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
     }
     const std::shared_ptr<CFavorites> moved = sourceParent->Folder(i);
     sourceParent->DeleteFolder(i);
-    if (newParent->AddFolderEx(moved, answer == MessageAnswer::Yes ? 0 : k) == 0) sourceParent->AddFolderEx(moved, i);
+    if (newParent->AddFolderEx(moved, answer == MessageAnswer::Yes ? 0 : k) == 0) {
+      messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+      sourceParent->AddFolderEx(moved, i);
+    }
   }
   SaveFavorites();
   return FavoritesChange::Rebuild;
+}
+
+std::string FavoritesStore::ListFull() {
+  messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+  return {};
 }
 
 std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::string& name) {
   CFavorites* parent = nullptr;
   int position = 0;
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
-  const int added = folder ? folder->AddFolder(name, 0) : 0;
-  if (added == 0) return {};
+  if (!folder) return {};
+  const int added = folder->AddFolder(name, 0);
+  if (added == 0) return ListFull();
   const bool wasUnsaved = unsaved_;
   // What could not be saved is taken back: it would make every later save fail too.
   if (Save() == SaveOutcome::Failed) {
@@ -233,8 +245,9 @@ std::string FavoritesStore::AddFragment(const std::string& folderKey, const std:
   CFavorites* parent = nullptr;
   int position = 0;
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
-  const int added = folder ? folder->AddDoc(name, html, 0) : 0;
-  if (added == 0) return {};
+  if (!folder) return {};
+  const int added = folder->AddDoc(name, html, 0);
+  if (added == 0) return ListFull();
   const bool wasUnsaved = unsaved_;
   if (Save() == SaveOutcome::Failed) {
     folder->DeleteDoc(added);
