@@ -218,43 +218,38 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
   return FavoritesChange::Rebuild;
 }
 
-std::string FavoritesStore::ListFull() {
-  messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
-  return {};
-}
-
 std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::string& name) {
-  CFavorites* parent = nullptr;
-  int position = 0;
-  CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
-  if (!folder) return {};
-  const int added = folder->AddFolder(name, 0);
-  if (added == 0) return ListFull();
-  const bool wasUnsaved = unsaved_;
-  // What could not be saved is taken back: it would make every later save fail too.
-  if (Save() == SaveOutcome::Failed) {
-    folder->DeleteFolder(added);
-    unsaved_ = wasUnsaved;
-    return {};
-  }
-  return SubFolderKey(folderKey, added);
+  return AddAtEnd(folderKey, false, name, {});
 }
 
 std::string FavoritesStore::AddFragment(const std::string& folderKey, const std::string& name,
                                         const std::string& html) {
+  return AddAtEnd(folderKey, true, name, html);
+}
+
+std::string FavoritesStore::AddAtEnd(const std::string& folderKey, bool fragment, const std::string& name,
+                                     const std::string& html) {
   CFavorites* parent = nullptr;
   int position = 0;
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
   if (!folder) return {};
-  const int added = folder->AddDoc(name, html, 0);
-  if (added == 0) return ListFull();
+  const int added = fragment ? folder->AddDoc(name, html, 0) : folder->AddFolder(name, 0);
+  if (added == 0) {
+    messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+    return {};
+  }
   const bool wasUnsaved = unsaved_;
+  // What could not be saved is taken back: it would make every later save fail too.
   if (Save() == SaveOutcome::Failed) {
-    folder->DeleteDoc(added);
+    if (fragment) {
+      folder->DeleteDoc(added);
+    } else {
+      folder->DeleteFolder(added);
+    }
     unsaved_ = wasUnsaved;
     return {};
   }
-  return FragmentKey(folderKey, added);
+  return fragment ? FragmentKey(folderKey, added) : SubFolderKey(folderKey, added);
 }
 
 }  // namespace orvelis

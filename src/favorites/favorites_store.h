@@ -63,8 +63,8 @@ class FavoritesStore {
  private:
   enum class SaveOutcome { Saved, KeptInMemory, Failed };
   SaveOutcome Save();
-  // Says that a folder's list is full; the empty key of nothing added.
-  std::string ListFull();
+  std::string AddAtEnd(const std::string& folderKey, bool fragment, const std::string& name,
+                       const std::string& html);
 
   std::filesystem::path path_;
   MessageSink& messages_;
