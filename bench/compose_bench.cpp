@@ -8,10 +8,7 @@
 
 #include "bench_support.h"
 #include "book/book_store.h"
-#include "render/page_composer.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
-#include "ports/settings_store.h"
+#include "reader/headless_reader.h"
 
 namespace {
 
@@ -24,12 +21,8 @@ void BM_ComposeEveryPage(benchmark::State& state) {
     state.SkipWithError("the sample book did not load");
     return;
   }
-  MemorySettingsStore settings;
-  Stylesheet stylesheet("/home/reader/.local/share/OrvelisBook/");
-  stylesheet.Apply(ReadFontSettings(settings));
-  RegexEngine regex;
-  ComposerSettings composerSettings{false, stylesheet.PicPath()};
-  PageComposer composer(store, regex, stylesheet, composerSettings);
+  HeadlessReader reader{store, "/home/reader/.local/share/OrvelisBook/"};
+  PageComposer& composer = reader.core.Composer();
   std::vector<double> microseconds;
   for (auto _ : state) {
     microseconds.clear();

@@ -9,7 +9,7 @@
 
 #include "bench_support.h"
 #include "book/book_store.h"
-#include "search/headless_search.h"
+#include "reader/headless_reader.h"
 #include "search/query_language.h"
 
 namespace {
@@ -35,7 +35,7 @@ std::string TwoHundredWords() {
 // The whole search as the window runs it, results page included, and its slowest run.
 void HostileQuery(benchmark::State& state, const std::string& query) {
   BookStore store;
-  HeadlessSearch search{store};
+  HeadlessReader search{store};
   store.SetCurrentLanguage(kRussian);
   if (!store.OpenBook(bench::SampleBookPath()) || !store.LoadPartRecords() || !store.LoadPaperRecords() ||
       !store.LoadPageTexts(kRussian)) {

@@ -6,7 +6,7 @@
 
 #include "bench_support.h"
 #include "book/book_store.h"
-#include "search/headless_search.h"
+#include "reader/headless_reader.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using namespace orvelis;
 
 struct Session {
   BookStore store;
-  HeadlessSearch search{store};
+  HeadlessReader search{store};
   RecordingSearchView& view = search.view;
   SearchEngine& engine = search.engine;
 

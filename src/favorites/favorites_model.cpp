@@ -6,7 +6,6 @@
 
 #include "ground/app_info.h"
 #include "ground/text_replace.h"
-#include "ports/message_sink.h"
 #include "ground/numeric_text.h"
 
 namespace orvelis {
@@ -35,64 +34,53 @@ std::optional<int> Position(std::string_view digits) {
   return n;
 }
 
+bool Full(std::size_t size) { return size >= static_cast<std::size_t>(kMaxFavoritesListLength); }
+
 }  // namespace
 
-void CFavorites::IndexError() const {
-  if (messages_) messages_->Show({kIndexErrorText, ApplicationTitle(), MessageIcon::None, MessageButtons::Ok});
-}
-
-bool CFavorites::ListFull(std::size_t size) const {
-  if (size < static_cast<std::size_t>(kMaxFavoritesListLength)) return false;
-  if (messages_) messages_->Show({kListFullText, ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
-  return true;
+Message FavoritesErrorMessage(FavoritesError error) {
+  if (error == FavoritesError::ListFull) {
+    return {kListFullText, ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok};
+  }
+  return {kIndexErrorText, ApplicationTitle(), MessageIcon::None, MessageButtons::Ok};
 }
 
 std::shared_ptr<CFavorites> CFavorites::Folder(int index) {
-  if (index < 1 || index > FolderLen()) {
-    IndexError();
-    return std::make_shared<CFavorites>(messages_);
-  }
+  if (index < 1 || index > FolderLen()) return std::make_shared<CFavorites>();
   return folders_[index - 1];
 }
 
 std::shared_ptr<CFoldDoc> CFavorites::doc(int index) {
-  if (index < 1 || index > DocLen()) {
-    IndexError();
-    return std::make_shared<CFoldDoc>();
-  }
+  if (index < 1 || index > DocLen()) return std::make_shared<CFoldDoc>();
   return docs_[index - 1];
 }
 
 int CFavorites::AddFolder(const std::string& name, int beforeIndex) {
-  auto folder = std::make_shared<CFavorites>(messages_);
+  auto folder = std::make_shared<CFavorites>();
   folder->FolderName = name;
   return AddFolderEx(std::move(folder), beforeIndex);
 }
 
 int CFavorites::AddFolderEx(std::shared_ptr<CFavorites> folder, int beforeIndex) {
-  if (ListFull(folders_.size())) return 0;
+  if (Full(folders_.size())) return 0;
   return Insert(folders_, std::move(folder), beforeIndex);
 }
 
 int CFavorites::AddDoc(const std::string& name, const std::string& txt, int beforeIndex) {
-  if (ListFull(docs_.size())) return 0;
+  if (Full(docs_.size())) return 0;
   return Insert(docs_, std::make_shared<CFoldDoc>(CFoldDoc{name, txt}), beforeIndex);
 }
 
-void CFavorites::DeleteDoc(int index) {
-  if (index < 1 || index > DocLen()) {
-    IndexError();
-    return;
-  }
+FavoritesError CFavorites::DeleteDoc(int index) {
+  if (index < 1 || index > DocLen()) return FavoritesError::BadIndex;
   docs_.erase(docs_.begin() + (index - 1));
+  return FavoritesError::None;
 }
 
-void CFavorites::DeleteFolder(int index) {
-  if (index < 1 || index > FolderLen()) {
-    IndexError();
-    return;
-  }
+FavoritesError CFavorites::DeleteFolder(int index) {
+  if (index < 1 || index > FolderLen()) return FavoritesError::BadIndex;
   folders_.erase(folders_.begin() + (index - 1));
+  return FavoritesError::None;
 }
 
 // `path` is what remains of a key after its "f_"/"d_" markers are removed: positions joined by "_".

@@ -10,14 +10,20 @@
 #include <string>
 #include <vector>
 
-namespace orvelis {
+#include "ports/message_sink.h"
 
-class MessageSink;
+namespace orvelis {
 
 inline constexpr int kMaxFavoritesListLength = 32767;
 inline constexpr int kMaxFavoritesDepth = 256;
 inline constexpr const char* kIndexErrorText = "Ошибка индекса";
 inline constexpr const char* kListFullText = "В папке уже 32767 записей: больше добавить нельзя.";
+
+// What a change of the model refused; the caller decides whether and when to say so.
+enum class FavoritesError { None, BadIndex, ListFull };
+// The message box for an error: "Ошибка индекса" without an icon, the full-list refusal with the
+// exclamation mark, both under the application title.
+Message FavoritesErrorMessage(FavoritesError error);
 
 struct CFoldDoc {
   std::string name;
@@ -26,8 +32,7 @@ struct CFoldDoc {
 
 class CFavorites {
  public:
-  // `messages` receives "Ошибка индекса" and the full-list refusal; it may be null.
-  explicit CFavorites(MessageSink* messages = nullptr) : messages_(messages) {}
+  CFavorites() = default;
   // Frees the folders below without a stack frame per level.
   ~CFavorites();
   CFavorites(const CFavorites&) = delete;
@@ -38,18 +43,20 @@ class CFavorites {
   int FolderLen() const { return static_cast<int>(folders_.size()); }
   int DocLen() const { return static_cast<int>(docs_.size()); }
 
-  // Index beyond the count: "Ошибка индекса" and a new empty item.
+  // Index beyond the count: a new empty item (FolderLen and DocLen tell the range).
   std::shared_ptr<CFavorites> Folder(int index);
   std::shared_ptr<CFoldDoc> doc(int index);
 
   // Insert before `beforeIndex` (1..n), or append when it is below 1 or beyond n. Return the
-  // position, or 0 when the list already holds 32,767 items (nothing changes).
+  // position, or 0 when the list already holds 32,767 items (FavoritesError::ListFull; nothing
+  // changes).
   int AddFolder(const std::string& name, int beforeIndex);
   int AddFolderEx(std::shared_ptr<CFavorites> folder, int beforeIndex);
   int AddDoc(const std::string& name, const std::string& txt, int beforeIndex);
 
-  void DeleteDoc(int index);
-  void DeleteFolder(int index);
+  // BadIndex (nothing changes) when `index` is not 1..n.
+  FavoritesError DeleteDoc(int index);
+  FavoritesError DeleteFolder(int index);
 
   // The folder a key names (null when it names nothing); `parFolder` gets its parent and `fnum`
   // its position there, the root itself and 0 for "f".
@@ -65,11 +72,8 @@ class CFavorites {
   int Height() const;
 
  private:
-  void IndexError() const;
-  bool ListFull(std::size_t size) const;
   CFavorites* FolderAt(const std::string& path, CFavorites*& parFolder, int& fnum);
 
-  MessageSink* messages_;
   std::vector<std::shared_ptr<CFavorites>> folders_;
   std::vector<std::shared_ptr<CFoldDoc>> docs_;
 };

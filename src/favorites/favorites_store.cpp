@@ -44,10 +44,10 @@ std::string IncompleteLoadText(const std::filesystem::path& path, const Favorite
 }
 
 FavoritesStore::FavoritesStore(const std::filesystem::path& favoritesPath, MessageSink& messages)
-    : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>(&messages)) {}
+    : path_(favoritesPath), messages_(messages), root_(std::make_unique<CFavorites>()) {}
 
 bool FavoritesStore::LoadFavorites(bool deferReport) {
-  root_ = std::make_unique<CFavorites>(&messages_);
+  root_ = std::make_unique<CFavorites>();
   loadReport_.reset();
   asLoaded_.reset();
   backupPath_.clear();
@@ -173,7 +173,10 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
     }
     from->DeleteDoc(d);
     // A full target keeps its 32,767 items; the fragment then goes back where it was.
-    if (to->AddDoc(moved.name, moved.Text, targetIsFragment ? e : 0) == 0) from->AddDoc(moved.name, moved.Text, d);
+    if (to->AddDoc(moved.name, moved.Text, targetIsFragment ? e : 0) == 0) {
+      messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+      from->AddDoc(moved.name, moved.Text, d);
+    }
     SaveFavorites();
     return FavoritesChange::Rebuild;
   }
@@ -206,42 +209,47 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
     }
     const std::shared_ptr<CFavorites> moved = sourceParent->Folder(i);
     sourceParent->DeleteFolder(i);
-    if (newParent->AddFolderEx(moved, answer == MessageAnswer::Yes ? 0 : k) == 0) sourceParent->AddFolderEx(moved, i);
+    if (newParent->AddFolderEx(moved, answer == MessageAnswer::Yes ? 0 : k) == 0) {
+      messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+      sourceParent->AddFolderEx(moved, i);
+    }
   }
   SaveFavorites();
   return FavoritesChange::Rebuild;
 }
 
 std::string FavoritesStore::AddFolder(const std::string& folderKey, const std::string& name) {
-  CFavorites* parent = nullptr;
-  int position = 0;
-  CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
-  const int added = folder ? folder->AddFolder(name, 0) : 0;
-  if (added == 0) return {};
-  const bool wasUnsaved = unsaved_;
-  // What could not be saved is taken back: it would make every later save fail too.
-  if (Save() == SaveOutcome::Failed) {
-    folder->DeleteFolder(added);
-    unsaved_ = wasUnsaved;
-    return {};
-  }
-  return SubFolderKey(folderKey, added);
+  return AddAtEnd(folderKey, false, name, {});
 }
 
 std::string FavoritesStore::AddFragment(const std::string& folderKey, const std::string& name,
                                         const std::string& html) {
+  return AddAtEnd(folderKey, true, name, html);
+}
+
+std::string FavoritesStore::AddAtEnd(const std::string& folderKey, bool fragment, const std::string& name,
+                                     const std::string& html) {
   CFavorites* parent = nullptr;
   int position = 0;
   CFavorites* folder = root_->GetFolderFromKey(folderKey, parent, position);
-  const int added = folder ? folder->AddDoc(name, html, 0) : 0;
-  if (added == 0) return {};
+  if (!folder) return {};
+  const int added = fragment ? folder->AddDoc(name, html, 0) : folder->AddFolder(name, 0);
+  if (added == 0) {
+    messages_.Show(FavoritesErrorMessage(FavoritesError::ListFull));
+    return {};
+  }
   const bool wasUnsaved = unsaved_;
+  // What could not be saved is taken back: it would make every later save fail too.
   if (Save() == SaveOutcome::Failed) {
-    folder->DeleteDoc(added);
+    if (fragment) {
+      folder->DeleteDoc(added);
+    } else {
+      folder->DeleteFolder(added);
+    }
     unsaved_ = wasUnsaved;
     return {};
   }
-  return FragmentKey(folderKey, added);
+  return fragment ? FragmentKey(folderKey, added) : SubFolderKey(folderKey, added);
 }
 
 }  // namespace orvelis

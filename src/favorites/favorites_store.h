@@ -1,6 +1,8 @@
 #pragma once
 // The one owner of the favourites collection (FavoritesRoot) and its file: loading, the changes
 // the trees and the add dialog make (each followed by a save), and the reports of failed saves.
+// The model only returns what it refused; the store says it (a full folder) through the message
+// port, as it asks its questions and reports the file.
 
 #include <filesystem>
 #include <memory>
@@ -53,7 +55,7 @@ class FavoritesStore {
   FavoritesChange MoveFavorite(const std::string& source, const std::string& target);
 
   // Add a folder or fragment at the end of the folder `folderKey`; the new item's key, or "" when
-  // nothing was added. An item the save failed for is taken back, except while the file is known
+  // nothing was added (a full folder is said through the message port). An item the save failed for is taken back, except while the file is known
   // to be unwritable for the whole run (read-only, unreadable): then it stays, in memory only.
   std::string AddFolder(const std::string& folderKey, const std::string& name);
   std::string AddFragment(const std::string& folderKey, const std::string& name, const std::string& html);
@@ -61,6 +63,8 @@ class FavoritesStore {
  private:
   enum class SaveOutcome { Saved, KeptInMemory, Failed };
   SaveOutcome Save();
+  std::string AddAtEnd(const std::string& folderKey, bool fragment, const std::string& name,
+                       const std::string& html);
 
   std::filesystem::path path_;
   MessageSink& messages_;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "ground/regex_engine.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 
 #ifndef ORVELIS_WEB_SITE
@@ -36,7 +37,7 @@ std::optional<VersionPair> VersionIn(RegexEngine& regex, const std::string& repl
 }  // namespace
 
 std::string WebSiteAddress(const SettingsStore& settings) {
-  std::string site = settings.Read("site");
+  std::string site = settings.Read(setting::kWebSite);
   if (site.empty()) site = ORVELIS_WEB_SITE;
   while (!site.empty() && site.back() == '/') site.pop_back();
   return site;

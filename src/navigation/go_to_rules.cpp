@@ -6,6 +6,7 @@
 #include "ground/utf8.h"
 #include "book/book_key.h"
 #include "ground/numeric_text.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 
 namespace orvelis {
@@ -20,7 +21,7 @@ GoToResult GoToTarget(const std::string& text, bool paper) {
 }
 
 int ReadGoToKind(const SettingsStore& settings) {
-  const auto kind = ParseRoundedInt16(settings.Read("fp_t"));
+  const auto kind = ParseRoundedInt16(settings.Read(setting::kGoToKind));
   return kind == 1 ? 1 : 0;
 }
 

@@ -9,6 +9,7 @@
 
 #include "ground/text_replace.h"
 #include "ground/numeric_text.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 
 namespace orvelis {
@@ -75,12 +76,12 @@ std::string ColorText(std::uint32_t color) {
 
 FontSettings ReadFontSettings(const SettingsStore& settings) {
   FontSettings font;
-  if (const auto size = ParseNumericText(settings.Read("fsize"))) {
+  if (const auto size = ParseNumericText(settings.Read(setting::kFontSize))) {
     font.sizeStep = static_cast<int>(
         std::clamp(std::nearbyint(*size), double{kFontSizeStepMin}, double{kFontSizeStepMax}));
   }
-  if (std::string family = settings.Read("ffam"); !family.empty()) font.family = std::move(family);
-  const std::string colorValue = settings.Read("fcol");
+  if (std::string family = settings.Read(setting::kFontFamily); !family.empty()) font.family = std::move(family);
+  const std::string colorValue = settings.Read(setting::kFontColor);
   if (const auto color = ParseRoundedInt32(colorValue); color && !colorValue.empty()) {
     font.color = static_cast<std::uint32_t>(*color);
   }

@@ -7,10 +7,8 @@
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
 #include "book/book_key.h"
-#include "render/page_composer.h"
-#include "ground/regex_engine.h"
+#include "reader/headless_reader.h"
 #include "render/stylesheet.h"
-#include "search/highlight.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ports/settings_store.h"
@@ -63,9 +61,11 @@ int RunCompose(const ToolArgs& args) {
   const auto paragraph = ParseInteger(args.Option("paragraph").value_or("-1"), -1, 32767);
   if ((lang != "en" && lang != "ru") || !pane || !paragraph) return Usage(usage);
 
-  MemorySettingsStore settings;
-  if (!LoadSettings(args, settings)) return kExitFailure;
   BookStore store;
+  HeadlessReader reader{store, UserDataFolder(args)};
+  if (!LoadSettings(args, reader.settings)) return kExitFailure;
+  reader.core.ApplyFontSettings();
+  reader.core.Composing().fixedHeaders = args.Flag("fixed-headers");
   const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
   for (BookResult r : {store.OpenBook(path), store.LoadPartRecords(), store.LoadPaperRecords()}) {
     if (!r) {
@@ -79,14 +79,9 @@ int RunCompose(const ToolArgs& args) {
     return kExitFailure;
   }
 
-  ComposerSettings composerSettings{args.Flag("fixed-headers"), UserDataFolder(args)};
-  Stylesheet stylesheet(composerSettings.userDataFolder);
-  stylesheet.Apply(ReadFontSettings(settings));
-  RegexEngine regex;
-  PageComposer composer(store, regex, stylesheet, composerSettings);
-  composer.SetHighlighter(MakePageHighlighter(regex, store));
-  const ComposedNode node = composer.Compose(key, args.Option("highlight").value_or(""), static_cast<int>(*pane),
-                                             static_cast<int>(*paragraph), key);  // the tree selects the key shown
+  const ComposedNode node = reader.core.Composer().Compose(key, args.Option("highlight").value_or(""),
+                                                          static_cast<int>(*pane), static_cast<int>(*paragraph),
+                                                          key);  // the tree selects the key shown
   std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);
   return kExitOk;
 }

@@ -4,7 +4,7 @@
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
-#include "search/headless_search.h"
+#include "reader/headless_reader.h"
 #include "search/highlight.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
@@ -20,12 +20,12 @@ const char* kResultsUsage =
 // Everything a search needs, opened on the book of --book in the language of --lang.
 struct SearchSession {
   BookStore book;
-  HeadlessSearch search{book, FolderWithSeparator(DefaultUserDataFolder())};
-  RegexEngine& regex = search.regex;
-  RecordingSearchView& view = search.view;
-  RecordingMessageSink& messages = search.messages;
-  ResultsOptions& options = search.options;
-  SearchEngine& engine = search.engine;
+  HeadlessReader reader{book, FolderWithSeparator(DefaultUserDataFolder())};
+  RegexEngine& regex = reader.regex;
+  RecordingSearchView& view = reader.view;
+  RecordingMessageSink& messages = reader.messages;
+  ResultsOptions& options = reader.options;
+  SearchEngine& engine = reader.engine;
   SearchRequest request;  // the scope and "in found" of the options; the query comes per command
 
   // Returns an exit status, or -1 when the session is ready.

@@ -7,6 +7,10 @@
 namespace orvelis {
 
 inline constexpr int kTwipsPerPixel = 15;
+// The one conversion between the pixels of the screen and the twips the settings and the rules
+// use; twips to pixels rounds towards zero.
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int TwipsToPixels(long long twips) { return static_cast<int>(twips / kTwipsPerPixel); }
 inline constexpr int kMinLeftPanelTwips = 2450;
 inline constexpr double kDefaultPanelWidth = 3000;
 inline constexpr double kMinSplitRatio = 0.1;

@@ -5,6 +5,7 @@
 
 #include "window_rules/layout_rules.h"
 #include "ground/numeric_text.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 
 namespace orvelis {
@@ -42,61 +43,74 @@ std::string JoinNumbers(const std::set<int>& numbers) {
 
 }  // namespace
 
+WindowPlacement LoadWindowPlacement(const SettingsStore& s, const setting::PlacementNames& names) {
+  return {Int(s, names.state), Int32(s, names.top), Int32(s, names.left), Int32(s, names.width),
+          Int32(s, names.height)};
+}
+
+void SaveWindowPlacement(SettingsStore& s, const setting::PlacementNames& names, const WindowPlacement& w,
+                         bool windowNormal) {
+  if (windowNormal) {
+    if (w.top) s.Write(names.top, std::to_string(*w.top));
+    if (w.left) s.Write(names.left, std::to_string(*w.left));
+    if (w.width) s.Write(names.width, std::to_string(*w.width));
+    if (w.height) s.Write(names.height, std::to_string(*w.height));
+  }
+  s.Write(names.state, std::to_string(w.state.value_or(0)));
+}
+
 ReadingSettings LoadReadingSettings(const SettingsStore& s) {
+  using namespace setting;
   ReadingSettings r;
-  r.window = {Int(s, "ws"), Int32(s, "wt"), Int32(s, "wl"), Int32(s, "ww"), Int32(s, "wh")};
-  for (int i = 1; i <= 3; ++i) r.panelWidth[i] = Double(s, std::to_string(i) + "lwdh").value_or(kDefaultPanelWidth);
-  r.leftPanel = Int(s, "tb_s").value_or(0);
+  r.window = LoadWindowPlacement(s, kMainWindowPlacement);
+  for (int i = 1; i <= 3; ++i) r.panelWidth[i] = Double(s, PanelWidthName(i)).value_or(kDefaultPanelWidth);
+  r.leftPanel = Int(s, kLeftPanel).value_or(0);
   if (r.leftPanel < 0 || r.leftPanel > 3) r.leftPanel = 0;
-  r.fixedHeaders = Int(s, "fxtp") == 1;
-  r.syncScroll = Int(s, "snc") == 1;
-  r.layoutMode = Int(s, "mw_p").value_or(20);
+  r.fixedHeaders = Int(s, kFixedHeaders) == 1;
+  r.syncScroll = Int(s, kSyncScroll) == 1;
+  r.layoutMode = Int(s, kLayoutMode).value_or(20);
   if (r.layoutMode != 21 && r.layoutMode != 22) r.layoutMode = 20;
-  r.splitRatioHor = ClampSplitRatio(Double(s, "swhp").value_or(0.5));
-  r.splitRatioVert = ClampSplitRatio(Double(s, "swvp").value_or(0.5));
-  const int lang = Int(s, "lang").value_or(1);
+  r.splitRatioHor = ClampSplitRatio(Double(s, kSplitRatioHor).value_or(0.5));
+  r.splitRatioVert = ClampSplitRatio(Double(s, kSplitRatioVert).value_or(0.5));
+  const int lang = Int(s, kLanguage).value_or(1);
   r.language = lang == 0 ? kEnglish : kRussian;
-  r.sortByRating = Int(s, "sord").value_or(0);
+  r.sortByRating = Int(s, kSortByRating).value_or(0);
   if (r.sortByRating != 0 && r.sortByRating != 1) r.sortByRating = 0;
-  r.groupResults = Bool(s, "sgrp").value_or(false);
-  r.favoritesViewShown = Bool(s, "sft").value_or(false);
-  r.favoritesNode = s.Read("fsn");
-  const auto achu = Int(s, "achu");
+  r.groupResults = Bool(s, kGroupResults).value_or(false);
+  r.favoritesViewShown = Bool(s, kFavoritesViewShown).value_or(false);
+  r.favoritesNode = s.Read(kFavoritesNode);
+  const auto achu = Int(s, kAutoUpdateCheck);
   r.autoUpdateCheck = !achu || *achu == 1;
   return r;
 }
 
 void SaveReadingSettings(SettingsStore& s, const ReadingSettings& r, bool windowNormal) {
-  if (windowNormal) {
-    if (r.window.top) s.Write("wt", std::to_string(*r.window.top));
-    if (r.window.left) s.Write("wl", std::to_string(*r.window.left));
-    if (r.window.width) s.Write("ww", std::to_string(*r.window.width));
-    if (r.window.height) s.Write("wh", std::to_string(*r.window.height));
-  }
-  s.Write("ws", std::to_string(r.window.state.value_or(0)));
-  s.Write("spl", std::to_string(r.splitterLeft));
-  s.Write("tb_s", std::to_string(r.leftPanel));
-  s.Write("lang", std::to_string(r.language));
-  s.Write("mw_p", std::to_string(r.layoutMode));
-  s.Write("swhp", FormatNumber(r.splitRatioHor));
-  s.Write("swvp", FormatNumber(r.splitRatioVert));
-  s.Write("snc", Flag(r.syncScroll));
-  s.Write("fxtp", Flag(r.fixedHeaders));
-  s.Write("sord", std::to_string(r.sortByRating));
-  s.Write("sgrp", Flag(r.groupResults));
-  s.Write("sff", Flag(r.showFavoritesFolders));
-  s.Write("sft", Flag(r.favoritesViewShown));
-  s.Write("fsn", r.favoritesNode);
-  s.Write("achu", Flag(r.autoUpdateCheck));
-  for (int i = 1; i <= 3; ++i) s.Write(std::to_string(i) + "lwdh", FormatNumber(r.panelWidth[i]));
+  using namespace setting;
+  SaveWindowPlacement(s, kMainWindowPlacement, r.window, windowNormal);
+  s.Write(kSplitterLeft, std::to_string(r.splitterLeft));
+  s.Write(kLeftPanel, std::to_string(r.leftPanel));
+  s.Write(kLanguage, std::to_string(r.language));
+  s.Write(kLayoutMode, std::to_string(r.layoutMode));
+  s.Write(kSplitRatioHor, FormatNumber(r.splitRatioHor));
+  s.Write(kSplitRatioVert, FormatNumber(r.splitRatioVert));
+  s.Write(kSyncScroll, Flag(r.syncScroll));
+  s.Write(kFixedHeaders, Flag(r.fixedHeaders));
+  s.Write(kSortByRating, std::to_string(r.sortByRating));
+  s.Write(kGroupResults, Flag(r.groupResults));
+  s.Write(kShowFavoritesFolders, Flag(r.showFavoritesFolders));
+  s.Write(kFavoritesViewShown, Flag(r.favoritesViewShown));
+  s.Write(kFavoritesNode, r.favoritesNode);
+  s.Write(kAutoUpdateCheck, Flag(r.autoUpdateCheck));
+  for (int i = 1; i <= 3; ++i) s.Write(PanelWidthName(i), FormatNumber(r.panelWidth[i]));
 }
 
 void SaveTreeState(SettingsStore& s, const BookTreeState& state) {
-  s.Write("c_pg", state.selectedKey);
-  s.Write("c_exp", state.contExpanded.value_or(false) ? "-1" : "0");
-  s.Write("b_exp", state.bookExpanded.value_or(false) ? "-1" : "0");
-  s.Write("p_exp", JoinNumbers(state.expandedParts));
-  s.Write("d_exp", JoinNumbers(state.expandedPapers));
+  using namespace setting;
+  s.Write(kTreeKey, state.selectedKey);
+  s.Write(kContentsExpanded, state.contExpanded.value_or(false) ? "-1" : "0");
+  s.Write(kBookExpanded, state.bookExpanded.value_or(false) ? "-1" : "0");
+  s.Write(kPartsExpanded, JoinNumbers(state.expandedParts));
+  s.Write(kPapersExpanded, JoinNumbers(state.expandedPapers));
 }
 
 BookTreeState RestoreTreeState(const SettingsStore& s) {
@@ -105,11 +119,11 @@ BookTreeState RestoreTreeState(const SettingsStore& s) {
     if (s.Read(name).empty()) return true;
     return Bool(s, name);
   };
-  state.bookExpanded = expanded("b_exp");
-  state.contExpanded = expanded("c_exp");
-  state.expandedParts = NumberList(s.Read("p_exp"));
-  state.expandedPapers = NumberList(s.Read("d_exp"));
-  state.selectedKey = s.Read("c_pg");
+  state.bookExpanded = expanded(setting::kBookExpanded);
+  state.contExpanded = expanded(setting::kContentsExpanded);
+  state.expandedParts = NumberList(s.Read(setting::kPartsExpanded));
+  state.expandedPapers = NumberList(s.Read(setting::kPapersExpanded));
+  state.selectedKey = s.Read(setting::kTreeKey);
   if (state.selectedKey.empty()) state.selectedKey = "book";
   return state;
 }

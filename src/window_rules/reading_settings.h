@@ -9,6 +9,7 @@
 #include <string>
 
 #include "book/book_format.h"
+#include "ports/setting_names.h"
 
 namespace orvelis {
 
@@ -37,6 +38,13 @@ struct ReadingSettings {
   std::string favoritesNode;
   bool autoUpdateCheck = true;
 };
+
+// A window's placement under its names (the main window's, the help's, the search rules'): the
+// state, and the twips that read as numbers. The top, left, width and height are written only
+// while the window is in its normal state; the state always.
+WindowPlacement LoadWindowPlacement(const SettingsStore& store, const setting::PlacementNames& names);
+void SaveWindowPlacement(SettingsStore& store, const setting::PlacementNames& names, const WindowPlacement& placement,
+                         bool windowNormal);
 
 ReadingSettings LoadReadingSettings(const SettingsStore& store);
 // The placement is written only while the window is in its normal state.

@@ -14,7 +14,7 @@
 #include "book/book_store.h"
 #include "ground/match_deadline.h"
 #include "ground/regex_engine.h"
-#include "search/headless_search.h"
+#include "reader/headless_reader.h"
 #include "search/highlight.h"
 #include "search/query_limits.h"
 
@@ -24,7 +24,7 @@ using namespace orvelis;
 
 struct Session {
   BookStore store;
-  HeadlessSearch search{store};
+  HeadlessReader search{store};
 };
 
 Session& Shared() {
@@ -74,7 +74,7 @@ struct Evaluation {
   bool gaveUp = false;  // a term was rejected or empty: a message was shown
 };
 
-Evaluation Evaluate(HeadlessSearch& s, const std::string& query, int scope) {
+Evaluation Evaluate(HeadlessReader& s, const std::string& query, int scope) {
   s.messages.shown.clear();
   Evaluation e;
   e.list = s.engine.EvaluateWholeQuery({query, scope});
@@ -96,13 +96,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // the first input's time limit.
   for (Language lang : {kRussian, kEnglish}) {
     Shared().store.SetCurrentLanguage(lang);
-    Shared().search.engine.EvaluateWholeQuery("a", false);
+    Shared().search.engine.EvaluateWholeQuery({"a"});
   }
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  HeadlessSearch& s = Shared().search;
+  HeadlessReader& s = Shared().search;
   const std::string query(reinterpret_cast<const char*>(data), size);
   const Language lang = HasCyrillic(query) ? kRussian : kEnglish;
   Shared().store.SetCurrentLanguage(lang);

@@ -11,14 +11,10 @@
 
 #include "book/book_store.h"
 #include "book/book_key.h"
+#include "reader/headless_reader.h"
 #include "render/page_composer.h"
-#include "navigation/page_locator.h"
-#include "ports/recording_reading_view.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
 #include "navigation/link_protocol.h"
 #include "navigation/navigation_rules.h"
-#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -141,13 +137,9 @@ class BookKeyReaders : public ::testing::Test {
   }
 
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView view;
-  Stylesheet stylesheet{"/u/"};
-  ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, composerSettings};
-  PageLocator locator{composer, view};
+  HeadlessReader reader{book, "/u/"};
+  RecordingReadingView& view = reader.reading;
+  PageLocator& locator = reader.core.Locator();
 };
 
 TEST_F(BookKeyReaders, EachReaderKeepsItsLeniencies) {

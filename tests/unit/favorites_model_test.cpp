@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ports/recording_search_view.h"
+#include "ground/app_info.h"
 
 namespace orvelis {
 namespace {
@@ -35,21 +35,22 @@ TEST(FavoritesModel, InsertionPositions) {
 }
 
 TEST(FavoritesModel, DeletingShiftsTheLaterItemsAndABadIndexIsReported) {
-  RecordingMessageSink messages;
-  CFavorites root(&messages);
+  CFavorites root;
   for (const char* n : {"1", "2", "3"}) root.AddDoc(n, "", 0);
-  root.DeleteDoc(2);
+  EXPECT_EQ(root.DeleteDoc(2), FavoritesError::None);
   EXPECT_EQ(DocNames(root), (std::vector<std::string>{"1", "3"}));
   CFavorites* parent = nullptr;
   int d = 0;
   EXPECT_EQ(root.GetDocFromKey("d_3", parent, d), nullptr);
-  root.DeleteDoc(5);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Ошибка индекса");
+  EXPECT_EQ(root.DeleteDoc(5), FavoritesError::BadIndex);
+  EXPECT_EQ(root.DeleteFolder(1), FavoritesError::BadIndex);
   EXPECT_EQ(root.doc(9)->name, "");
   EXPECT_EQ(root.Folder(1)->FolderLen(), 0);
-  EXPECT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(DocNames(root), (std::vector<std::string>{"1", "3"}));
+  const Message shown = FavoritesErrorMessage(FavoritesError::BadIndex);
+  EXPECT_EQ(shown.text, "Ошибка индекса");
+  EXPECT_EQ(shown.caption, ApplicationTitle());
+  EXPECT_EQ(shown.icon, MessageIcon::None);
 }
 
 TEST(FavoritesModel, KeysResolveThroughTheFolderPath) {
@@ -106,15 +107,16 @@ TEST(FavoritesModel, HighestFragmentNumberSearchesTheWholeSubtreeExactly) {
 }
 
 TEST(FavoritesModel, AFullListRefusesMoreAndChangesNothing) {
-  RecordingMessageSink messages;
-  CFavorites root(&messages);
+  CFavorites root;
   for (int i = 0; i < kMaxFavoritesListLength; ++i) root.AddDoc("n", "", 0);
   EXPECT_EQ(root.AddDoc("one too many", "", 0), 0);
   EXPECT_EQ(root.AddDoc("one too many", "", 1), 0);
   EXPECT_EQ(root.DocLen(), kMaxFavoritesListLength);
   EXPECT_EQ(root.doc(1)->name, "n");
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text, kListFullText);
+  const Message shown = FavoritesErrorMessage(FavoritesError::ListFull);
+  EXPECT_EQ(shown.text, kListFullText);
+  EXPECT_EQ(shown.caption, ApplicationTitle());
+  EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
 }
 
 }  // namespace

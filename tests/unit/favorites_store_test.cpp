@@ -66,6 +66,23 @@ TEST_F(Operations, AFragmentDroppedOnAFolderOrTheRootBecomesItsLast) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(Operations, AFullFolderIsSaidOnceForEachRefusalAndAMovedFragmentGoesBack) {
+  CFavorites& full = *store.FavoritesRoot().Folder(2);
+  for (int i = 0; i < kMaxFavoritesListLength; ++i) full.AddDoc("n", "", 0);
+  const std::string before = Saved();
+  EXPECT_EQ(store.AddFragment("f_2", "more", ""), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, kListFullText);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(Saved(), before);
+  EXPECT_EQ(store.MoveFavorite("d_1", "f_2"), FavoritesChange::Rebuild);
+  EXPECT_EQ(Docs("f"), (std::vector<std::string>{"r1", "r2"}));
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text, kListFullText);
+  EXPECT_EQ(store.AddFragment("f_9", "nowhere", ""), "");  // no such folder: nothing to say
+  EXPECT_EQ(messages.shown.size(), 2u);
+}
+
 TEST_F(Operations, AFolderDroppedOnAFragmentDoesNothingAndSavesNothing) {
   const std::string before = Saved();
   std::filesystem::remove(dir / "book_favor.dat");

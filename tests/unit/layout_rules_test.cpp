@@ -104,5 +104,14 @@ TEST_F(LayoutRules, HeaderStripsTakeTheTableHeightAndThePaneTheRest) {
   });
 }
 
+TEST(Twips, FifteenToAPixelAndPartPixelsAreDropped) {
+  EXPECT_EQ(PixelsToTwips(80), 1200);
+  EXPECT_EQ(PixelsToTwips(-8), -120);  // a window on a screen left of the main one
+  EXPECT_EQ(TwipsToPixels(1200), 80);
+  EXPECT_EQ(TwipsToPixels(1214), 80);
+  EXPECT_EQ(TwipsToPixels(-29), -1);  // towards zero, as stored placements always were read
+  EXPECT_EQ(TwipsToPixels(2147483647LL), 143165576);  // the largest stored value still fits
+}
+
 }  // namespace
 }  // namespace orvelis

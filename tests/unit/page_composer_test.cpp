@@ -4,13 +4,9 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
-#include "navigation/page_locator.h"
-#include "ports/recording_reading_view.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
+#include "reader/headless_reader.h"
 #include "support/fixtures.h"
 #include "support/test_books.h"
-#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -42,17 +38,14 @@ class Composer : public ::testing::Test {
     ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(content).bytes)));
     ASSERT_TRUE(book.LoadPartRecords());
     ASSERT_TRUE(book.LoadPaperRecords());
-    stylesheet.Apply(ReadFontSettings(settings));
   }
 
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView view;
-  Stylesheet stylesheet{"/u/"};
-  ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, composerSettings};
-  PageLocator locator{composer, view};
+  HeadlessReader reader{book, "/u/"};
+  RecordingReadingView& view = reader.reading;
+  ComposerSettings& composerSettings = reader.core.Composing();
+  PageComposer& composer = reader.core.Composer();
+  PageLocator& locator = reader.core.Locator();
 };
 
 TEST_F(Composer, RussianPageOneWithHeaderAndBothBars) {

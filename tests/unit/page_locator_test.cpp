@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "book/book_store.h"
-#include "ports/recording_reading_view.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
+#include "reader/headless_reader.h"
 #include "support/test_books.h"
-#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
 
 class Locator : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::OpenTinyBook(book);
-    stylesheet.Apply(ReadFontSettings(settings));
-  }
+  void SetUp() override { test::OpenTinyBook(book); }
   std::string ShownTitle() {
     const std::string& html = view.documents[ReadingPane::Web1];
     const auto open = html.find("<title>") + 7;
@@ -25,13 +19,9 @@ class Locator : public ::testing::Test {
   }
 
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  RecordingReadingView view;
-  Stylesheet stylesheet{"/u/"};
-  ComposerSettings composerSettings{false, "/u/"};
-  PageComposer composer{book, regex, stylesheet, composerSettings};
-  PageLocator locator{composer, view};
+  HeadlessReader reader{book, "/u/"};
+  RecordingReadingView& view = reader.reading;
+  PageLocator& locator = reader.core.Locator();
 };
 
 TEST_F(Locator, BackAfterTheFirstNavigationShowsNothingNewAndDisablesItself) {

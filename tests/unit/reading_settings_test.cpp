@@ -102,6 +102,29 @@ TEST(ReadingSettings, TreeStateRoundTrips) {
   EXPECT_FALSE(RestoreTreeState(s).bookExpanded.has_value());
 }
 
+TEST(ReadingSettings, AHelpWindowKeepsItsPlacementUnderItsOwnNames) {
+  MemorySettingsStore s;
+  s.Write("hswt", "150");
+  s.Write("hswl", "x");
+  s.Write("hsww", "9000");
+  s.Write("hswh", "6000");
+  s.Write("hsws", "2");
+  const WindowPlacement w = LoadWindowPlacement(s, setting::kHelpWindowPlacement);
+  EXPECT_EQ(w.top, 150);
+  EXPECT_FALSE(w.left.has_value());
+  EXPECT_EQ(w.width, 9000);
+  EXPECT_EQ(w.height, 6000);
+  EXPECT_EQ(w.state, 2);
+  EXPECT_FALSE(LoadWindowPlacement(s, setting::kRulesWindowPlacement).state.has_value());
+  // Maximised: the normal place stays as it was, only the state is written.
+  SaveWindowPlacement(s, setting::kRulesWindowPlacement, {2, 1, 2, 3, 4}, false);
+  EXPECT_EQ(s.Read("sws"), "2");
+  EXPECT_EQ(s.Read("swt"), "");
+  SaveWindowPlacement(s, setting::kRulesWindowPlacement, {0, 1, 2, 3, 4}, true);
+  EXPECT_EQ(s.Read("swt") + s.Read("swl") + s.Read("sww") + s.Read("swh") + s.Read("sws"), "12340");
+  EXPECT_EQ(s.Read("ws"), "");
+}
+
 TEST(NavigationRules, NextAndPreviousPagesAndPapers) {
   EXPECT_EQ(CurrentPageNumber("page135"), 135);
   EXPECT_EQ(CurrentPageNumber("doc5"), 0);

@@ -6,7 +6,7 @@
 
 #include "book/book_store.h"
 #include "help/help_pages.h"
-#include "search/headless_search.h"
+#include "reader/headless_reader.h"
 #include "search/page_preparation.h"
 #include "support/test_books.h"
 
@@ -38,7 +38,7 @@ class RulesExamples : public ::testing::Test {
   }
 
   static BookStore* book;
-  HeadlessSearch search{*book};
+  HeadlessReader search{*book};
 };
 BookStore* RulesExamples::book = nullptr;
 

@@ -4,13 +4,9 @@
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
-#include "ports/recording_reading_view.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
+#include "reader/headless_reader.h"
 #include "search/page_preparation.h"
-#include "ports/recording_search_view.h"
 #include "support/test_books.h"
-#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -35,21 +31,17 @@ class Search : public ::testing::Test {
     ASSERT_TRUE(book.LoadPartRecords());
     ASSERT_TRUE(book.LoadPaperRecords());
     book.SetCurrentLanguage(kRussian);
-    stylesheet.Apply(ReadFontSettings(settings));
   }
   std::string Find(const std::string& query, bool inFound = false) {
     return engine.EvaluateWholeQuery({query, scope, {}, inFound});
   }
 
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  Stylesheet stylesheet{"/u/"};
-  RecordingSearchView view;
+  HeadlessReader reader{book, "/u/"};
+  RecordingSearchView& view = reader.view;
   int scope = 0;  // the parts selector's index
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+  RecordingMessageSink& messages = reader.messages;
+  SearchEngine& engine = reader.engine;
 };
 
 TEST_F(Search, CountsNonOverlappingWholeWordsPerPage) {

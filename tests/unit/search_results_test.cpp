@@ -3,12 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "book/book_store.h"
-#include "ports/recording_reading_view.h"
-#include "ground/regex_engine.h"
-#include "render/stylesheet.h"
-#include "ports/recording_search_view.h"
+#include "reader/headless_reader.h"
 #include "support/test_books.h"
-#include "ports/settings_store.h"
 
 namespace orvelis {
 namespace {
@@ -18,7 +14,6 @@ class Results : public ::testing::Test {
   void SetUp() override {
     test::OpenTinyBook(book);
     book.SetCurrentLanguage(kRussian);
-    stylesheet.Apply(ReadFontSettings(settings));
   }
   CSearchResults Run(const std::string& list, const std::string& query = "x") {
     CSearchResults results(book, regex, stylesheet, view, options);
@@ -32,12 +27,12 @@ class Results : public ::testing::Test {
   }
 
   BookStore book;
-  RegexEngine regex;
-  MemorySettingsStore settings;
-  Stylesheet stylesheet{"/u/"};
-  RecordingSearchView view;
+  HeadlessReader reader{book, "/u/"};
+  RegexEngine& regex = reader.regex;
+  const Stylesheet& stylesheet = reader.core.Styles();
+  RecordingSearchView& view = reader.view;
   std::string scopeTitle;  // the parts selector's text when narrower than the book
-  ResultsOptions options;
+  ResultsOptions& options = reader.options;
 };
 
 TEST_F(Results, TheQuicksortPutsEqualRatingsInItsOwnOrder) {
