@@ -31,9 +31,9 @@ std::pair<double, double> SearchOnce(const QString& query) {
   QElapsedTimer timer;
   timer.start();
   QTest::keyClick(box, Qt::Key_Return);
-  if (!test::WaitLoaded(window->SearchPane())) return {-1, -1};
+  if (!test::WaitLoaded(window->Search().ResultsPane())) return {-1, -1};
   const double loaded = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-  const QVariantList t = test::Eval(window->SearchPane(), QStringLiteral(
+  const QVariantList t = test::Eval(window->Search().ResultsPane(), QStringLiteral(
       "(function(){var p=performance.getEntriesByName('first-contentful-paint')[0];"
       "return [performance.now(), p ? p.startTime : -1];})()")).toList();
   const double now = static_cast<double>(timer.nsecsElapsed()) / 1e6;

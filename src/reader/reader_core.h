@@ -44,6 +44,7 @@ class ReaderCore {
   BookStore& Book() { return book_; }
   RegexEngine& Regex() { return regex_; }
   const Stylesheet& Styles() const { return stylesheet_; }
+  Stylesheet& Styles() { return stylesheet_; }
   ComposerSettings& Composing() { return composerSettings_; }
   PageComposer& Composer() { return composer_; }
   PageLocator& Locator() { return locator_; }

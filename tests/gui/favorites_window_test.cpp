@@ -118,7 +118,7 @@ class FavoritesWindowTest : public QObject {
 
     // Renamed from the tree's menu: the editor opens over the label, the typed name is stored.
     RightClickItem(FindNode(QStringLiteral("d_1_1")));
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Переименовать")));
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Переименовать")));
     QLineEdit* editor = nullptr;
     QTRY_VERIFY((editor = OpenEditor(tree)));
     test::TypeText(editor, QStringLiteral("renamed"));  // over the selected old name
@@ -145,7 +145,7 @@ class FavoritesWindowTest : public QObject {
     const QString question = QStringLiteral("Удаление записи|Вы уверены, что хотите удалить запись \"renamed\" ?\n");
     qputenv("ORVELIS_MESSAGE_ANSWERS", "no");
     RightClickItem(FindNode(QStringLiteral("d_1_1")));
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Удалить")));
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Удалить")));
     QCOMPARE(env_.TakeMessages(), question);
     QVERIFY(FindNode(QStringLiteral("d_1_1")));
     QCOMPARE(StoredName("d_1_1"), std::string("renamed"));
@@ -153,7 +153,7 @@ class FavoritesWindowTest : public QObject {
     QCOMPARE(FavoriteKey(tree->currentItem()), QStringLiteral("f"));
     qputenv("ORVELIS_MESSAGE_ANSWERS", "yes");
     RightClickItem(FindNode(QStringLiteral("d_1_1")));
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Удалить")));
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Удалить")));
     QCOMPARE(env_.TakeMessages(), question);
     QVERIFY(!FindNode(QStringLiteral("d_1_1")));
     QCOMPARE(StoredName("d_1_1"), std::string());
@@ -228,10 +228,10 @@ class FavoritesWindowTest : public QObject {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
-    QTRY_VERIFY(w_->FavoritesViewShown());
+    QTRY_VERIFY(w_->Favorites().ViewShown());
     QVERIFY(!w_->ToolbarAction(12)->isVisible());
     QVERIFY(w_->ToolbarAction(5)->isVisible());
-    BrowserPane* view = w_->FavoritesView();
+    BrowserPane* view = w_->Favorites().ViewPane();
     QVERIFY(test::WaitLoaded(view));
     QCOMPARE(test::Title(view), QStringLiteral("linked"));
     const QUrl shown = view->url();
@@ -253,7 +253,7 @@ class FavoritesWindowTest : public QObject {
     QCOMPARE(test::Title(Web1()), readingTitle);
 
     QTest::mouseClick(w_->findChild<QToolButton*>(QStringLiteral("tbFavortop")), Qt::LeftButton);
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
     QVERIFY(w_->ToolbarAction(12)->isVisible());
   }
 
@@ -263,19 +263,19 @@ class FavoritesWindowTest : public QObject {
     QVERIFY(test::GoTo(w_, 135));
     AddFolder(SelectFirstParagraph(), QStringLiteral("f"), QStringLiteral("A"));
     ShowFavouritesPanel();
-    QSignalSpy shown(w_->FavoritesMenu(), &QMenu::aboutToShow);
+    QSignalSpy shown(w_->Favorites().Menu(), &QMenu::aboutToShow);
     RightClickItem(FindNode(QStringLiteral("f")));
-    QVERIFY(!w_->FavoritesMenu()->isVisible());
+    QVERIFY(!w_->Favorites().Menu()->isVisible());
     RightClickItem(FindNode(QStringLiteral("f_1")));
-    QTRY_VERIFY(w_->FavoritesMenu()->isVisible());
+    QTRY_VERIFY(w_->Favorites().Menu()->isVisible());
     QCOMPARE(shown.count(), 1);
     QStringList visible;
-    for (QAction* a : w_->FavoritesMenu()->actions()) {
+    for (QAction* a : w_->Favorites().Menu()->actions()) {
       if (a->isVisible()) visible << a->objectName();
     }
     QCOMPARE(visible, QStringList({QStringLiteral("zContFavorRename"), QStringLiteral("zContFavorDelete")}));
-    QTest::keyClick(w_->FavoritesMenu(), Qt::Key_Escape);
-    QTRY_VERIFY(!w_->FavoritesMenu()->isVisible());
+    QTest::keyClick(w_->Favorites().Menu(), Qt::Key_Escape);
+    QTRY_VERIFY(!w_->Favorites().Menu()->isVisible());
   }
 
  private:
@@ -394,7 +394,7 @@ class FavoritesWindowTest : public QObject {
   }
 
   QTreeWidget* ShowFavouritesPanel() {
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     if (!tree->isVisible()) test::ClickToolbar(w_, w_->ToolbarAction(7));
     [&] { QTRY_VERIFY(tree->isVisible()); }();
     return tree;
@@ -402,7 +402,7 @@ class FavoritesWindowTest : public QObject {
   // A click on the node (unless it is already the selected one, where a click starts renaming)
   // and the Right key.
   void Expand(const QString& key) {
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     QTreeWidgetItem* item = FindNode(key);
     QVERIFY(item);
     if (tree->currentItem() != item || !item->isSelected()) {
@@ -413,7 +413,7 @@ class FavoritesWindowTest : public QObject {
   }
   // The press selects the node, the right click's context-menu event follows it.
   void RightClickItem(QTreeWidgetItem* item) {
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     QVERIFY(item);
     const QPoint at = tree->visualItemRect(item).center();
     QVERIFY(tree->viewport()->rect().contains(at));
@@ -429,7 +429,7 @@ class FavoritesWindowTest : public QObject {
   // the tree's own drag, which runs an event loop of its own until the drop: the rest of the
   // way and the release come from inside that loop, as the mouse's would.
   void Drag(const QString& source, const QString& target) {
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     QWidget* view = tree->viewport();
     QVERIFY(FindNode(source) && FindNode(target));
     QTRY_VERIFY(!tree->findChild<QDrag*>());  // the last drag has let go
@@ -460,7 +460,7 @@ class FavoritesWindowTest : public QObject {
         .arg(folder, into);
   }
 
-  QTreeWidgetItem* FindNode(const QString& key) { return FindFavoriteNode(w_->FavoritesTree(), key); }
+  QTreeWidgetItem* FindNode(const QString& key) { return FindFavoriteNode(w_->Favorites().Tree(), key); }
   QStringList Names(const QString& folder) {
     QStringList names;
     QTreeWidgetItem* node = FindNode(folder);

@@ -108,6 +108,12 @@ void StopReader(std::unique_ptr<Reader>& reader, MainWindow*& window);
 
 #include "shell/app/qt_translations.h"
 #include "shell/app/webengine_setup.h"
+// The window's panels, which the tests reach through the window.
+#include "shell/favorites/favorites_panel.h"
+#include "shell/help/help_commands.h"
+#include "shell/reading/reading_area.h"
+#include "shell/search/search_panel.h"
+#include "shell/window/main_window.h"
 
 namespace orvelis::test {
 

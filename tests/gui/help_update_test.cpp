@@ -139,10 +139,10 @@ class HelpUpdateTest : public QObject {
     QtSettingsStore().Write("achu", "0");
     Start(server.Address());
     QAction* automatic = w_->findChild<QAction*>(QStringLiteral("zAboutAutoUpd"));
-    QVERIFY(!w_->AutoCheckUpdates());
+    QVERIFY(!w_->Help().AutoCheckUpdates());
     QVERIFY(!automatic->isChecked());
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("О программе"), QStringLiteral("Автоматически проверять наличие новых версий")}));
-    QVERIFY(w_->AutoCheckUpdates());
+    QVERIFY(w_->Help().AutoCheckUpdates());
     QVERIFY(automatic->isChecked());
     Stop();
     QCOMPARE(QtSettingsStore().Read("achu"), std::string("1"));

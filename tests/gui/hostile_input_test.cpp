@@ -55,7 +55,7 @@ class HostileInputTest : public QObject {
     QTest::mouseClick(box, Qt::LeftButton);
     test::TypeText(box, kHostileQuery);
     QTest::keyClick(box, Qt::Key_Return);
-    BrowserPane* results = w_->SearchPane();
+    BrowserPane* results = w_->Search().ResultsPane();
     QVERIFY(test::WaitLoaded(results));
     QCOMPARE(test::Title(results), QStringLiteral("Поиск по книге - [") + kHostileQuery + QLatin1Char(']'));
     QCOMPARE(test::Eval(results, QStringLiteral("document.getElementsByTagName('script').length")).toInt(), 0);
@@ -103,7 +103,7 @@ class HostileInputTest : public QObject {
     QTRY_VERIFY(!QApplication::activeModalWidget());
 
     test::ClickToolbar(w_, w_->ToolbarAction(7));
-    FavoritesTreeWidget* tree = w_->FavoritesTree();
+    FavoritesTreeWidget* tree = w_->Favorites().Tree();
     QTRY_VERIFY(tree->isVisible());
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
     QVERIFY(item);
@@ -111,9 +111,9 @@ class HostileInputTest : public QObject {
     const QPoint at = tree->visualItemRect(item).center();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &menu);
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
-    QTRY_VERIFY(w_->FavoritesViewShown());
-    BrowserPane* view = w_->FavoritesView();
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Показать")));
+    QTRY_VERIFY(w_->Favorites().ViewShown());
+    BrowserPane* view = w_->Favorites().ViewPane();
     QVERIFY(test::WaitLoaded(view));
     QCOMPARE(test::Title(view), kHostileName);
 

@@ -86,13 +86,13 @@ class JourneyTest : public QObject {
     QTest::mouseClick(box, Qt::LeftButton);
     test::TypeText(box, QStringLiteral("назарянин"));
     QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(test::WaitLoaded(w_->SearchPane()));
-    QCOMPARE(test::Title(w_->SearchPane()), QStringLiteral("Поиск по книге - [назарянин]"));
-    const QString hit = test::Eval(w_->SearchPane(), QStringLiteral("document.querySelector('a.search_res').getAttribute('href')"))
+    QVERIFY(test::WaitLoaded(w_->Search().ResultsPane()));
+    QCOMPARE(test::Title(w_->Search().ResultsPane()), QStringLiteral("Поиск по книге - [назарянин]"));
+    const QString hit = test::Eval(w_->Search().ResultsPane(), QStringLiteral("document.querySelector('a.search_res').getAttribute('href')"))
                             .toString();
     QVERIFY2(hit.startsWith(QStringLiteral("@page")), qPrintable(hit));
     const int hitPage = hit.mid(5, hit.indexOf(QLatin1Char('#')) - 5).toInt();
-    QVERIFY(test::ClickElement(w_->SearchPane(), QStringLiteral("a.search_res")));
+    QVERIFY(test::ClickElement(w_->Search().ResultsPane(), QStringLiteral("a.search_res")));
     QTRY_COMPARE_WITH_TIMEOUT(w_->Locator().CurrentKey(), "page" + std::to_string(hitPage), 15000);
     QVERIFY(test::WaitLoaded(Web1()));
     QTRY_VERIFY(test::Eval(Web1(), QStringLiteral("document.querySelectorAll('font.bld').length")).toInt() > 0);
@@ -108,7 +108,7 @@ class JourneyTest : public QObject {
     test::RightClick(Web1(), selected.inside);
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QVERIFY(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
+    QVERIFY(FindFavoriteNode(w_->Favorites().Tree(), QStringLiteral("d_1")));
 
     // Closed as a window manager closes it, and started again.
     test::StopReader(reader_, w_);
@@ -118,24 +118,24 @@ class JourneyTest : public QObject {
     QVERIFY(test::WaitLoaded(Web2()));
     QVERIFY(Web2()->isVisible());
     QVERIFY(w_->findChild<QLineEdit*>(QStringLiteral("txtSearch"))->isVisible());  // the panel left open
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
 
     // The favourite is there and shows its fragment.
     test::ClickToolbar(w_, w_->ToolbarAction(7));
-    FavoritesTreeWidget* favourites = w_->FavoritesTree();
+    FavoritesTreeWidget* favourites = w_->Favorites().Tree();
     QTRY_VERIFY(favourites->isVisible());
     QTreeWidgetItem* item = FindFavoriteNode(favourites, QStringLiteral("d_1"));
     QVERIFY(item);
     const QPoint at = favourites->visualItemRect(item).center();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, favourites->viewport()->mapToGlobal(at));
     QApplication::sendEvent(favourites->viewport(), &menu);
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
-    QTRY_VERIFY(w_->FavoritesViewShown());
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Показать")));
+    QTRY_VERIFY(w_->Favorites().ViewShown());
     auto* view = w_->findChild<BrowserPane*>(QStringLiteral("wbFavWeb"));
     QVERIFY(view && test::WaitLoaded(view));
     QTRY_VERIFY(BodyText(view).simplified().contains(fragment.left(80)));
     QTest::mouseClick(w_->findChild<QToolButton*>(QStringLiteral("tbFavortop")), Qt::LeftButton);
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
 
     // The page saved as HTML keeps every paragraph the reader sees.
     const QStringList paragraphs = Paragraphs(Web1());

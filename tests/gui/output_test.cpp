@@ -85,9 +85,9 @@ class OutputTest : public QObject {
     QTest::mouseClick(box, Qt::LeftButton);
     test::TypeText(box, QStringLiteral("христос"));
     QTest::keyClick(box, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(test::Title(w_->SearchPane()), QStringLiteral("Поиск по книге - [христос]"), 15000);
-    QVERIFY(test::WaitLoaded(w_->SearchPane()));
-    SaveFrom(w_->SearchPane(), QStringLiteral("results"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(test::Title(w_->Search().ResultsPane()), QStringLiteral("Поиск по книге - [христос]"), 15000);
+    QVERIFY(test::WaitLoaded(w_->Search().ResultsPane()));
+    SaveFrom(w_->Search().ResultsPane(), QStringLiteral("results"), 1);
     QCOMPARE(env_.TakeMessages(), QString());  // no error box
     QCOMPARE(Files(), QStringList{QStringLiteral("results.htm")});
     const QByteArray search = Read(QStringLiteral("results.htm"));
@@ -118,7 +118,7 @@ class OutputTest : public QObject {
     QTRY_VERIFY(!QApplication::activeModalWidget());
     Reactivate();
     test::ClickToolbar(w_, w_->ToolbarAction(7));
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     QTRY_VERIFY(tree->isVisible());
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
     QVERIFY(item);
@@ -126,10 +126,10 @@ class OutputTest : public QObject {
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &menu);
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
-    QTRY_VERIFY(w_->FavoritesViewShown());
-    QVERIFY(test::WaitLoaded(w_->FavoritesView()));
-    SaveFrom(w_->FavoritesView(), QStringLiteral("fav.htm"), 1);
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Показать")));
+    QTRY_VERIFY(w_->Favorites().ViewShown());
+    QVERIFY(test::WaitLoaded(w_->Favorites().ViewPane()));
+    SaveFrom(w_->Favorites().ViewPane(), QStringLiteral("fav.htm"), 1);
     QCOMPARE(env_.TakeMessages(), QString());  // no error box
     QCOMPARE(Files(), QStringList({QStringLiteral("fav.htm"), QStringLiteral("results.htm")}));
     const QByteArray favourite = Read(QStringLiteral("fav.htm"));

@@ -130,7 +130,7 @@ class ReaderDayTest : public QObject {
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
     test::ClickToolbar(w_, w_->ToolbarAction(7));
-    FavoritesTreeWidget* tree = w_->FavoritesTree();
+    FavoritesTreeWidget* tree = w_->Favorites().Tree();
     QTRY_VERIFY(tree->isVisible());
     QTreeWidgetItem* folder = FindFavoriteNode(tree, QStringLiteral("f_1"));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(folder).center());
@@ -147,7 +147,7 @@ class ReaderDayTest : public QObject {
     // Expanded again at the next start: the open icon, not the closed one.
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
-    folder = FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("f_1"));
+    folder = FindFavoriteNode(w_->Favorites().Tree(), QStringLiteral("f_1"));
     QVERIFY(folder->isExpanded());
     QVERIFY(SameIcon(folder->icon(0), QStringLiteral("open_folder")));
   }
@@ -179,7 +179,7 @@ class ReaderDayTest : public QObject {
     ShowByGoTo(500);
     QVERIFY(test::WaitLoaded(Web2()));
     test::ClickToolbar(w_, w_->ToolbarAction(23));
-    QVERIFY(w_->SyncScroll());
+    QVERIFY(w_->Reading().SyncScroll());
     RoundTrips();  // the switch's own alignment of the panes is done
     // The second pane is scrolled although the first had the focus last.
     Web1()->setFocus();
@@ -199,8 +199,8 @@ class ReaderDayTest : public QObject {
     w_->resize(700, 500);  // a short pane: the page scrolls
     ShowByGoTo(135);
     test::Wheel(Web1(), -8);
-    QTRY_VERIFY_WITH_TIMEOUT(!w_->Position().anchor.empty(), 5000);
-    const std::string anchor = w_->Position().anchor;
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->Reading().Position().anchor.empty(), 5000);
+    const std::string anchor = w_->Reading().Position().anchor;
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("150%")}));
     QVERIFY(test::WaitLoaded(Web1()));
     QTRY_VERIFY_WITH_TIMEOUT(test::ScrollTop(Web1()) > 0, 5000);
@@ -241,7 +241,7 @@ class ReaderDayTest : public QObject {
     ShowByGoTo(40);
     QVERIFY(test::WaitLoaded(Web2()));
     Web2()->setFocus();
-    QTRY_COMPARE(w_->WebFocus(), 2);
+    QTRY_COMPARE(w_->Reading().WebFocus(), 2);
     QTest::keyClick(Web2()->focusProxy(), Qt::Key_F, Qt::ControlModifier);
     FindBar* bar = w_->FindOnPage();
     QVERIFY(bar && bar->isVisible());
@@ -286,8 +286,8 @@ class ReaderDayTest : public QObject {
     const QString title = test::Title(Web1());
     QVERIFY(title.endsWith(QStringLiteral("Страница 135")));
     test::Wheel(Web1(), -8);
-    QTRY_VERIFY_WITH_TIMEOUT(!w_->Position().anchor.empty(), 5000);
-    const QString anchor = Q(w_->Position().anchor);
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->Reading().Position().anchor.empty(), 5000);
+    const QString anchor = Q(w_->Reading().Position().anchor);
     QVERIFY(KillRenderer(Web1()));
     QTRY_VERIFY_WITH_TIMEOUT(Web1()->IsLoaded(), 15000);
     QCOMPARE(test::Title(Web1()), title);
@@ -438,18 +438,18 @@ class ReaderDayTest : public QObject {
     test::RightClick(Web1(), inside);
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Добавить в Избранное")));
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QVERIFY(FindFavoriteNode(w_->FavoritesTree(), QStringLiteral("d_1")));
+    QVERIFY(FindFavoriteNode(w_->Favorites().Tree(), QStringLiteral("d_1")));
   }
   void OpenFirstFavourite() {
-    if (!w_->FavoritesTree()->isVisible()) test::ClickToolbar(w_, w_->ToolbarAction(7));
-    FavoritesTreeWidget* tree = w_->FavoritesTree();
+    if (!w_->Favorites().Tree()->isVisible()) test::ClickToolbar(w_, w_->ToolbarAction(7));
+    FavoritesTreeWidget* tree = w_->Favorites().Tree();
     QTRY_VERIFY(tree->isVisible());
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
     const QPoint at = tree->visualItemRect(item).center();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &menu);
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
-    QTRY_VERIFY(w_->FavoritesViewShown());
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Показать")));
+    QTRY_VERIFY(w_->Favorites().ViewShown());
   }
   // Script round trips through both panes' renderers, twice: whatever either pane reported before
   // (a scroll, and the other pane's answer to it) has been delivered when they return.

@@ -61,7 +61,7 @@ int RunChild(const QString& scenario) {
     if (!w->FixedHeaders()) return 12;
     test::WaitLoaded(w->Pane(ReadingPane::Web1));
     test::Wheel(w->Pane(ReadingPane::Web1), -8);
-    if (!QTest::qWaitFor([w] { return !w->Position().anchor.empty(); }, 5000)) return 5;
+    if (!QTest::qWaitFor([w] { return !w->Reading().Position().anchor.empty(); }, 5000)) return 5;
   } else if (scenario.startsWith(QStringLiteral("favourite"))) {
     if (!test::GoTo(w, 12)) return 11;
     const QPoint inside = test::SelectElement(w->Pane(ReadingPane::Web1)).inside;
@@ -73,14 +73,14 @@ int RunChild(const QString& scenario) {
     if (!test::ClickMenuItem(w->ContextMenu(), QStringLiteral("Добавить в Избранное"))) return 9;
     if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 10000)) return 10;
     test::ClickToolbar(w, w->ToolbarAction(7));
-    FavoritesTreeWidget* tree = w->FavoritesTree();
+    FavoritesTreeWidget* tree = w->Favorites().Tree();
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
     if (!item) return 4;
     const QPoint at = tree->visualItemRect(item).center();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &menu);
-    test::ClickMenuItem(w->FavoritesMenu(), QStringLiteral("Показать"));
-    if (!QTest::qWaitFor([w] { return w->FavoritesViewShown(); }, 5000)) return 6;
+    test::ClickMenuItem(w->Favorites().Menu(), QStringLiteral("Показать"));
+    if (!QTest::qWaitFor([w] { return w->Favorites().ViewShown(); }, 5000)) return 6;
     report = QStringLiteral("d_1 0");
   } else if (scenario.startsWith(QStringLiteral("quick"))) {
     // Killed a tenth of a second after one click: a person's kill can come at any moment.
@@ -98,7 +98,7 @@ int RunChild(const QString& scenario) {
   }
   QTest::qWait(1200);  // settings are written shortly after the last change
   if (scenario.startsWith(QStringLiteral("leave"))) {  // the place the scrolling came to rest at
-    report = QString::fromStdString(w->Position().anchor) + QLatin1Char(' ') +
+    report = QString::fromStdString(w->Reading().Position().anchor) + QLatin1Char(' ') +
              QString::number(w->findChild<QWidget*>(QStringLiteral("fraBook"))->width());
   }
   std::printf("READY %s\n", qPrintable(report));
@@ -142,15 +142,15 @@ class RestartTest : public QObject {
     QCOMPARE(test::Title(w_->Pane(ReadingPane::Web1)), QStringLiteral("The ORVELIS Book v 3.4 - Page 135"));
     QVERIFY(w_->ToolbarAction(22)->isChecked());
     QVERIFY(w_->Pane(ReadingPane::Web2)->isVisible());
-    QVERIFY(w_->SyncScroll() && w_->ToolbarAction(23)->isChecked());
+    QVERIFY(w_->Reading().SyncScroll() && w_->ToolbarAction(23)->isChecked());
     QVERIFY(w_->FixedHeaders());
     QVERIFY(w_->findChild<QAction*>(QStringLiteral("zPrefSizeSz6"))->isChecked());
     QCOMPARE(w_->LeftPanelShown(), 1);
     QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("fraBook"))->width(), left[1].toInt());
-    QCOMPARE(QString::fromStdString(w_->Position().anchor), left[0]);
+    QCOMPARE(QString::fromStdString(w_->Reading().Position().anchor), left[0]);
     QTRY_VERIFY_WITH_TIMEOUT(test::ScrollTop(w_->Pane(ReadingPane::Web1)) > 0, 5000);
     // The favourites view was never opened: it stays closed and hides nothing.
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
     QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
   }
 
@@ -207,14 +207,14 @@ class RestartTest : public QObject {
     QCOMPARE(RunChildUntilReady(QStringLiteral("favourite-close")).value(0), QStringLiteral("d_1"));
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
-    QVERIFY(w_->FavoritesViewShown());
+    QVERIFY(w_->Favorites().ViewShown());
     QVERIFY(!MenuVisible(QStringLiteral("Навигация")));
     QTest::mouseClick(w_->findChild<QToolButton*>(QStringLiteral("tbFavortop")), Qt::LeftButton);
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
     test::StopReader(reader_, w_);
     w_ = test::StartReader(reader_);
     QVERIFY(w_);
-    QVERIFY(!w_->FavoritesViewShown());
+    QVERIFY(!w_->Favorites().ViewShown());
     QVERIFY(MenuVisible(QStringLiteral("Навигация")) && MenuVisible(QStringLiteral("Язык")));
     QVERIFY(w_->ToolbarAction(9)->isVisible());
   }

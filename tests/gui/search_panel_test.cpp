@@ -64,7 +64,7 @@ class SearchPanelTest : public QObject {
     QVERIFY(Html().contains(QStringLiteral("<b>страницам</b>")));
     Click(QStringLiteral("a[href=\"^rate\"]"));
     QTRY_VERIFY_WITH_TIMEOUT(Html().contains(QStringLiteral("<b>рейтингу</b>")), 15000);
-    QCOMPARE(w_->SearchOptions().sortByRating, 1);
+    QCOMPARE(w_->Search().Options().sortByRating, 1);
     Click(QStringLiteral("a[href=\"^page\"]"));
     QTRY_VERIFY_WITH_TIMEOUT(Html().contains(QStringLiteral("<b>страницам</b>")), 15000);
     const QList<int> pages = EntryPages();
@@ -73,8 +73,8 @@ class SearchPanelTest : public QObject {
     Click(QStringLiteral("a[href=\"!group\"]"));
     QTRY_VERIFY_WITH_TIMEOUT(Html().contains(QStringLiteral("отменить группировку")), 15000);
     QVERIFY(test::Eval(Results(), QStringLiteral("document.querySelectorAll('a[href^=\"@doc\"]').length")).toInt() > 0);
-    QCOMPARE(w_->SearchOptions().sortByRating, 0);
-    QVERIFY(w_->SearchOptions().groupResults);
+    QCOMPARE(w_->Search().Options().sortByRating, 0);
+    QVERIFY(w_->Search().Options().groupResults);
   }
 
   void aSnippetLinkOpensThePageHighlightedWithItsParagraphInView() {
@@ -133,7 +133,7 @@ class SearchPanelTest : public QObject {
     QVERIFY(test::GoTo(w_, 1500));
     BrowserPane* page = w_->Pane(ReadingPane::Web1);
     QTest::mouseClick(page->focusProxy(), Qt::LeftButton, {}, QPoint(5, page->height() / 2));
-    QTRY_COMPARE(w_->WebFocus(), 1);
+    QTRY_COMPARE(w_->Reading().WebFocus(), 1);
     QTest::keyClick(page->focusProxy(), Qt::Key_F, Qt::ControlModifier);
     FindBar* bar = w_->FindOnPage();
     QVERIFY(bar && bar->isVisible());
@@ -146,7 +146,7 @@ class SearchPanelTest : public QObject {
   }
 
  private:
-  BrowserPane* Results() const { return w_->SearchPane(); }
+  BrowserPane* Results() const { return w_->Search().ResultsPane(); }
   void Type(const QString& text) {
     QTest::mouseClick(box_, Qt::LeftButton);  // the box selects its text on focus
     QTest::keyClick(box_, Qt::Key_A, Qt::ControlModifier);

@@ -69,11 +69,11 @@ class SettingsMenusTest : public QObject {
 
     Start();
     QCOMPARE(w_->LeftPanelShown(), 2);
-    QCOMPARE(w_->LayoutMode(), 22);
-    QVERIFY(w_->SyncScroll());
+    QCOMPARE(w_->Locator().LayoutMode(), 22);
+    QVERIFY(w_->Reading().SyncScroll());
     QVERIFY(w_->FixedHeaders());
     QCOMPARE(w_->CurrentLanguage(), kEnglish);
-    QCOMPARE(w_->SelectedTreeKey(), std::string("page135"));
+    QCOMPARE(w_->Reading().SelectedTreeKey(), std::string("page135"));
     QCOMPARE(test::Title(Web1()), QStringLiteral("The ORVELIS Book v 3.4 - Page 135"));
     QCOMPARE(w_->width(), width);
     const QVariant page = test::Eval(Web1(), QStringLiteral("document.body.innerHTML"));
@@ -119,7 +119,7 @@ class SettingsMenusTest : public QObject {
     file.write("\x01\x02[General\nlang=\xff\xfe\nmw_p=[[[\n=\n\x00\x00swhp=0.05\n", 40);
     file.close();
     Start();
-    QCOMPARE(w_->LayoutMode(), 20);
+    QCOMPARE(w_->Locator().LayoutMode(), 20);
     QCOMPARE(w_->CurrentLanguage(), kRussian);
     QCOMPARE(test::Title(Web1()), QStringLiteral("Книга Орвелис v 3.4 - Названия Документов"));
   }
@@ -202,7 +202,7 @@ class SettingsMenusTest : public QObject {
   void fontSizeAndColourReachAnOpenResultsPageWithoutRebuildingIt() {
     Start();
     Search(QStringLiteral("христос"));
-    BrowserPane* results = w_->SearchPane();
+    BrowserPane* results = w_->Search().ResultsPane();
     const QUrl document = results->url();
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("200%")}));
     QTRY_VERIFY_WITH_TIMEOUT(StyleText(results).contains(QStringLiteral("font-size:28px")), 5000);
@@ -263,7 +263,7 @@ class SettingsMenusTest : public QObject {
     QTRY_VERIFY(!QApplication::activeModalWidget());
     Reactivate();
     test::ClickToolbar(w_, w_->ToolbarAction(7));
-    QTreeWidget* tree = w_->FavoritesTree();
+    QTreeWidget* tree = w_->Favorites().Tree();
     QTRY_VERIFY(tree->isVisible());
     QTreeWidgetItem* item = FindFavoriteNode(tree, QStringLiteral("d_1"));
     QVERIFY(item);
@@ -271,9 +271,9 @@ class SettingsMenusTest : public QObject {
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &menu);
-    QVERIFY(test::ClickMenuItem(w_->FavoritesMenu(), QStringLiteral("Показать")));
-    BrowserPane* view = w_->FavoritesView();
-    QTRY_VERIFY(w_->FavoritesViewShown());
+    QVERIFY(test::ClickMenuItem(w_->Favorites().Menu(), QStringLiteral("Показать")));
+    BrowserPane* view = w_->Favorites().ViewPane();
+    QTRY_VERIFY(w_->Favorites().ViewShown());
     QVERIFY(test::WaitLoaded(view));
     const QUrl document = view->url();
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Настройка текста"), QStringLiteral("Размер"), QStringLiteral("50%")}));
@@ -290,7 +290,7 @@ class SettingsMenusTest : public QObject {
   void theContextMenuDependsOnThePane() {
     Start();
     Search(QStringLiteral("христос"));
-    test::RightClick(w_->SearchPane());
+    test::RightClick(w_->Search().ResultsPane());
     QTRY_VERIFY(w_->ContextMenu()->isVisible());
     QVERIFY(!w_->ContextAction(QStringLiteral("zContextBack"))->isVisible());
     QVERIFY(!w_->ContextAction(QStringLiteral("zContextAddFavor"))->isVisible());
@@ -344,8 +344,8 @@ class SettingsMenusTest : public QObject {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     test::TypeText(box, query);
     QTest::keyClick(box, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(test::Title(w_->SearchPane()), QStringLiteral("Поиск по книге - [%1]").arg(query), 15000);
-    QVERIFY(test::WaitLoaded(w_->SearchPane()));
+    QTRY_COMPARE_WITH_TIMEOUT(test::Title(w_->Search().ResultsPane()), QStringLiteral("Поиск по книге - [%1]").arg(query), 15000);
+    QVERIFY(test::WaitLoaded(w_->Search().ResultsPane()));
   }
   // Drags the left panel's splitter bar `dx` pixels with the mouse: pressed at its left edge,
   // moved in steps (the bar follows the pointer), released.

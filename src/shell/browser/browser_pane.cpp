@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -50,8 +51,16 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
   page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
   setPage(page);
   connect(page, &QWebEnginePage::renderProcessTerminated, this, &BrowserPane::RecoverFromRendererDeath);
-  connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
-    if (!ok) return;  // a cancelled link reports a failed load of the link, not of the document
+  // A cancelled link reports a failed load of the link, not of the document. A document written
+  // while an older one was still loading may be dropped by the browser, which then reports the
+  // older one as loaded: that is not the document this pane must show, so the newest is loaded
+  // again.
+  connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus) return;
+    if (info.url().scheme() == QLatin1String(kDocumentScheme) && info.url().path() != pendingPath_) {
+      load(pendingUrl_);
+      return;
+    }
     loaded_ = true;
     emit loaded();
   });
@@ -67,6 +76,7 @@ void BrowserPane::Load(const std::string& html) {
   loaded_ = false;
   const QUrl url = documents_.Put(objectName(), html);
   pendingPath_ = url.path();
+  pendingUrl_ = url;
   load(url);
 }
 

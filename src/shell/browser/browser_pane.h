@@ -4,6 +4,7 @@
 // written in one piece through the document scheme. DOM reads go through runJavaScript; the
 // asynchrony stays in here and callers get callbacks.
 
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <functional>
@@ -63,6 +64,7 @@ class BrowserPane final : public QWebEngineView {
   NavigationHandler handler_;
   std::string document_;
   QString pendingPath_;  // the document being loaded, which the page must let through
+  QUrl pendingUrl_;
   bool loaded_ = false;
   int rendererReloads_ = 0;  // reloads of the current document after its renderer died
   // Script callbacks still pending when the pane goes are called by the dying page; they must

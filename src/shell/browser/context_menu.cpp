@@ -1,30 +1,41 @@
 #include "shell/browser/context_menu.h"
 
+#include "shell/browser/browser_pane.h"
+#include "shell/browser/page_commands.h"
+#include "shell/output/output_commands.h"
+#include "shell/reading/reading_area.h"
+#include "shell/window/pane_focus.h"
 #include "shell/window/text_style.h"
+#include "shell/window/window_commands.h"
 
 namespace orvelis {
 
-BrowserContextMenu::BrowserContextMenu(QAction* fixHeaders, TextStyle& style, const Commands& commands,
+BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& style, PaneFocus& focus,
+                                       ReadingArea& reading, PageCommands& page, OutputCommands& output,
                                        QWidget* parent)
-    : QMenu(QStringLiteral("Кoнтекстное меню браузера"), parent) {
+    : QMenu(QStringLiteral("Кoнтекстное меню браузера"), parent), commands_(commands), focus_(focus), reading_(reading) {
   setObjectName(QStringLiteral("zContext"));
   const auto item = [this](const char* text, const char* name, const std::function<void()>& run) {
     addAction(QString::fromUtf8(text), this, run)->setObjectName(QString::fromLatin1(name));
   };
-  addAction(fixHeaders);
-  item("Назад", "zContextBack", commands.back);
-  item("Вперед", "zContextForw", commands.forward);
+  addAction(commands.FixHeaders());
+  item("Назад", "zContextBack", [this] { reading_.Locator().GoBack(); });
+  item("Вперед", "zContextForw", [this] { reading_.Locator().GoForward(); });
   addSeparator()->setObjectName(QStringLiteral("zContextSep1"));
-  item("Выделить все", "zContextSelectAll", commands.selectAll);
-  item("Копировать", "zContextCopy", commands.copy);
-  item("Добавить в Избранное", "zContextAddFavor", commands.addFavorite);
-  item("Сохранить содержимое как...", "zContextSaveAs", commands.saveAs);
-  item("Поиск на странице", "zContextFind", commands.find);
-  item("Предпросмотр печати", "zContextPrintPreview", commands.preview);
-  item("Печать", "zContextPrint", commands.print);
+  item("Выделить все", "zContextSelectAll", [&page] { page.SelectAll(); });
+  item("Копировать", "zContextCopy", [&page] { page.Copy(); });
+  item("Добавить в Избранное", "zContextAddFavor", [&page] { page.AddFavorite(); });
+  item("Сохранить содержимое как...", "zContextSaveAs", [&output] { output.SaveAs(); });
+  item("Поиск на странице", "zContextFind", [&page] { page.FindOnPage(); });
+  item("Предпросмотр печати", "zContextPrintPreview", [this, &output] { output.Preview(focus_.Browser()); });
+  item("Печать", "zContextPrint", [this, &output] { output.Print(focus_.Browser()); });
   QMenu* font = addMenu(QStringLiteral("Настройка текста"));
   font->setObjectName(QStringLiteral("zContextFont"));
   style.FillMenu(font, {"zContextFontName", "zContextFontColor", "zContextFontSize", "zContextFontSizeSz"});
+}
+
+void BrowserContextMenu::Attach(BrowserPane* pane) {
+  connect(pane, &BrowserPane::contextMenuWanted, this, [this, pane](QPoint at) { ShowFor(pane, at); });
 }
 
 QAction* BrowserContextMenu::Item(const QString& name) const {
@@ -37,17 +48,22 @@ QAction* BrowserContextMenu::Item(const QString& name) const {
   return nullptr;
 }
 
-void BrowserContextMenu::Prepare(const State& state) {
+void BrowserContextMenu::ShowFor(BrowserPane* pane, QPoint globalPos) {
+  focus_.FocusChanged(pane->focusProxy() ? pane->focusProxy() : pane);
+  if (reading_.StripFocused()) return;
+  const bool pageCommands = !focus_.InSearch() && !focus_.InRules();
   for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
-    Item(QString::fromLatin1(name))->setVisible(state.pageCommands);
+    Item(QString::fromLatin1(name))->setVisible(pageCommands);
   }
   // Back and forward follow the history exactly as the toolbar's buttons do.
-  Item(QStringLiteral("zContextBack"))->setEnabled(state.backEnabled);
-  Item(QStringLiteral("zContextForw"))->setEnabled(state.forwardEnabled);
+  Item(QStringLiteral("zContextBack"))->setEnabled(commands_.Action(Cmd::Back)->isEnabled());
+  Item(QStringLiteral("zContextForw"))->setEnabled(commands_.Action(Cmd::Forward)->isEnabled());
   QAction* add = Item(QStringLiteral("zContextAddFavor"));
-  add->setVisible(state.canAddFavorite);
-  Item(QStringLiteral("zContextCopy"))->setEnabled(state.hasSelection);
-  add->setEnabled(state.hasSelection);
+  add->setVisible(pageCommands && !focus_.InFavorites());
+  const bool selection = focus_.Browser()->hasSelection();
+  Item(QStringLiteral("zContextCopy"))->setEnabled(selection);
+  add->setEnabled(selection);
+  popup(globalPos);
 }
 
 }  // namespace orvelis

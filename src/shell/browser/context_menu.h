@@ -1,35 +1,36 @@
 #pragma once
 // The browser panes' context menu: history, selection, favourites, output, find and the text
-// style, shown with what applies to the pane clicked.
+// style, shown with what applies to the pane clicked (none at all over a header strip).
 
 #include <QMenu>
-#include <functional>
+#include <QPoint>
 
 namespace orvelis {
 
+class BrowserPane;
+class OutputCommands;
+class PageCommands;
+class PaneFocus;
+class ReadingArea;
 class TextStyle;
+class WindowCommands;
 
 class BrowserContextMenu final : public QMenu {
   Q_OBJECT
 
  public:
-  struct Commands {
-    std::function<void()> back, forward, selectAll, copy, addFavorite, saveAs, find, preview, print;
-  };
-  // What applies where the menu opens.
-  struct State {
-    bool pageCommands;    // back and forward (not over results or rules)
-    bool backEnabled;
-    bool forwardEnabled;
-    bool canAddFavorite;  // only over the reading panes
-    bool hasSelection;
-  };
+  BrowserContextMenu(WindowCommands& commands, TextStyle& style, PaneFocus& focus, ReadingArea& reading,
+                     PageCommands& page, OutputCommands& output, QWidget* parent);
 
-  // `fixHeaders` is the window's checkable item, shared with nothing else but kept by the window.
-  BrowserContextMenu(QAction* fixHeaders, TextStyle& style, const Commands& commands, QWidget* parent);
-
+  // A right click in `pane` opens the menu there.
+  void Attach(BrowserPane* pane);
+  void ShowFor(BrowserPane* pane, QPoint globalPos);
   QAction* Item(const QString& name) const;
-  void Prepare(const State& state);
+
+ private:
+  WindowCommands& commands_;
+  PaneFocus& focus_;
+  ReadingArea& reading_;
 };
 
 }  // namespace orvelis

@@ -6,10 +6,10 @@
 
 #include "help/help_pages.h"
 #include "navigation/link_protocol.h"
-#include "ground/numeric_text.h"
 #include "ports/settings_store.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/platform/qt_text.h"
+#include "shell/platform/window_placement.h"
 
 namespace orvelis {
 
@@ -43,31 +43,20 @@ HelpWindow::~HelpWindow() = default;
 
 void HelpWindow::WritePage() { wbWeb_->WriteDocument(page_()); }
 
-// Reads what the window saved when it last closed; values that are not numbers are skipped.
-void HelpWindow::RestorePlacement() {
-  const std::string p = Prefix();
-  const auto number = [&](const char* name) { return ParseRoundedInt32(settings_.Read(p + name)); };
-  const auto width = number("w");
-  const auto height = number("h");
-  if (width && height && *width > 0 && *height > 0) resize(static_cast<int>(*width / 15), static_cast<int>(*height / 15));
-  const auto top = number("t");
-  const auto left = number("l");
-  if (top && left) move(static_cast<int>(*left / 15), static_cast<int>(*top / 15));
-  if (number("s") == 2) setWindowState(windowState() | Qt::WindowMaximized);
+const setting::PlacementNames& HelpWindow::PlacementNames() const {
+  return kind_ == Kind::Help ? setting::kHelpWindowPlacement : setting::kRulesWindowPlacement;
 }
+
+// Where the window was when it last closed (values that are not numbers are skipped); only a
+// maximised state is taken back, never a minimised one.
+void HelpWindow::RestorePlacement() { ApplyPlacement(*this, LoadWindowPlacement(settings_, PlacementNames()), false); }
 
 void HelpWindow::SavePlacement() {
   if (saved_) return;
   saved_ = true;
-  const std::string p = Prefix();
-  const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
-  if (normal) {
-    settings_.Write(p + "t", std::to_string(y() * 15));
-    settings_.Write(p + "l", std::to_string(x() * 15));
-    settings_.Write(p + "w", std::to_string(width() * 15));
-    settings_.Write(p + "h", std::to_string(height() * 15));
-  }
-  settings_.Write(p + "s", windowState() & Qt::WindowMaximized ? "2" : windowState() & Qt::WindowMinimized ? "1" : "0");
+  bool normal = true;
+  const WindowPlacement placement = CurrentPlacement(*this, normal);
+  SaveWindowPlacement(settings_, PlacementNames(), placement, normal);
 }
 
 void HelpWindow::done(int result) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "ports/setting_names.h"
+
 namespace orvelis {
 
 class BrowserPane;
@@ -37,7 +39,7 @@ class HelpWindow final : public QDialog {
  private:
   void RestorePlacement();
   void SavePlacement();
-  std::string Prefix() const { return kind_ == Kind::Help ? "hsw" : "sw"; }
+  const setting::PlacementNames& PlacementNames() const;
 
   Kind kind_;
   SettingsStore& settings_;

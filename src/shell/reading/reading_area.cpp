@@ -4,6 +4,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ports/setting_names.h"
+#include "ports/settings_store.h"
 #include "window_rules/layout_rules.h"
 #include "shell/book_tree/book_tree_panel.h"
 #include "shell/browser/browser_pane.h"
@@ -20,10 +22,15 @@ QRect Pixels(const TwipRect& r) { return {Pixels(r.left), Pixels(r.top), Pixels(
 
 }  // namespace
 
-ReadingArea::ReadingArea(QWidget* form, DocumentScheme& documents, PageComposer& composer, BookTreePanel& tree)
-    : QObject(form), form_(form), documents_(documents), composer_(composer), tree_(tree), locator_(composer, *this) {
+ReadingArea::ReadingArea(QWidget* form, DocumentScheme& documents, BookTreePanel& tree)
+    : QObject(form), form_(form), documents_(documents), tree_(tree) {
   CreatePanes();
   CreatePlaceKeeping();
+}
+
+void ReadingArea::Attach(PageLocator& locator, const ComposerSettings& composerSettings) {
+  locator_ = &locator;
+  composerSettings_ = &composerSettings;
 }
 
 void ReadingArea::CreatePanes() {
@@ -58,11 +65,26 @@ BrowserPane* ReadingArea::Pane(ReadingPane pane) const {
   return wbWeb_[0];
 }
 
-bool ReadingArea::FixedHeaders() const { return composer_.Settings().fixedHeaders; }
+bool ReadingArea::FixedHeaders() const { return composerSettings_ && composerSettings_->fixedHeaders; }
 
-void ReadingArea::SetSplitRatios(double hor, double vert) {
-  splitRatioHor_ = hor;
-  splitRatioVert_ = vert;
+void ReadingArea::Restore(const ReadingSettings& settings, const SettingsStore& store) {
+  splitRatioHor_ = settings.splitRatioHor;
+  splitRatioVert_ = settings.splitRatioVert;
+  // The first page of the run opens where the reader left it.
+  position_ = ParseReadingPosition(store.Read(setting::kReadingPosition)).value_or(ReadingPosition{});
+}
+
+void ReadingArea::Store(ReadingSettings& settings, SettingsStore& store) const {
+  settings.splitRatioHor = splitRatioHor_;
+  settings.splitRatioVert = splitRatioVert_;
+  settings.syncScroll = syncScroll_;
+  store.Write(setting::kReadingPosition, FormatReadingPosition(position_));
+}
+
+void ReadingArea::ShowResult(const std::string& key, const std::string& highlight, int paragraph,
+                             bool scrollToParagraph) {
+  locator_->ShowTarget(key, false, highlight, paragraph);
+  if (scrollToParagraph) ScrollParagraphIntoView(paragraph);
 }
 
 void ReadingArea::WriteDocument(ReadingPane pane, const std::string& html) {
@@ -98,7 +120,7 @@ void ReadingArea::Layout(bool leftPanelShown, int splitterLeftTwips) {
   in.leftPanelShown = leftPanelShown;
   in.splitterLeft = splitterLeftTwips;
   in.splitterWidth = kSplitterPixels * kTwipsPerPixel;
-  in.layoutMode = locator_.LayoutMode();
+  in.layoutMode = locator_->LayoutMode();
   in.splitRatioHor = splitRatioHor_;
   in.splitRatioVert = splitRatioVert_;
   in.horSplitterHeight = in.vertSplitterWidth = kSplitterPixels * kTwipsPerPixel;
@@ -117,14 +139,14 @@ void ReadingArea::Layout(bool leftPanelShown, int splitterLeftTwips) {
 }
 
 void ReadingArea::DragPaneSplitter(QPoint offset) {
-  if (locator_.LayoutMode() == kLayoutStacked) {
+  if (locator_->LayoutMode() == kLayoutStacked) {
     const double point = picSplitWebHor_->y() + offset.y();
     const double total = picSplitWebHor_->height() + picWeb_[0]->height() + picWeb_[1]->height();
     if (const auto r = PaneSplitRatio(point, picWeb_[0]->y(), total)) {
       splitRatioHor_ = *r;
       Layout(leftPanelShown_, splitterLeftTwips_);
     }
-  } else if (locator_.LayoutMode() == kLayoutSideBySide) {
+  } else if (locator_->LayoutMode() == kLayoutSideBySide) {
     const double point = picSplitWebVert_->x() + offset.x();
     const double total = picSplitWebVert_->width() + picWeb_[0]->width() + picWeb_[1]->width();
     if (const auto r = PaneSplitRatio(point, picWeb_[0]->x(), total)) {

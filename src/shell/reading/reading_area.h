@@ -1,8 +1,7 @@
 #pragma once
 // The reading area: the two reading panes and their header strips, the splitter between them, the
 // synchronised scrolling, which pane has the focus, the links inside the pages, and the place on
-// the page kept over restarts. It is what the page locator writes to (it implements ReadingView)
-// and it owns that locator, so showing a target and the panes it lands in live together.
+// the page kept over restarts. It is what the page locator writes to (it implements ReadingView).
 
 #include <QObject>
 #include <QPoint>
@@ -15,6 +14,7 @@
 #include "navigation/page_locator.h"
 #include "ports/reading_view.h"
 #include "window_rules/reading_position.h"
+#include "window_rules/reading_settings.h"
 
 class QTimer;
 class QWidget;
@@ -23,6 +23,7 @@ namespace orvelis {
 
 class BookTreePanel;
 class BrowserPane;
+class SettingsStore;
 class DocumentScheme;
 class SplitterBar;
 
@@ -31,10 +32,12 @@ class ReadingArea final : public QObject, public ReadingView {
 
  public:
   // The panes are children of `form` (the window's central widget), laid out in its coordinates.
-  ReadingArea(QWidget* form, DocumentScheme& documents, PageComposer& composer, BookTreePanel& tree);
+  ReadingArea(QWidget* form, DocumentScheme& documents, BookTreePanel& tree);
 
-  PageLocator& Locator() { return locator_; }
-  const PageLocator& Locator() const { return locator_; }
+  // The locator that writes to this area and the composition settings it shows pages with (the
+  // reading core's).
+  void Attach(PageLocator& locator, const ComposerSettings& composerSettings);
+  PageLocator& Locator() const { return *locator_; }
   BrowserPane* Pane(ReadingPane pane) const;
   BrowserPane* FocusedPane() const { return webFocus_ == 2 ? wbWeb_[1] : wbWeb_[0]; }
   int WebFocus() const { return webFocus_; }
@@ -47,14 +50,16 @@ class ReadingArea final : public QObject, public ReadingView {
   void LineUpPanes();
   std::string SelectedTreeKey() const;
   const ReadingPosition& Position() const { return position_; }
-  void SetPosition(const ReadingPosition& position) { position_ = position; }
+  // Their part of the reading settings: the panes' split and synchronisation, and the place on
+  // the page ("c_pos", kept in the store beside them).
+  void Restore(const ReadingSettings& settings, const SettingsStore& store);
+  void Store(ReadingSettings& settings, SettingsStore& store) const;
+  // A search result: its page with the query marked, scrolled to the paragraph of a snippet.
+  void ShowResult(const std::string& key, const std::string& highlight, int paragraph, bool scrollToParagraph);
 
   // The panes' share of the area the left panel leaves (ratios of the stacked and the side-by-side
   // layout); `leftPanelShown` and `splitterLeftTwips` say where that area starts.
   void Layout(bool leftPanelShown, int splitterLeftTwips);
-  double SplitRatioHor() const { return splitRatioHor_; }
-  double SplitRatioVert() const { return splitRatioVert_; }
-  void SetSplitRatios(double hor, double vert);
   // The rectangle both panes cover, for the favourites view laid over them.
   QRect CoveredRect() const { return covered_; }
   void DragPaneSplitter(QPoint offset);
@@ -104,9 +109,9 @@ class ReadingArea final : public QObject, public ReadingView {
 
   QWidget* form_;
   DocumentScheme& documents_;
-  PageComposer& composer_;
   BookTreePanel& tree_;
-  PageLocator locator_;
+  PageLocator* locator_ = nullptr;
+  const ComposerSettings* composerSettings_ = nullptr;
 
   std::array<QWidget*, 2> picWeb_{};
   std::array<QWidget*, 2> picWebTop_{};

@@ -15,7 +15,7 @@ namespace orvelis {
 // Links act after the browser's navigation callback has returned: showing a target reloads the
 // very panes that asked.
 void ReadingArea::ShowLater(const std::string& key) {
-  QTimer::singleShot(0, this, [this, key] { locator_.ShowTarget(key, false, "", -1); });
+  QTimer::singleShot(0, this, [this, key] { locator_->ShowTarget(key, false, "", -1); });
 }
 
 bool ReadingArea::OnReadingNavigation(int pane, const std::string& url) {
@@ -51,7 +51,7 @@ void ReadingArea::LineUpPanes() {
 // position is kept, not used up, and any notice that finds the pane still at it is dropped. The
 // reader moving that pane moves it elsewhere, so the panes never chase each other.
 void ReadingArea::SyncScrollFrom(int source) {
-  const int layout = locator_.LayoutMode();
+  const int layout = locator_->LayoutMode();
   if ((layout != kLayoutStacked && layout != kLayoutSideBySide) || !syncScroll_) return;
   const std::size_t from = source == 1 ? 0 : 1;
   const std::size_t to = 1 - from;

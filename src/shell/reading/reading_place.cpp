@@ -79,9 +79,9 @@ void ReadingArea::ReadPosition() {
 }
 
 void ReadingArea::ReshowCurrentTarget() {
-  const std::string key = locator_.CurrentKey();
+  const std::string key = locator_->CurrentKey();
   if (key.empty()) return;
-  KeepingPlace([&] { locator_.ShowTarget(key, true, "", -1); });
+  KeepingPlace([&] { locator_->ShowTarget(key, true, "", -1); });
 }
 
 void ReadingArea::FirstPaneWritten() {

@@ -43,9 +43,7 @@ QPixmap HelpPicture(bool hover) {
 
 }  // namespace
 
-SearchPanel::SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, MessageSink& messages,
-                         DocumentScheme& documents, QWidget* parent)
-    : QWidget(parent) {
+SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fraSearch"));
   auto* search = new QVBoxLayout(this);
   search->setContentsMargins(6, 6, 6, 6);
@@ -101,8 +99,11 @@ SearchPanel::SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& 
   chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
   chkSearchInFound_->setEnabled(false);
   search->addWidget(chkSearchInFound_);
+}
 
-  engine_ = std::make_unique<SearchEngine>(book, regex, stylesheet, *this, messages, options_);
+void SearchPanel::Attach(SearchEngine& engine, ResultsOptions& options) {
+  engine_ = &engine;
+  options_ = &options;
 }
 
 SearchPanel::~SearchPanel() = default;
@@ -146,12 +147,12 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
     case SearchLinkAction::Ignore:
       return url.find('@') == std::string::npos && url.find("about:blank") != std::string::npos;
     case SearchLinkAction::FlipSort:
-      options_.sortByRating = options_.sortByRating == 0 ? 1 : 0;
+      options_->sortByRating = options_->sortByRating == 0 ? 1 : 0;
       emit optionsChanged();
       QTimer::singleShot(0, this, [this, query = engine_->LastQuery()] { Search(query); });
       return false;
     case SearchLinkAction::FlipGroup:
-      options_.groupResults = !options_.groupResults;
+      options_->groupResults = !options_->groupResults;
       emit optionsChanged();
       QTimer::singleShot(0, this, [this, query = engine_->LastQuery()] { Search(query); });
       return false;

@@ -32,13 +32,14 @@ class SearchPanel final : public QWidget, public SearchView {
   Q_OBJECT
 
  public:
-  SearchPanel(BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, MessageSink& messages,
-              DocumentScheme& documents, QWidget* parent);
+  SearchPanel(DocumentScheme& documents, QWidget* parent);
   ~SearchPanel() override;
 
+  // The engine that searches and the options of its results page (the reading core's).
+  void Attach(SearchEngine& engine, ResultsOptions& options);
   BrowserPane* ResultsPane() const { return results_; }
   // Sorting and grouping of the results page (kept in the settings).
-  ResultsOptions& Options() { return options_; }
+  ResultsOptions& Options() { return *options_; }
   // The only entry to a search: busy pointer and a disabled button while it runs; input is held
   // back until it ends, and a search asked for during another is refused.
   void Search(const std::string& query);
@@ -68,8 +69,8 @@ class SearchPanel final : public QWidget, public SearchView {
  private:
   bool OnResultsNavigation(const std::string& url);
 
-  std::unique_ptr<SearchEngine> engine_;
-  ResultsOptions options_;
+  SearchEngine* engine_ = nullptr;
+  ResultsOptions* options_ = nullptr;
   bool searching_ = false;
   bool awaitingProgressPage_ = false;
   QLineEdit* txtSearch_ = nullptr;

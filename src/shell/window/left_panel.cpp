@@ -1,10 +1,16 @@
 #include "shell/window/left_panel.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
+#include "book/book_store.h"
+#include "shell/favorites/favorites_panel.h"
+#include "shell/search/search_panel.h"
+#include "shell/window/window_commands.h"
 #include "window_rules/book_tree_model.h"
 #include "window_rules/layout_rules.h"
 #include "shell/platform/qt_text.h"
@@ -20,14 +26,23 @@ constexpr int kSplitterPixels = 4;  // the splitter bar
 
 }  // namespace
 
-LeftPanel::LeftPanel(QWidget* form, std::array<QWidget*, 3> panels)
+LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, FavoritesPanel& favorites,
+                     WindowCommands& commands, const BookStore& book)
     : QObject(form),
       form_(form),
-      panels_(panels),
+      panels_{new QWidget(form), &search, &favorites},
+      search_(search),
+      favorites_(favorites),
+      commands_(commands),
+      book_(book),
       picLeftMenuHead_(new QWidget(form)),
       lblLeftMenuCapt_(new QLabel(QStringLiteral("Книга"), picLeftMenuHead_)),
       tbClose_(new QToolButton(picLeftMenuHead_)),
       picSplitter_(new SplitterBar(Qt::Vertical, QStringLiteral("picSplitter"), form)) {
+  panels_[0]->setObjectName(QStringLiteral("fraBook"));
+  auto* bookLayout = new QVBoxLayout(panels_[0]);
+  bookLayout->setContentsMargins(2, 2, 2, 2);
+  bookLayout->addWidget(bookTree);
   picLeftMenuHead_->setObjectName(QStringLiteral("picLeftMenuHead"));
   auto* head = new QHBoxLayout(picLeftMenuHead_);
   head->setContentsMargins(6, 0, 0, 0);
@@ -36,21 +51,48 @@ LeftPanel::LeftPanel(QWidget* form, std::array<QWidget*, 3> panels)
   tbClose_->setIcon(NamedIcon(QStringLiteral("close")));
   tbClose_->setToolTip(QStringLiteral("Закрыть"));
   tbClose_->setAutoRaise(true);
-  connect(tbClose_, &QToolButton::clicked, this, &LeftPanel::closeRequested);
+  connect(tbClose_, &QToolButton::clicked, this, [this] { Show(0); });
   head->addWidget(lblLeftMenuCapt_, 1);
   head->addWidget(tbClose_);
   CToolbarCtl flat;
   flat.Attach(tbClose_);
   connect(picSplitter_, &SplitterBar::dragged, this, &LeftPanel::DragSplitter);
+  connect(commands.Action(Cmd::Book), &QAction::triggered, this, [this] { Toggle(1); });
+  connect(commands.Action(Cmd::Search), &QAction::triggered, this, [this] { Toggle(2); });
+  connect(commands.Action(Cmd::Favorites), &QAction::triggered, this, [this] { Toggle(3); });
 }
 
-void LeftPanel::Show(int panel, Language language) {
+void LeftPanel::Show(int panel) {
+  const Language language = book_.CurrentLanguage();
   shown_ = panel;
   if (panel >= 1 && panel <= 3) splitterLeftTwips_ = static_cast<int>(widths_[static_cast<std::size_t>(panel)]);
   picLeftMenuHead_->setVisible(panel != 0);
   picSplitter_->setVisible(panel != 0);
   for (int i = 0; i < 3; ++i) panels_[static_cast<std::size_t>(i)]->setVisible(panel == i + 1);
   lblLeftMenuCapt_->setText(Q(LeftPanelCaption(panel, language)));
+  commands_.Action(Cmd::Book)->setChecked(panel == 1);
+  commands_.Action(Cmd::Search)->setChecked(panel == 2);
+  commands_.Action(Cmd::Favorites)->setChecked(panel == 3);
+  if (panel == 2) search_.ShowPartNames(language);
+  emit resized();
+}
+
+void LeftPanel::Toggle(int panel) {
+  Show(shown_ == panel ? 0 : panel);
+  if (panel == 3) return;
+  favorites_.SetViewShown(false);
+  if (panel == 2 && shown_ == 2) search_.SelectAndFocusSearchBox();
+}
+
+void LeftPanel::Restore(const ReadingSettings& settings) {
+  widths_ = settings.panelWidth;
+  Show(settings.leftPanel);
+}
+
+void LeftPanel::Store(ReadingSettings& settings) const {
+  settings.panelWidth = widths_;
+  settings.splitterLeft = splitterLeftTwips_;
+  settings.leftPanel = shown_;
 }
 
 void LeftPanel::Layout() {

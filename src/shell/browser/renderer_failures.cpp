@@ -1,0 +1,24 @@
+#include "shell/browser/renderer_failures.h"
+
+#include "ground/app_info.h"
+#include "ports/message_sink.h"
+#include "shell/browser/browser_pane.h"
+
+namespace orvelis {
+
+void RendererFailures::Watch(BrowserPane* pane) {
+  // Queued: not from inside the page's own signal; panes sharing a render process fail together.
+  connect(pane, &BrowserPane::rendererFailed, this, &RendererFailures::Report,
+          static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void RendererFailures::Report() {
+  if (shown_) return;  // one box for the panes that failed together
+  shown_ = true;
+  messages_.Show({"Не удалось показать страницу: обозреватель несколько раз подряд завершился аварийно. "
+                  "Откройте страницу снова или перезапустите программу.",
+                  ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
+  shown_ = false;
+}
+
+}  // namespace orvelis

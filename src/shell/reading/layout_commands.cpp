@@ -1,0 +1,59 @@
+#include "shell/reading/layout_commands.h"
+
+#include <QAction>
+
+#include "shell/reading/reading_area.h"
+#include "shell/window/window_commands.h"
+
+namespace orvelis {
+
+LayoutCommands::LayoutCommands(WindowCommands& commands, ReadingArea& reading, ComposerSettings& composerSettings,
+                               QObject* parent)
+    : QObject(parent), commands_(commands), reading_(reading), composerSettings_(composerSettings) {
+  const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
+  on(commands.Action(Cmd::OnePane), [this] { SetLayout(kLayoutOnePane, false); });
+  on(commands.Action(Cmd::Stacked), [this] { SetLayout(kLayoutStacked, false); });
+  on(commands.Action(Cmd::SideBySide), [this] { SetLayout(kLayoutSideBySide, false); });
+  on(commands.Action(Cmd::SyncScroll), [this] { ToggleSyncScroll(); });
+  on(commands.FixHeaders(), [this] { ToggleFixedHeaders(); });
+}
+
+void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool fixedHeaders) {
+  composerSettings_.fixedHeaders = fixedHeaders;
+  commands_.FixHeaders()->setChecked(fixedHeaders);
+  reading_.SetSyncScroll(syncScroll);
+  commands_.Action(Cmd::SyncScroll)->setChecked(syncScroll);
+  SetLayout(layoutMode, true);
+}
+
+// A second pane shows the page being read at once; going back to one pane leaves the first as it is.
+void LayoutCommands::SetLayout(int mode, bool atStartup) {
+  PageLocator& locator = reading_.Locator();
+  if (mode != locator.LayoutMode()) {
+    locator.SetLayoutMode(mode);
+    if (mode != kLayoutOnePane) reading_.ReshowCurrentTarget();
+  }
+  commands_.Action(Cmd::OnePane)->setChecked(mode == kLayoutOnePane);
+  commands_.Action(Cmd::Stacked)->setChecked(mode == kLayoutStacked);
+  commands_.Action(Cmd::SideBySide)->setChecked(mode == kLayoutSideBySide);
+  commands_.Action(Cmd::SyncScroll)->setEnabled(mode != kLayoutOnePane);
+  if (!atStartup) emit relayoutWanted();
+  emit settingsChanged();
+}
+
+void LayoutCommands::ToggleSyncScroll() {
+  reading_.SetSyncScroll(!reading_.SyncScroll());
+  commands_.Action(Cmd::SyncScroll)->setChecked(reading_.SyncScroll());
+  reading_.LineUpPanes();
+  emit settingsChanged();
+}
+
+void LayoutCommands::ToggleFixedHeaders() {
+  composerSettings_.fixedHeaders = !composerSettings_.fixedHeaders;
+  commands_.FixHeaders()->setChecked(composerSettings_.fixedHeaders);
+  reading_.ReshowCurrentTarget();
+  emit relayoutWanted();
+  emit settingsChanged();
+}
+
+}  // namespace orvelis
