@@ -28,13 +28,4 @@ GoToResult GoToTarget(const std::string& text, bool paper);
 // "fp_t": 0 page, 1 Paper; anything else is 0.
 int ReadGoToKind(const SettingsStore& settings);
 
-// The installed families for the font menus: ascending, case-insensitive, each name once, by the
-// name a browser understands (a font database tags a family installed by several foundries
-// "Nimbus Sans [urw]"; the tag is dropped).
-std::vector<std::string> SortedFontFamilies(const std::vector<std::string>& families);
-std::string WithoutFoundry(const std::string& family);
-
-// Size menu item 0..8 ("50%".."200%") -> size step -3..5.
-int SizeStepOfMenuItem(int index);
-
 }  // namespace orvelis

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "navigation/go_to_rules.h"
+#include "ports/setting_names.h"
 #include "ports/message_sink.h"
 #include "ports/settings_store.h"
 #include "shell/platform/qt_text.h"
@@ -81,7 +82,7 @@ void FindPageDialog::cmdFind_Click() {
 }
 
 void FindPageDialog::done(int result) {
-  settings_.Write("fp_t", optPage_->isChecked() ? "0" : "1");
+  settings_.Write(setting::kGoToKind, optPage_->isChecked() ? "0" : "1");
   QDialog::done(result);
 }
 

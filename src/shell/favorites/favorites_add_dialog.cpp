@@ -13,6 +13,7 @@
 #include "shell/favorites/favorites_tree.h"
 #include "shell/platform/qt_text.h"
 #include "shell/window/toolbar_icons.h"
+#include "window_rules/layout_rules.h"
 
 namespace orvelis {
 
@@ -79,7 +80,7 @@ void FavoritesAddDialog::SuggestName(const std::string& location) {
 // The dialog is 3990 twips tall with its folder tree and 1900 without (15 twips a pixel).
 void FavoritesAddDialog::ShowHideFolderList() {
   treFavor_->setVisible(ShowFolders);
-  setFixedHeight((ShowFolders ? 3990 : 1900) / 15);
+  setFixedHeight(TwipsToPixels(ShowFolders ? 3990 : 1900));
   cmdShowFolders_->setText(QStringLiteral("Папки ") + (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
 }
 

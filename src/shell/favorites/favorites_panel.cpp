@@ -13,6 +13,7 @@
 #include "render/stylesheet.h"
 #include "ground/text_replace.h"
 #include "navigation/link_protocol.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/favorites/favorites_add_dialog.h"
@@ -169,11 +170,11 @@ void FavoritesPanel::SaveExpandedFolders() {
     const QString key = FavoriteKey(*it);
     if (key.startsWith(QLatin1Char('f')) && (*it)->isExpanded()) keys += (keys.empty() ? "" : ",") + S(key);
   }
-  settings_.Write("f_exp", keys);
+  settings_.Write(setting::kFavoritesExpanded, keys);
 }
 
 void FavoritesPanel::RestoreExpandedFolders() {
-  const QStringList keys = Q(settings_.Read("f_exp")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+  const QStringList keys = Q(settings_.Read(setting::kFavoritesExpanded)).split(QLatin1Char(','), Qt::SkipEmptyParts);
   for (const QString& key : keys) {
     if (QTreeWidgetItem* node = FindFavoriteNode(tree_, key)) {
       const QSignalBlocker block(tree_);

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "navigation/go_to_rules.h"
+#include "render/font_choices.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 #include "shell/platform/qt_text.h"
 
@@ -113,7 +114,7 @@ void TextStyle::ChooseFamily(int index) {
   const std::string family = S(familyActions_[0][index - 1]->text());
   FontSettings font = stylesheet_.Font();
   font.family = family;
-  settings_.Write("ffam", family);
+  settings_.Write(setting::kFontFamily, family);
   Apply(std::move(font));
   // The not-installed notice goes once a family is chosen; not from inside the item's own signal.
   QTimer::singleShot(0, this, &TextStyle::BuildFontMenus);
@@ -123,7 +124,7 @@ void TextStyle::ChooseSize(int index) {
   const int step = SizeStepOfMenuItem(index);
   FontSettings font = stylesheet_.Font();
   font.sizeStep = step;
-  settings_.Write("fsize", std::to_string(step));
+  settings_.Write(setting::kFontSize, std::to_string(step));
   Apply(std::move(font));
 }
 
@@ -135,7 +136,7 @@ void TextStyle::ChooseColour() {
   const auto color = static_cast<std::uint32_t>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16);
   FontSettings font = stylesheet_.Font();
   font.color = color;
-  settings_.Write("fcol", std::to_string(color));
+  settings_.Write(setting::kFontColor, std::to_string(color));
   Apply(std::move(font));
 }
 
