@@ -265,4 +265,8 @@ void FavoritesPanel::AddFragment(const std::string& location, const std::string&
   SelectKey(selected);
 }
 
+void FavoritesPanel::Restyle(const QString& script) {
+  if (ViewShown()) viewPane_->RunScript(script);
+}
+
 }  // namespace orvelis

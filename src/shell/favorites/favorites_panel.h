@@ -54,6 +54,8 @@ class FavoritesPanel final : public QWidget {
   // Shows the selected fragment in the view and opens it.
   void ShowFragment();
   void SetViewShown(bool on);
+  // The text style changed: an open view takes the new rules without being rebuilt.
+  void Restyle(const QString& script);
   // Files the selection of a pane as a new favourite through the add dialog.
   void AddFragment(const std::string& location, const std::string& html, QWidget* dialogParent);
   void ShowMenuAt(QPoint treePos);

@@ -199,4 +199,8 @@ void SearchPanel::SelectAndFocusSearchBox() {
   txtSearch_->selectAll();
 }
 
+void SearchPanel::Restyle(const QString& script) {
+  if (!LastQuery().empty()) results_->RunScript(script);
+}
+
 }  // namespace orvelis

@@ -48,6 +48,8 @@ class SearchPanel final : public QWidget, public SearchView {
   const std::string& LastQuery() const;
   // The parts selector in the language of the book.
   void ShowPartNames(Language lang);
+  // The text style changed: a results page takes the new rules without being searched again.
+  void Restyle(const QString& script);
 
   // SearchView.
   void WriteSearchDocument(const std::string& html) override;

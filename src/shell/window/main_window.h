@@ -85,7 +85,6 @@ class MainWindow final : public QMainWindow {
   void CreateCommands(MessageSink& messages);
   void LayoutForm();
   void ShowPage(const std::string& key);
-  void TextStyleChanged();
   void SettingsChanged();
   void SaveSettings();
 

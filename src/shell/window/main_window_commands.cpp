@@ -1,4 +1,4 @@
-// The command objects, and what changes more than one panel when the text style changes.
+// The command objects and what connects them to the panels.
 
 #include <QAction>
 
@@ -41,7 +41,11 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   connect(help_, &HelpCommands::settingsChanged, this, &MainWindow::SettingsChanged);
   connect(searchPanel_, &SearchPanel::rulesRequested, help_, &HelpCommands::ShowRules);
   textStyle_ = new TextStyle(core_->Styles(), settings_, this);
-  connect(textStyle_, &TextStyle::changed, this, &MainWindow::TextStyleChanged);
+  connect(textStyle_, &TextStyle::changed, reading_, &ReadingArea::ReshowCurrentTarget);
+  connect(textStyle_, &TextStyle::changed, favoritesPanel_, &FavoritesPanel::Restyle);
+  connect(textStyle_, &TextStyle::changed, help_, &HelpCommands::Restyle);
+  connect(textStyle_, &TextStyle::changed, searchPanel_, &SearchPanel::Restyle);
+  connect(textStyle_, &TextStyle::changed, this, &MainWindow::SettingsChanged);
 
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(Action(Cmd::Print), [this] { output_->Print(Pane(ReadingPane::Web1)); });
@@ -59,17 +63,6 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   context_->Attach(searchPanel_->ResultsPane());
   connect(help_, &HelpCommands::contextMenuWanted, context_, &BrowserContextMenu::ShowFor);
   textStyle_->BuildFontMenus();
-}
-
-// Pages are composed again; the results and the favourites view only get the new style rules,
-// without being rebuilt.
-void MainWindow::TextStyleChanged() {
-  reading_->ReshowCurrentTarget();
-  SettingsChanged();
-  const QString restyle = textStyle_->RestyleScript();
-  if (favoritesPanel_->ViewShown()) favoritesPanel_->ViewPane()->RunScript(restyle);
-  help_->Restyle();
-  if (!searchPanel_->LastQuery().empty()) searchPanel_->ResultsPane()->RunScript(restyle);
 }
 
 }  // namespace orvelis

@@ -143,7 +143,7 @@ void TextStyle::ChooseColour() {
 void TextStyle::Apply(FontSettings font) {
   stylesheet_.Apply(std::move(font));
   CheckSizeItem(stylesheet_.SizeMenuIndex());
-  emit changed();
+  emit changed(RestyleScript());
 }
 
 void TextStyle::CheckSizeItem(int index) {

@@ -43,8 +43,9 @@ class TextStyle final : public QObject {
   QString RestyleScript() const;
 
  signals:
-  // The stylesheet changed: pages are composed again and the other panes restyled.
-  void changed();
+  // The stylesheet changed: each panel restyles its own panes (pages are composed again, other
+  // documents take `restyleScript`).
+  void changed(const QString& restyleScript);
 
  private:
   void Apply(FontSettings font);
