@@ -23,6 +23,7 @@ inline constexpr const char* kLeftPanel = "tb_s";     // 0 none, 1 book tree, 2 
 inline constexpr const char* kSplitterLeft = "spl";   // twips; written only
 inline constexpr const char* kFixedHeaders = "fxtp";  // "1" fixed header strips; anything else off
 inline constexpr const char* kSyncScroll = "snc";     // "1" synchronized scrolling; anything else off
+inline constexpr const char* kSyncByParagraph = "sncp";  // "1" two panes kept at the same paragraph; else by ratio
 inline constexpr const char* kLayoutMode = "mw_p";    // 20 one pane, 21 stacked, 22 side by side; else 20
 inline constexpr const char* kSplitRatioHor = "swhp";   // 0.1..0.9 (clamped); default 0.5
 inline constexpr const char* kSplitRatioVert = "swvp";  // 0.1..0.9 (clamped); default 0.5

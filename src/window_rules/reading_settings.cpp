@@ -68,6 +68,7 @@ ReadingSettings LoadReadingSettings(const SettingsStore& s) {
   if (r.leftPanel < 0 || r.leftPanel > 3) r.leftPanel = 0;
   r.fixedHeaders = Int(s, kFixedHeaders) == 1;
   r.syncScroll = Int(s, kSyncScroll) == 1;
+  r.syncByParagraph = Int(s, kSyncByParagraph) == 1;
   r.layoutMode = Int(s, kLayoutMode).value_or(20);
   if (r.layoutMode != 21 && r.layoutMode != 22) r.layoutMode = 20;
   r.splitRatioHor = ClampSplitRatio(Double(s, kSplitRatioHor).value_or(0.5));
@@ -94,6 +95,7 @@ void SaveReadingSettings(SettingsStore& s, const ReadingSettings& r, bool window
   s.Write(kSplitRatioHor, FormatNumber(r.splitRatioHor));
   s.Write(kSplitRatioVert, FormatNumber(r.splitRatioVert));
   s.Write(kSyncScroll, Flag(r.syncScroll));
+  s.Write(kSyncByParagraph, Flag(r.syncByParagraph));
   s.Write(kFixedHeaders, Flag(r.fixedHeaders));
   s.Write(kSortByRating, std::to_string(r.sortByRating));
   s.Write(kGroupResults, Flag(r.groupResults));

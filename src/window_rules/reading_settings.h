@@ -26,6 +26,7 @@ struct ReadingSettings {
   int leftPanel = 0;
   bool fixedHeaders = false;
   bool syncScroll = false;
+  bool syncByParagraph = false;  // synchronised scrolling keeps the same paragraph at both tops
   int layoutMode = 20;
   double splitRatioHor = 0.5;
   double splitRatioVert = 0.5;

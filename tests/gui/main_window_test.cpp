@@ -200,6 +200,42 @@ class MainWindowTest : public QObject {
                               qPrintable(QStringLiteral("%1 %2").arg(Ratio(Web1())).arg(Ratio(Web2()))), 10000);
   }
 
+  // By paragraph, the other pane follows every step with the same paragraph at its top, at the
+  // same share of that paragraph, though the two languages' paragraphs differ in length.
+  void paragraphSynchronisationKeepsTheSameParagraphAtBothTops() {
+    w_->resize(900, 600);  // short stacked panes: both pages scroll far
+    Trigger(21);
+    Show("page500");
+    QVERIFY(test::WaitLoaded(Web2()));
+    QVERIFY(!w_->findChild<QAction*>(QStringLiteral("zLangSyncPar"))->isChecked());  // the ratio by default
+    Trigger(23);
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Язык"), QStringLiteral("Синхронизировать прокрутку по абзацам")}));
+    QVERIFY(w_->findChild<QAction*>(QStringLiteral("zLangSyncPar"))->isChecked());
+    QStringList aligned;
+    double last = -1;
+    // A page scrolled to its end can go no further: there the rule has nothing to keep.
+    const auto atEnd = [this](BrowserPane* pane) {
+      return Top(pane) >= test::Eval(pane, QStringLiteral("document.body.scrollHeight - window.innerHeight"))
+                              .toDouble() - 1;
+    };
+    for (int step = 0; step < 16 && !atEnd(Web1()); ++step) {
+      test::Wheel(Web1(), -1);
+      QTRY_VERIFY_WITH_TIMEOUT(Top(Web1()) != last, 5000);
+      last = Top(Web1());
+      QString mine, other;
+      QTRY_VERIFY2_WITH_TIMEOUT(([&] {
+        mine = PlaceAtTop(Web1());
+        other = PlaceAtTop(Web2());
+        const QStringList a = mine.split(QLatin1Char(' ')), b = other.split(QLatin1Char(' '));
+        return (a.size() == 2 && b.size() == 2 && a[0] == b[0] && qAbs(a[1].toDouble() - b[1].toDouble()) < 0.03) ||
+               atEnd(Web2());
+      })(), qPrintable(QStringLiteral("step %1: %2 / %3").arg(step).arg(mine, other)), 5000);
+      if (!atEnd(Web2())) aligned << mine.section(QLatin1Char(' '), 0, 0);
+    }
+    aligned.removeDuplicates();
+    QVERIFY2(aligned.size() >= 3, qPrintable(aligned.join(QLatin1Char(','))));  // through several paragraphs
+  }
+
   void fixedHeadersMakeTheStripAsTallAsItsTable() {
     Show("page20");
     FixHeaders();
@@ -238,6 +274,19 @@ class MainWindowTest : public QObject {
     test::RightClick(Web1());
     QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Фиксировать заголовки")));
     QTRY_VERIFY(w_->FixedHeaders());
+  }
+  double Top(BrowserPane* pane) { return test::Eval(pane, QStringLiteral("document.body.scrollTop")).toDouble(); }
+  // "p<n> fraction": the last paragraph anchor at or above the view's top and how far the view is
+  // into that paragraph; "top <offset>" before the first.
+  QString PlaceAtTop(BrowserPane* pane) {
+    return test::Eval(pane, QStringLiteral(R"js((function(){
+      var b = document.body, top = b.scrollTop, as = document.querySelectorAll('a[name^="p"]'), at = null, end = b.scrollHeight;
+      for (var i = 0; i < as.length; i++) {
+        var t = as[i].getBoundingClientRect().top + top;
+        if (t <= top + 1) at = {n: as[i].name, t: t}; else { end = t; break; }
+      }
+      return at ? at.n + ' ' + (top - at.t) / (end - at.t) : 'top ' + top;
+    })())js")).toString();
   }
   double Ratio(BrowserPane* pane) {
     return test::Eval(pane, QStringLiteral("document.body.scrollTop / document.body.scrollHeight")).toDouble();

@@ -15,6 +15,7 @@ TEST(ReadingSettings, AFirstRunGivesEveryDefault) {
   EXPECT_EQ(r.layoutMode, 20);
   EXPECT_EQ(r.leftPanel, 0);
   EXPECT_FALSE(r.syncScroll);
+  EXPECT_FALSE(r.syncByParagraph);  // the ratio stays the default
   EXPECT_FALSE(r.fixedHeaders);
   EXPECT_EQ(r.splitRatioHor, 0.5);
   EXPECT_EQ(r.splitRatioVert, 0.5);
@@ -54,7 +55,7 @@ TEST(ReadingSettings, EveryValueRoundTripsAndAMaximisedWindowKeepsItsNormalPlace
   r.window = {2, 100, 200, 9000, 7000};
   r.panelWidth = {0, 3100, 5000.5, 2800};
   r.leftPanel = 2;
-  r.fixedHeaders = r.syncScroll = r.groupResults = r.favoritesViewShown = true;
+  r.fixedHeaders = r.syncScroll = r.syncByParagraph = r.groupResults = r.favoritesViewShown = true;
   r.layoutMode = 22;
   r.splitRatioHor = 0.35;
   r.splitRatioVert = 0.7;
@@ -69,10 +70,12 @@ TEST(ReadingSettings, EveryValueRoundTripsAndAMaximisedWindowKeepsItsNormalPlace
   EXPECT_EQ(s.Read("ws"), "2");
   EXPECT_EQ(s.Read("swhp"), "0.35");
   EXPECT_EQ(s.Read("snc"), "1");
+  EXPECT_EQ(s.Read("sncp"), "1");
   const ReadingSettings back = LoadReadingSettings(s);
   EXPECT_EQ(back.panelWidth, r.panelWidth);
   EXPECT_EQ(back.leftPanel, 2);
-  EXPECT_TRUE(back.fixedHeaders && back.syncScroll && back.groupResults && back.favoritesViewShown);
+  EXPECT_TRUE(back.fixedHeaders && back.syncScroll && back.syncByParagraph && back.groupResults &&
+              back.favoritesViewShown);
   EXPECT_EQ(back.layoutMode, 22);
   EXPECT_EQ(back.splitRatioHor, 0.35);
   EXPECT_EQ(back.splitRatioVert, 0.7);

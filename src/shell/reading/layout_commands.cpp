@@ -16,9 +16,12 @@ LayoutCommands::LayoutCommands(WindowCommands& commands, ReadingArea& reading, C
   on(commands.Action(Cmd::SideBySide), [this] { SetLayout(kLayoutSideBySide, false); });
   on(commands.Action(Cmd::SyncScroll), [this] { ToggleSyncScroll(); });
   on(commands.FixHeaders(), [this] { ToggleFixedHeaders(); });
+  on(commands.SyncByParagraph(), [this] { ToggleSyncByParagraph(); });
 }
 
-void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool fixedHeaders) {
+void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool syncByParagraph, bool fixedHeaders) {
+  reading_.SetSyncByParagraph(syncByParagraph);
+  commands_.SyncByParagraph()->setChecked(syncByParagraph);
   composerSettings_.fixedHeaders = fixedHeaders;
   commands_.FixHeaders()->setChecked(fixedHeaders);
   reading_.SetSyncScroll(syncScroll);
@@ -37,6 +40,7 @@ void LayoutCommands::SetLayout(int mode, bool atStartup) {
   commands_.Action(Cmd::Stacked)->setChecked(mode == kLayoutStacked);
   commands_.Action(Cmd::SideBySide)->setChecked(mode == kLayoutSideBySide);
   commands_.Action(Cmd::SyncScroll)->setEnabled(mode != kLayoutOnePane);
+  commands_.SyncByParagraph()->setEnabled(mode != kLayoutOnePane);
   if (!atStartup) emit relayoutWanted();
   emit settingsChanged();
 }
@@ -44,6 +48,13 @@ void LayoutCommands::SetLayout(int mode, bool atStartup) {
 void LayoutCommands::ToggleSyncScroll() {
   reading_.SetSyncScroll(!reading_.SyncScroll());
   commands_.Action(Cmd::SyncScroll)->setChecked(reading_.SyncScroll());
+  reading_.LineUpPanes();
+  emit settingsChanged();
+}
+
+void LayoutCommands::ToggleSyncByParagraph() {
+  reading_.SetSyncByParagraph(!reading_.SyncByParagraph());
+  commands_.SyncByParagraph()->setChecked(reading_.SyncByParagraph());
   reading_.LineUpPanes();
   emit settingsChanged();
 }

@@ -18,9 +18,11 @@ class LayoutCommands final : public QObject {
                  QObject* parent);
 
   // The arrangement read with the settings, before the first page is shown.
-  void Restore(int layoutMode, bool syncScroll, bool fixedHeaders);
+  void Restore(int layoutMode, bool syncScroll, bool syncByParagraph, bool fixedHeaders);
   void SetLayout(int mode, bool atStartup);
   void ToggleSyncScroll();
+  // Synchronised scrolling keeps the same paragraph at both tops instead of the same ratio.
+  void ToggleSyncByParagraph();
   void ToggleFixedHeaders();
 
  signals:

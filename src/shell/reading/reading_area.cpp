@@ -78,6 +78,7 @@ void ReadingArea::Store(ReadingSettings& settings, SettingsStore& store) const {
   settings.splitRatioHor = splitRatioHor_;
   settings.splitRatioVert = splitRatioVert_;
   settings.syncScroll = syncScroll_;
+  settings.syncByParagraph = syncByParagraph_;
   store.Write(setting::kReadingPosition, FormatReadingPosition(position_));
 }
 

@@ -46,6 +46,8 @@ class ReadingArea final : public QObject, public ReadingView {
   bool FixedHeaders() const;
   bool SyncScroll() const { return syncScroll_; }
   void SetSyncScroll(bool on) { syncScroll_ = on; }
+  bool SyncByParagraph() const { return syncByParagraph_; }
+  void SetSyncByParagraph(bool on) { syncByParagraph_ = on; }
   // Lines the second pane up with the first (synchronisation just turned on).
   void LineUpPanes();
   std::string SelectedTreeKey() const;
@@ -100,6 +102,8 @@ class ReadingArea final : public QObject, public ReadingView {
   bool OnStripNavigation(const std::string& url);
   void ShowLater(const std::string& key);
   void SyncScrollFrom(int source);
+  // Scrolls pane `to` to `top` and keeps where it went as the echo to ignore.
+  void ScrollSynchronised(std::size_t to, const QString& top);
   // The place on the page (reading_place.cpp).
   void CreatePlaceKeeping();
   void PaneScrolled(int pane);
@@ -126,6 +130,7 @@ class ReadingArea final : public QObject, public ReadingView {
   int splitterLeftTwips_ = 0;
 
   bool syncScroll_ = false;
+  bool syncByParagraph_ = false;
   int webFocus_ = 0;
   bool topStripFocused_ = false;
   // Where synchronisation last put each reading pane: its echo is not the reader's scroll.

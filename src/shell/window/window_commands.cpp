@@ -35,6 +35,9 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(w
   Action(Cmd::Forward)->setEnabled(false);
   fixHeaders_ = Named(new QAction(QStringLiteral("Фиксировать заголовки"), window), "zContextFixTop");
   fixHeaders_->setCheckable(true);
+  syncByParagraph_ = Named(new QAction(QStringLiteral("Синхронизировать прокрутку по абзацам"), window), "zLangSyncPar");
+  syncByParagraph_->setCheckable(true);
+  syncByParagraph_->setToolTip(QStringLiteral("Держать в обоих окнах один и тот же абзац"));
   printPreview_ = Named(new QAction(QStringLiteral("Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
   exit_ = Named(new QAction(QStringLiteral("Выход"), window), "zFileExit");
 }
@@ -74,6 +77,7 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   addAll(language_, kLanguageMenu);
   language_->addSeparator();
   addAll(language_, kLayoutMenu);
+  language_->addAction(syncByParagraph_);
   style.FillMenu(menu("Настройка текста", "zPreferences"), {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
   help.AddMenu(bar);
   CToolbarCtl flat;  // flat, as the main window has always shown its toolbar

@@ -29,6 +29,7 @@ class WindowCommands final : public QObject {
   QAction* ToolbarAction(int position) const { return toolbar_[static_cast<std::size_t>(position)]; }
   // Menu-only commands.
   QAction* FixHeaders() const { return fixHeaders_; }
+  QAction* SyncByParagraph() const { return syncByParagraph_; }
   QAction* PrintPreview() const { return printPreview_; }
   QAction* Exit() const { return exit_; }
 
@@ -41,6 +42,7 @@ class WindowCommands final : public QObject {
   QMainWindow* window_;
   std::array<QAction*, kToolbarPositions + 1> toolbar_{};
   QAction* fixHeaders_;
+  QAction* syncByParagraph_;
   QAction* printPreview_;
   QAction* exit_;
   QHash<int, QAction*> toolbarSeparators_;
