@@ -6,7 +6,9 @@
 #include "ground/app_info.h"
 #include "render/contents_pages.h"
 #include "render/nav_bars.h"
+#include "ground/text_replace.h"
 #include "render/paragraph_markup.h"
+#include "render/parallel_page.h"
 #include "render/stylesheet.h"
 
 namespace orvelis {
@@ -56,11 +58,36 @@ std::string PageComposer::PageBody(int page, const std::string& highlight, int p
   return text;
 }
 
+std::string PageComposer::ParallelBody(int page, const std::string& highlight, int paragraph) {
+  const Language shown = book_.LanguageOfPane(0);
+  const Language other = shown == kEnglish ? kRussian : kEnglish;
+  const auto segments = [&](Language lang) {
+    (void)book_.LoadPageTexts(lang);
+    std::string text = book_.GetPageText(page, lang);
+    if (!highlight.empty() && highlighter_) text = highlighter_(text, highlight, lang);
+    return SplitAtMarkers(text);
+  };
+  const auto cell = [&](const std::string& text, Language lang, bool anchored) {
+    if (text.empty()) return std::string("<td width=\"50%\" valign=\"top\"></td>");
+    std::string marked = MarkParagraphs(regex_, text, page, lang);
+    if (anchored && paragraph >= 0) marked = MarkTargetParagraph(regex_, marked, paragraph);
+    // One anchor per paragraph, in the shown language: links, the place on the page and the
+    // paragraph alignment go by it.
+    if (!anchored) ReplaceAllExact(marked, "<a name=\"p", "<a name=\"o");
+    return "<td width=\"50%\" valign=\"top\"><div align=\"justify\">" + marked + "</div></td>";
+  };
+  std::string body = "<table class=\"parallel\" width=\"100%\" cellpadding=\"6\" cellspacing=\"0\" border=\"0\">";
+  for (const auto& [left, right] : PairParagraphs(segments(shown), segments(other))) {
+    body += "<tr>" + cell(left, shown, true) + cell(right, other, false) + "</tr>";
+  }
+  return body + "</table>";
+}
+
 ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
-                                   const std::string& treeKey) {
+                                   const std::string& treeKey, bool parallel) {
   const KeyTarget target = ParseKey(key);
   if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {
-    return Compose(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), "", pane, -1, treeKey);
+    return Compose(FormatBookKey({BookKeyKind::Page, JumpPageOf(target)}), "", pane, -1, treeKey, parallel);
   }
   const Language lang = book_.LanguageOfPane(pane);
   ComposedNode node;
@@ -72,7 +99,7 @@ ComposedNode PageComposer::Compose(const std::string& key, const std::string& hi
       page = target.number;
       paper = PaperOfPage(page);
       node.title = std::string(PageWord(lang)) + " " + std::to_string(page);
-      body = PageBody(page, highlight, pane, paragraph);
+      body = parallel ? ParallelBody(page, highlight, paragraph) : PageBody(page, highlight, pane, paragraph);
       node.locationText = std::to_string(paper) + "." + book_.GetPaperTitle(paper, lang) + " (" +
                           std::to_string(page) + ")";
       break;

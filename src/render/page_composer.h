@@ -47,9 +47,14 @@ class PageComposer {
 
   // The documents for a key; "doc" and "part" resolve to their page. `treeKey` is the book tree's
   // selected key, which names the contents page the bars of a contents page step from.
+  //
+  // `parallel` makes a page the parallel text: the first pane's language on the left, the other
+  // language on the right, a row per paragraph (contents pages stay as they are).
   ComposedNode Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
-                       const std::string& treeKey = {});
+                       const std::string& treeKey = {}, bool parallel = false);
   std::string PageBody(int page, const std::string& highlight, int pane, int paragraph);
+  // The page's paragraphs in both languages side by side, marked as PageBody marks them.
+  std::string ParallelBody(int page, const std::string& highlight, int paragraph);
 
  private:
   BookStore& book_;

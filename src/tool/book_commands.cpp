@@ -61,7 +61,7 @@ int Usage(const std::string& why) {
                "  build DIR OUT                  a book file from such plain files\n"
                "  make-sample-book OUT [--seed N]\n"
                "  compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N]\n"
-               "          [--highlight QUERY] [--user-data DIR] [--strip] [--settings FILE]\n"
+               "          [--highlight QUERY] [--user-data DIR] [--strip] [--settings FILE] [--parallel]\n"
                "  stylesheet [--settings FILE] [--user-data DIR]\n"
                "  search QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
                "  results QUERY [same options] [--sort rating|page] [--group]\n"

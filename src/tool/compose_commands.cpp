@@ -49,7 +49,7 @@ int RunStylesheet(const ToolArgs& args) {
 int RunCompose(const ToolArgs& args) {
   const char* usage =
       "compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N] [--highlight QUERY] "
-      "[--user-data DIR] [--strip] [--settings FILE]";
+      "[--user-data DIR] [--strip] [--settings FILE] [--parallel]";
   if (args.positional().size() != 2) return Usage(usage);
   const std::string key = args.positional()[1];
   const auto target = ParseBookKey(key);
@@ -81,7 +81,8 @@ int RunCompose(const ToolArgs& args) {
 
   const ComposedNode node = reader.core.Composer().Compose(key, args.Option("highlight").value_or(""),
                                                           static_cast<int>(*pane), static_cast<int>(*paragraph),
-                                                          key);  // the tree selects the key shown
+                                                          key,  // the tree selects the key shown
+                                                          args.Flag("parallel"));
   std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);
   return kExitOk;
 }
