@@ -30,8 +30,8 @@ void PageLocator::ShowInPane(const std::string& key, bool noHistory, const std::
           : key;
   const bool jumped = shown != key;
   view_.SetCaption(ApplicationTitle());
-  const ComposedNode node =
-      composer_.Compose(shown, jumped ? "" : highlight, pane, jumped ? -1 : paragraph, treeKey_);
+  const ComposedNode node = composer_.Compose(shown, jumped ? "" : highlight, pane, jumped ? -1 : paragraph, treeKey_,
+                                              layoutMode_ == kLayoutParallel);
   const bool fixedHeaders = composer_.Settings().fixedHeaders;
   if (pane != 0) {
     if (fixedHeaders) view_.WriteDocument(ReadingPane::Top2, node.stripHtml);

@@ -13,6 +13,8 @@ class ReadingView;
 inline constexpr int kLayoutOnePane = 20;
 inline constexpr int kLayoutStacked = 21;
 inline constexpr int kLayoutSideBySide = 22;
+// One pane holding the page in both languages, paragraph beside paragraph.
+inline constexpr int kLayoutParallel = 23;
 
 class PageLocator final {
  public:

@@ -70,7 +70,7 @@ ReadingSettings LoadReadingSettings(const SettingsStore& s) {
   r.syncScroll = Int(s, kSyncScroll) == 1;
   r.syncByParagraph = Int(s, kSyncByParagraph) == 1;
   r.layoutMode = Int(s, kLayoutMode).value_or(20);
-  if (r.layoutMode != 21 && r.layoutMode != 22) r.layoutMode = 20;
+  if (r.layoutMode < 21 || r.layoutMode > 23) r.layoutMode = 20;
   r.splitRatioHor = ClampSplitRatio(Double(s, kSplitRatioHor).value_or(0.5));
   r.splitRatioVert = ClampSplitRatio(Double(s, kSplitRatioVert).value_or(0.5));
   const int lang = Int(s, kLanguage).value_or(1);

@@ -236,6 +236,38 @@ class MainWindowTest : public QObject {
     QVERIFY2(aligned.size() >= 3, qPrintable(aligned.join(QLatin1Char(','))));  // through several paragraphs
   }
 
+  // The parallel text: one pane, a row per paragraph with the same paragraph in both languages,
+  // kept while turning pages and over a restart.
+  void theParallelTextPairsEachParagraphWithItsTranslation() {
+    Show("page500");
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Язык"), QStringLiteral("Параллельный текст")}));
+    QVERIFY(w_->findChild<QAction*>(QStringLiteral("zLangPar"))->isChecked());
+    QCOMPARE(w_->Locator().LayoutMode(), kLayoutParallel);
+    QVERIFY(!Web2()->isVisible());
+    QVERIFY(!Action(23)->isEnabled());  // nothing to synchronise
+    const QString pairs = QStringLiteral(
+        "(function(){var out=[];var rows=document.querySelectorAll('table.parallel tr');"
+        "for(var i=0;i<rows.length;i++){var a=rows[i].cells[0].querySelector('a[name]'),"
+        "b=rows[i].cells[1].querySelector('a[name]');out.push((a?a.name:'-')+'/'+(b?b.name:'-'));}"
+        "return out.join(' ');})()");
+    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), pairs).toString(),
+                              QStringLiteral("p18/o18 p19/o19 p20/o20 p21/o21 p22/o22"), 10000);
+    QTest::keyClick(w_, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w_->Locator().CurrentKey(), std::string("page501"));
+    QVERIFY(test::WaitLoaded(Web1()));
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), pairs).toString().startsWith(QStringLiteral("p")), 10000);
+    test::StopReader(reader_, w_);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->findChild<QAction*>(QStringLiteral("zLangPar"))->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), pairs).toString().startsWith(QStringLiteral("p")), 10000);
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Язык"), QStringLiteral("Текст на одном языке")}));
+    QVERIFY(test::WaitLoaded(Web1()));
+    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), QStringLiteral("document.querySelectorAll('table.parallel').length"))
+                                  .toInt(),
+                              0, 10000);
+  }
+
   void fixedHeadersMakeTheStripAsTallAsItsTable() {
     Show("page20");
     FixHeaders();

@@ -34,6 +34,22 @@ TEST_F(Locator, BackAfterTheFirstNavigationShowsNothingNewAndDisablesItself) {
   EXPECT_FALSE(view.Enabled(NavCommand::Back));
 }
 
+// The parallel text is one pane: the page in both languages goes to the first pane only, and a
+// contents page stays as it is; leaving it shows the one-language page again.
+TEST_F(Locator, TheParallelLayoutWritesBothLanguagesIntoTheFirstPaneOnly) {
+  book.SetCurrentLanguage(kRussian);
+  locator.SetLayoutMode(kLayoutParallel);
+  locator.ShowTarget("page5", false, "", -1);
+  EXPECT_NE(view.documents[ReadingPane::Web1].find("<table class=\"parallel\""), std::string::npos);
+  EXPECT_EQ(view.documents.count(ReadingPane::Web2), 0u);
+  EXPECT_EQ(ShownTitle(), "Книга Орвелис v 3.4 - Страница 5");
+  locator.ShowTarget("cont", false, "", -1);
+  EXPECT_EQ(view.documents[ReadingPane::Web1].find("class=\"parallel\""), std::string::npos);
+  locator.SetLayoutMode(kLayoutOnePane);
+  locator.ShowTarget("page5", true, "", -1);
+  EXPECT_EQ(view.documents[ReadingPane::Web1].find("class=\"parallel\""), std::string::npos);
+}
+
 TEST_F(Locator, BackThenForwardReturnsAndRecords) {
   locator.ShowTarget("page1", false, "", -1);
   locator.ShowTarget("page2", false, "", -1);

@@ -56,7 +56,7 @@ TEST(ReadingSettings, EveryValueRoundTripsAndAMaximisedWindowKeepsItsNormalPlace
   r.panelWidth = {0, 3100, 5000.5, 2800};
   r.leftPanel = 2;
   r.fixedHeaders = r.syncScroll = r.syncByParagraph = r.groupResults = r.favoritesViewShown = true;
-  r.layoutMode = 22;
+  r.layoutMode = 23;  // the parallel text
   r.splitRatioHor = 0.35;
   r.splitRatioVert = 0.7;
   r.language = kEnglish;
@@ -76,7 +76,7 @@ TEST(ReadingSettings, EveryValueRoundTripsAndAMaximisedWindowKeepsItsNormalPlace
   EXPECT_EQ(back.leftPanel, 2);
   EXPECT_TRUE(back.fixedHeaders && back.syncScroll && back.syncByParagraph && back.groupResults &&
               back.favoritesViewShown);
-  EXPECT_EQ(back.layoutMode, 22);
+  EXPECT_EQ(back.layoutMode, 23);
   EXPECT_EQ(back.splitRatioHor, 0.35);
   EXPECT_EQ(back.splitRatioVert, 0.7);
   EXPECT_EQ(back.language, kEnglish);

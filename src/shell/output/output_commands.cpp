@@ -161,8 +161,9 @@ BrowserPane* OutputCommands::OutputPane(BrowserPane* browser) {
   const std::string key = reading_.Locator().CurrentKey();
   if (!composerSettings_.fixedHeaders || !readingPane || key.empty()) return browser;
   composerSettings_.fixedHeaders = false;
-  const ComposedNode node = composer_.Compose(key, "", browser == reading_.Pane(ReadingPane::Web1) ? 0 : 1, -1,
-                                              reading_.SelectedTreeKey());
+  const bool first = browser == reading_.Pane(ReadingPane::Web1);
+  const ComposedNode node = composer_.Compose(key, "", first ? 0 : 1, -1, reading_.SelectedTreeKey(),
+                                              first && reading_.Locator().LayoutMode() == kLayoutParallel);
   composerSettings_.fixedHeaders = true;
   wbPrint_->WriteDocument(node.pageHtml);
   if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);

@@ -17,6 +17,7 @@ LayoutCommands::LayoutCommands(WindowCommands& commands, ReadingArea& reading, C
   on(commands.Action(Cmd::SyncScroll), [this] { ToggleSyncScroll(); });
   on(commands.FixHeaders(), [this] { ToggleFixedHeaders(); });
   on(commands.SyncByParagraph(), [this] { ToggleSyncByParagraph(); });
+  on(commands.ParallelText(), [this] { SetLayout(kLayoutParallel, false); });
 }
 
 void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool syncByParagraph, bool fixedHeaders) {
@@ -29,18 +30,22 @@ void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool syncByParagra
   SetLayout(layoutMode, true);
 }
 
-// A second pane shows the page being read at once; going back to one pane leaves the first as it is.
+// A second pane, or the parallel text, shows the page being read at once; going from two panes
+// back to one leaves the first as it is.
 void LayoutCommands::SetLayout(int mode, bool atStartup) {
   PageLocator& locator = reading_.Locator();
   if (mode != locator.LayoutMode()) {
+    const bool wasParallel = locator.LayoutMode() == kLayoutParallel;
     locator.SetLayoutMode(mode);
-    if (mode != kLayoutOnePane) reading_.ReshowCurrentTarget();
+    if (mode != kLayoutOnePane || wasParallel) reading_.ReshowCurrentTarget();
   }
+  const bool twoPanes = mode == kLayoutStacked || mode == kLayoutSideBySide;
   commands_.Action(Cmd::OnePane)->setChecked(mode == kLayoutOnePane);
   commands_.Action(Cmd::Stacked)->setChecked(mode == kLayoutStacked);
   commands_.Action(Cmd::SideBySide)->setChecked(mode == kLayoutSideBySide);
-  commands_.Action(Cmd::SyncScroll)->setEnabled(mode != kLayoutOnePane);
-  commands_.SyncByParagraph()->setEnabled(mode != kLayoutOnePane);
+  commands_.ParallelText()->setChecked(mode == kLayoutParallel);
+  commands_.Action(Cmd::SyncScroll)->setEnabled(twoPanes);
+  commands_.SyncByParagraph()->setEnabled(twoPanes);
   if (!atStartup) emit relayoutWanted();
   emit settingsChanged();
 }

@@ -38,6 +38,9 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(w
   syncByParagraph_ = Named(new QAction(QStringLiteral("Синхронизировать прокрутку по абзацам"), window), "zLangSyncPar");
   syncByParagraph_->setCheckable(true);
   syncByParagraph_->setToolTip(QStringLiteral("Держать в обоих окнах один и тот же абзац"));
+  parallelText_ = Named(new QAction(QStringLiteral("Параллельный текст"), window), "zLangPar");
+  parallelText_->setCheckable(true);
+  parallelText_->setToolTip(QStringLiteral("Текст на двух языках в одном окне, абзац рядом с абзацем"));
   printPreview_ = Named(new QAction(QStringLiteral("Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
   exit_ = Named(new QAction(QStringLiteral("Выход"), window), "zFileExit");
 }
@@ -77,6 +80,7 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   addAll(language_, kLanguageMenu);
   language_->addSeparator();
   addAll(language_, kLayoutMenu);
+  language_->insertAction(Action(Cmd::SyncScroll), parallelText_);
   language_->addAction(syncByParagraph_);
   style.FillMenu(menu("Настройка текста", "zPreferences"), {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
   help.AddMenu(bar);

@@ -30,6 +30,7 @@ class WindowCommands final : public QObject {
   // Menu-only commands.
   QAction* FixHeaders() const { return fixHeaders_; }
   QAction* SyncByParagraph() const { return syncByParagraph_; }
+  QAction* ParallelText() const { return parallelText_; }
   QAction* PrintPreview() const { return printPreview_; }
   QAction* Exit() const { return exit_; }
 
@@ -43,6 +44,7 @@ class WindowCommands final : public QObject {
   std::array<QAction*, kToolbarPositions + 1> toolbar_{};
   QAction* fixHeaders_;
   QAction* syncByParagraph_;
+  QAction* parallelText_;
   QAction* printPreview_;
   QAction* exit_;
   QHash<int, QAction*> toolbarSeparators_;
