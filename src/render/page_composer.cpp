@@ -1,11 +1,16 @@
 #include "render/page_composer.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "book/book_key.h"
 #include "ground/app_info.h"
 #include "render/contents_pages.h"
 #include "render/nav_bars.h"
+#include "ground/regex_engine.h"
 #include "ground/text_replace.h"
 #include "render/paragraph_markup.h"
 #include "render/parallel_page.h"
@@ -56,6 +61,32 @@ std::string PageComposer::PageBody(int page, const std::string& highlight, int p
   text = MarkParagraphs(regex_, text, page, lang);
   if (paragraph >= 0) text = MarkTargetParagraph(regex_, text, paragraph);
   return text;
+}
+
+std::string PageComposer::Counterpart(const std::string& title) {
+  int page = 0;
+  int number = 0;
+  int section = 0;
+  int inSection = 0;
+  char label[16] = {};
+  if (std::sscanf(title.c_str(), " %d:%d [%15[^:]:%d:%d]", &page, &number, label, &section, &inSection) != 5 ||
+      page < 1 || page > kPageCount) {
+    return {};
+  }
+  const Language other = book_.LanguageOfPane(0) == kEnglish ? kRussian : kEnglish;
+  (void)book_.LoadPageTexts(other);
+  const std::string tail = std::to_string(section) + ":" + std::to_string(inSection) + "))";
+  // A paragraph shown as number 0 is a heading ((0:s:0)) or an indented one ((_0:s:0)).
+  const std::vector<std::string> markers =
+      number == 0 ? std::vector<std::string>{"((0:" + tail, "((_0:" + tail}
+                  : std::vector<std::string>{"((" + std::to_string(number) + ":" + tail};
+  for (const PageSegment& segment : SplitAtMarkers(book_.GetPageText(page, other))) {
+    if (std::find(markers.begin(), markers.end(), segment.marker) == markers.end()) continue;
+    std::string marked = MarkParagraphs(regex_, segment.text, page, other);
+    regex_.SetPattern("<a name=\"p[^\"]*\"></a>");
+    return regex_.ReplaceAll(marked, "");
+  }
+  return {};
 }
 
 std::string PageComposer::ParallelBody(int page, const std::string& highlight, int paragraph) {

@@ -1,6 +1,7 @@
 // The reader window with the real browser engine, under Xvfb, driven by mouse and keys.
 
 #include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -266,6 +267,40 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), QStringLiteral("document.querySelectorAll('table.parallel').length"))
                                   .toInt(),
                               0, 10000);
+  }
+
+  // A paragraph's translation right under it, from the context menu or Ctrl+T, hidden by the same
+  // gesture or Esc; the page's own document is not written again.
+  void aParagraphsTranslationShowsUnderItAndHides() {
+    Show("page500");
+    const QString blocks = QStringLiteral(
+        "(function(){var b=document.querySelectorAll('div.orvelis-counterpart');if(b.length!=1)return b.length+'';"
+        "var p=b[0].previousElementSibling;return p.title+'|'+b[0].textContent.substring(0,40);})()");
+    const QString url = test::Eval(Web1(), QStringLiteral("document.URL")).toString();
+    const QVariantList box = test::Eval(Web1(), QStringLiteral(
+        "(function(){var r=document.querySelectorAll('p[title]')[1].getBoundingClientRect();"
+        "return [r.left+r.width/2, r.top+Math.min(8,r.height/2)];})()")).toList();
+    QCOMPARE(box.size(), 2);
+    test::RightClick(Web1(), QPoint(box[0].toInt(), box[1].toInt()));
+    QTRY_VERIFY(w_->ContextMenu()->isVisible());
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Перевод абзаца")));
+    // The second paragraph of page 500 is p19; its English counterpart carries the English label.
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString().startsWith(QStringLiteral(" 500:19 [")), 5000);
+    const QString english = test::Eval(Web1(), QStringLiteral(
+        "document.querySelector('div.orvelis-counterpart p').title")).toString();
+    QVERIFY2(english.contains(QStringLiteral(":19 [")) && english.startsWith(QStringLiteral(" 500:19")), qPrintable(english));
+    QCOMPARE(test::Eval(Web1(), QStringLiteral("document.URL")).toString(), url);  // no navigation
+    // Esc in the page hides it.
+    Web1()->setFocus();
+    QTest::keyClick(Web1()->focusProxy() ? Web1()->focusProxy() : Web1(), Qt::Key_Escape);
+    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString(), QStringLiteral("0"), 5000);
+    // Ctrl+T: the paragraph the selection starts in, and Ctrl+T again hides it.
+    const test::Selection selected = test::SelectElement(Web1());
+    QVERIFY(!selected.text.isEmpty());
+    QTest::keyClick(w_, Qt::Key_T, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString().startsWith(QStringLiteral(" 500:18 [")), 5000);
+    QTest::keyClick(w_, Qt::Key_T, Qt::ControlModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString(), QStringLiteral("0"), 5000);
   }
 
   void fixedHeadersMakeTheStripAsTallAsItsTable() {

@@ -96,5 +96,16 @@ TEST_F(ParallelDocument, TheQueryAndTheTargetParagraphAreMarkedAsOnTheOneLanguag
   EXPECT_EQ(reader.core.Composer().Compose("page5", "", 0, -1, "page5").pageHtml.find("parallel"), std::string::npos);
 }
 
+// A paragraph's translation on demand, found by the tooltip its page gives it.
+TEST_F(ParallelDocument, AParagraphsCounterpartIsTheOtherLanguagesParagraphWithoutItsAnchor) {
+  PageComposer& composer = reader.core.Composer();
+  EXPECT_EQ(composer.Counterpart(" 5:1 [П:0:1] "), "<p title=\" 5:1 [F:0:1] \">First paragraph of God");
+  EXPECT_EQ(composer.Counterpart(" 5:2 [П:0:2] "), "");  // not in English
+  EXPECT_EQ(composer.Counterpart("5:1"), "");            // not a paragraph's tooltip
+  EXPECT_EQ(composer.Counterpart(" 9999:1 [П:0:1] "), "");
+  book.SetCurrentLanguage(kEnglish);  // and the other way round
+  EXPECT_EQ(composer.Counterpart(" 5:1 [F:0:1] "), "<p title=\" 5:1 [П:0:1] \">Пе&#769;рвый абзац о Боге");
+}
+
 }  // namespace
 }  // namespace orvelis

@@ -13,7 +13,11 @@ namespace orvelis {
 BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& style, PaneFocus& focus,
                                        ReadingArea& reading, PageCommands& page, OutputCommands& output,
                                        QWidget* parent)
-    : QMenu(QStringLiteral("Кoнтекстное меню браузера"), parent), commands_(commands), focus_(focus), reading_(reading) {
+    : QMenu(QStringLiteral("Кoнтекстное меню браузера"), parent),
+      commands_(commands),
+      focus_(focus),
+      reading_(reading),
+      page_(page) {
   setObjectName(QStringLiteral("zContext"));
   const auto item = [this](const char* text, const char* name, const std::function<void()>& run) {
     addAction(QString::fromUtf8(text), this, run)->setObjectName(QString::fromLatin1(name));
@@ -27,6 +31,9 @@ BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& styl
   item("Добавить в Избранное", "zContextAddFavor", [&page] { page.AddFavorite(); });
   item("Сохранить содержимое как...", "zContextSaveAs", [&output] { output.SaveAs(); });
   item("Поиск на странице", "zContextFind", [&page] { page.FindOnPage(); });
+  item("Перевод абзаца", "zContextCounterpart", [&page] { page.ToggleCounterpart(); });
+  Item(QStringLiteral("zContextCounterpart"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  Item(QStringLiteral("zContextCounterpart"))->setShortcutContext(Qt::WidgetShortcut);  // the window's own
   item("Предпросмотр печати", "zContextPrintPreview", [this, &output] { output.Preview(focus_.Browser()); });
   item("Печать", "zContextPrint", [this, &output] { output.Print(focus_.Browser()); });
   QMenu* font = addMenu(QStringLiteral("Настройка текста"));
@@ -51,6 +58,9 @@ QAction* BrowserContextMenu::Item(const QString& name) const {
 void BrowserContextMenu::ShowFor(BrowserPane* pane, QPoint globalPos) {
   focus_.FocusChanged(pane->focusProxy() ? pane->focusProxy() : pane);
   if (reading_.StripFocused()) return;
+  page_.SetMenuPoint(pane, pane->mapFromGlobal(globalPos));
+  const bool readingPane = pane == reading_.Pane(ReadingPane::Web1) || pane == reading_.Pane(ReadingPane::Web2);
+  Item(QStringLiteral("zContextCounterpart"))->setVisible(readingPane);
   const bool pageCommands = !focus_.InSearch() && !focus_.InRules();
   for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
     Item(QString::fromLatin1(name))->setVisible(pageCommands);

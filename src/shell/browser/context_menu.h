@@ -31,6 +31,7 @@ class BrowserContextMenu final : public QMenu {
   WindowCommands& commands_;
   PaneFocus& focus_;
   ReadingArea& reading_;
+  PageCommands& page_;
 };
 
 }  // namespace orvelis

@@ -3,6 +3,7 @@
 #include <QShortcut>
 
 #include "shell/browser/browser_pane.h"
+#include "render/page_composer.h"
 #include "shell/browser/find_bar.h"
 #include "shell/favorites/favorites_panel.h"
 #include "shell/platform/qt_text.h"
@@ -11,9 +12,64 @@
 
 namespace orvelis {
 
-PageCommands::PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, QWidget* window)
-    : QObject(window), focus_(focus), reading_(reading), favorites_(favorites), window_(window) {
+PageCommands::PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, PageComposer& composer,
+                           QWidget* window)
+    : QObject(window), focus_(focus), reading_(reading), favorites_(favorites), window_(window), composer_(composer) {
   connect(new QShortcut(QKeySequence::Find, window), &QShortcut::activated, this, &PageCommands::FindOnPage);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), window), &QShortcut::activated, this, [this] {
+    menuPoint_.reset();  // from the keyboard: the selection or the view's first paragraph
+    ToggleCounterpart();
+  });
+}
+
+void PageCommands::SetMenuPoint(BrowserPane* pane, QPoint at) {
+  menuPane_ = pane;
+  menuPoint_ = at;
+}
+
+void PageCommands::ToggleCounterpart() {
+  BrowserPane* pane = focus_.Browser();
+  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) return;
+  const QPoint at = menuPane_ == pane && menuPoint_ ? *menuPoint_ : QPoint(-1, -1);
+  menuPoint_.reset();
+  // Marks the paragraph and answers its tooltip; a block already under it is taken away instead.
+  const QString find = QStringLiteral(R"js((function(x, y){
+    var el = x >= 0 ? document.elementFromPoint(x, y) : null;
+    if (!el) { var s = window.getSelection(); if (s && s.rangeCount) { el = s.getRangeAt(0).startContainer; } }
+    if (el && el.nodeType == 3) el = el.parentNode;
+    if (!el) { var ps = document.querySelectorAll('p[title]');
+      for (var i = 0; i < ps.length; i++) if (ps[i].getBoundingClientRect().bottom > 0) { el = ps[i]; break; } }
+    if (!el || !el.closest) return null;
+    var shown = el.closest('div.orvelis-counterpart');
+    if (shown) { shown.remove(); return ''; }
+    var p = el.closest('p[title]');
+    if (!p) return null;
+    var next = p.nextElementSibling;
+    if (next && next.className == 'orvelis-counterpart') { next.remove(); return ''; }
+    document.querySelectorAll('p[data-counterpart]').forEach(function(q){ q.removeAttribute('data-counterpart'); });
+    p.setAttribute('data-counterpart', '1');
+    return p.title;
+  })(%1, %2))js").arg(at.x()).arg(at.y());
+  pane->RunScript(find, [this, pane = QPointer<BrowserPane>(pane)](const QVariant& answer) {
+    if (!pane || answer.isNull() || answer.toString().isEmpty()) return;
+    std::string html = composer_.Counterpart(S(answer.toString()));
+    if (html.empty()) html = "<i>&mdash;</i>";  // the other language has no such paragraph
+    pane->RunScript(QStringLiteral(R"js((function(html){
+      var p = document.querySelector('p[data-counterpart]'); if (!p) return;
+      p.removeAttribute('data-counterpart');
+      var d = document.createElement('div');
+      d.className = 'orvelis-counterpart';
+      d.style.cssText = 'margin:4px 0 10px 0; padding:4px 10px; border-left:3px solid #6F6FFB; background:#F2F2FF';
+      d.innerHTML = html;
+      p.parentNode.insertBefore(d, p.nextSibling);
+      if (!window.orvelisCounterpartKeys) {
+        window.orvelisCounterpartKeys = true;
+        document.addEventListener('keydown', function(e){
+          if (e.key == 'Escape') document.querySelectorAll('div.orvelis-counterpart').forEach(function(b){ b.remove(); });
+        });
+      }
+    })(%1))js").arg(JsString(Q(html))));
+  });
 }
 
 FindBar* PageCommands::Bar() const { return findBar_; }

@@ -1,16 +1,21 @@
 #pragma once
 // The commands that act on the pane the reader works in (PaneFocus): select all, copy, find on
-// the page (Ctrl+F too) and add the selection to the favourites.
+// the page (Ctrl+F too), add the selection to the favourites, and a paragraph's translation shown
+// under it (Ctrl+T too).
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <optional>
 
 class QWidget;
 
 namespace orvelis {
 
+class BrowserPane;
 class FavoritesPanel;
 class FindBar;
+class PageComposer;
 class PaneFocus;
 class ReadingArea;
 
@@ -18,7 +23,8 @@ class PageCommands final : public QObject {
   Q_OBJECT
 
  public:
-  PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, QWidget* window);
+  PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, PageComposer& composer,
+               QWidget* window);
 
   void SelectAll();
   void Copy();
@@ -28,6 +34,12 @@ class PageCommands final : public QObject {
   // A reading pane's selection is named after the place it comes from; a result's after nothing.
   void AddFavorite();
   FindBar* Bar() const;
+  // Shows the paragraph in the other language right under it, or hides it again (Esc in the page
+  // hides it too). The paragraph is the one last right-clicked in a reading pane, else the one the
+  // selection starts in, else the first one in view. The page's document itself stays as it was.
+  void ToggleCounterpart();
+  // Where the context menu was asked for (pane coordinates); ToggleCounterpart takes it from there.
+  void SetMenuPoint(BrowserPane* pane, QPoint at);
 
  private:
   PaneFocus& focus_;
@@ -35,6 +47,9 @@ class PageCommands final : public QObject {
   FavoritesPanel& favorites_;
   QWidget* window_;
   QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
+  PageComposer& composer_;
+  QPointer<BrowserPane> menuPane_;
+  std::optional<QPoint> menuPoint_;
 };
 
 }  // namespace orvelis

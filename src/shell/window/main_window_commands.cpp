@@ -54,7 +54,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
 
-  page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, this);
+  page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, core_->Composer(), this);
   context_ = new BrowserContextMenu(*commands_, *textStyle_, *focus_, *reading_, *page_, *output_, this);
   for (ReadingPane pane : {ReadingPane::Web1, ReadingPane::Web2, ReadingPane::Top1, ReadingPane::Top2}) {
     context_->Attach(Pane(pane));

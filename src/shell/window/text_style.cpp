@@ -19,22 +19,6 @@ namespace {
 
 constexpr const char* kSizeCaptions[] = {"50%", "75%", "88%", "100%", "115%", "125%", "150%", "175%", "200%"};
 
-// A text as a JavaScript string literal.
-QString JsString(const QString& text) {
-  QString out = QStringLiteral("'");
-  for (const QChar c : text) {
-    if (c == QLatin1Char('\\') || c == QLatin1Char('\'')) out += QLatin1Char('\\');
-    if (c == QLatin1Char('\n')) {
-      out += QStringLiteral("\\n");
-    } else if (c == QLatin1Char('\r')) {
-      out += QStringLiteral("\\r");
-    } else {
-      out += c;
-    }
-  }
-  return out + QLatin1Char('\'');
-}
-
 }  // namespace
 
 TextStyle::TextStyle(Stylesheet& stylesheet, SettingsStore& settings, QWidget* dialogParent)
