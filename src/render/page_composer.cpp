@@ -63,7 +63,7 @@ std::string PageComposer::PageBody(int page, const std::string& highlight, int p
   return text;
 }
 
-std::string PageComposer::Counterpart(const std::string& title) {
+std::string PageComposer::Counterpart(const std::string& title, int pane) {
   int page = 0;
   int number = 0;
   int section = 0;
@@ -73,7 +73,7 @@ std::string PageComposer::Counterpart(const std::string& title) {
       page < 1 || page > kPageCount) {
     return {};
   }
-  const Language other = book_.LanguageOfPane(0) == kEnglish ? kRussian : kEnglish;
+  const Language other = book_.LanguageOfPane(pane) == kEnglish ? kRussian : kEnglish;
   (void)book_.LoadPageTexts(other);
   const std::string tail = std::to_string(section) + ":" + std::to_string(inSection) + "))";
   // A paragraph shown as number 0 is a heading ((0:s:0)) or an indented one ((_0:s:0)).

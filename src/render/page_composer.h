@@ -53,10 +53,10 @@ class PageComposer {
   ComposedNode Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
                        const std::string& treeKey = {}, bool parallel = false);
   std::string PageBody(int page, const std::string& highlight, int pane, int paragraph);
-  // The paragraph of `page` whose tooltip is `title` (" page:n [label:s:p] ", as the shown
-  // language's page marks it) in the other language, marked as its page marks it, without its
+  // The paragraph whose tooltip is `title` (" page:n [label:s:p] ", as pane `pane`'s page marks
+  // it) in the language that pane does not show, marked as its page marks it, without its
   // anchor; empty when that language has no such paragraph.
-  std::string Counterpart(const std::string& title);
+  std::string Counterpart(const std::string& title, int pane = 0);
   // The page's paragraphs in both languages side by side, marked as PageBody marks them.
   std::string ParallelBody(int page, const std::string& highlight, int paragraph);
 

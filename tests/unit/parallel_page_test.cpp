@@ -103,6 +103,8 @@ TEST_F(ParallelDocument, AParagraphsCounterpartIsTheOtherLanguagesParagraphWitho
   EXPECT_EQ(composer.Counterpart(" 5:2 [П:0:2] "), "");  // not in English
   EXPECT_EQ(composer.Counterpart("5:1"), "");            // not a paragraph's tooltip
   EXPECT_EQ(composer.Counterpart(" 9999:1 [П:0:1] "), "");
+  // The second pane shows the other language: its paragraph's counterpart is the first pane's.
+  EXPECT_EQ(composer.Counterpart(" 5:1 [F:0:1] ", 1), "<p title=\" 5:1 [П:0:1] \">Пе&#769;рвый абзац о Боге");
   book.SetCurrentLanguage(kEnglish);  // and the other way round
   EXPECT_EQ(composer.Counterpart(" 5:1 [F:0:1] "), "<p title=\" 5:1 [П:0:1] \">Пе&#769;рвый абзац о Боге");
 }

@@ -52,7 +52,8 @@ void PageCommands::ToggleCounterpart() {
   })(%1, %2))js").arg(at.x()).arg(at.y());
   pane->RunScript(find, [this, pane = QPointer<BrowserPane>(pane)](const QVariant& answer) {
     if (!pane || answer.isNull() || answer.toString().isEmpty()) return;
-    std::string html = composer_.Counterpart(S(answer.toString()));
+    const int paneIndex = pane == reading_.Pane(ReadingPane::Web2) ? 1 : 0;
+    std::string html = composer_.Counterpart(S(answer.toString()), paneIndex);
     if (html.empty()) html = "<i>&mdash;</i>";  // the other language has no such paragraph
     pane->RunScript(QStringLiteral(R"js((function(html){
       var p = document.querySelector('p[data-counterpart]'); if (!p) return;
