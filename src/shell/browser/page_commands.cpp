@@ -1,6 +1,7 @@
 #include "shell/browser/page_commands.h"
 
 #include <QShortcut>
+#include <QVariantList>
 
 #include "shell/browser/browser_pane.h"
 #include "render/page_composer.h"
@@ -48,12 +49,16 @@ void PageCommands::ToggleCounterpart() {
     if (next && next.className == 'orvelis-counterpart') { next.remove(); return ''; }
     document.querySelectorAll('p[data-counterpart]').forEach(function(q){ q.removeAttribute('data-counterpart'); });
     p.setAttribute('data-counterpart', '1');
-    return p.title;
+    // In the parallel text the right-hand column is the other language already.
+    var cell = p.closest('table.parallel td');
+    return [p.title, cell ? cell.cellIndex : 0];
   })(%1, %2))js").arg(at.x()).arg(at.y());
   pane->RunScript(find, [this, pane = QPointer<BrowserPane>(pane)](const QVariant& answer) {
-    if (!pane || answer.isNull() || answer.toString().isEmpty()) return;
-    const int paneIndex = pane == reading_.Pane(ReadingPane::Web2) ? 1 : 0;
-    std::string html = composer_.Counterpart(S(answer.toString()), paneIndex);
+    const QVariantList found = answer.toList();
+    if (!pane || found.size() != 2) return;
+    // The language the paragraph is in: the second pane's, or the right-hand column's, is the other.
+    const int paneIndex = (pane == reading_.Pane(ReadingPane::Web2) ? 1 : 0) ^ (found[1].toInt() == 1 ? 1 : 0);
+    std::string html = composer_.Counterpart(S(found[0].toString()), paneIndex);
     if (html.empty()) html = "<i>&mdash;</i>";  // the other language has no such paragraph
     pane->RunScript(QStringLiteral(R"js((function(html){
       var p = document.querySelector('p[data-counterpart]'); if (!p) return;
