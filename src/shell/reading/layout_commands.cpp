@@ -20,14 +20,13 @@ LayoutCommands::LayoutCommands(WindowCommands& commands, ReadingArea& reading, C
   on(commands.ParallelText(), [this] { SetLayout(kLayoutParallel, false); });
 }
 
-void LayoutCommands::Restore(int layoutMode, bool syncScroll, bool syncByParagraph, bool fixedHeaders) {
-  reading_.SetSyncByParagraph(syncByParagraph);
-  commands_.SyncByParagraph()->setChecked(syncByParagraph);
-  composerSettings_.fixedHeaders = fixedHeaders;
-  commands_.FixHeaders()->setChecked(fixedHeaders);
-  reading_.SetSyncScroll(syncScroll);
-  commands_.Action(Cmd::SyncScroll)->setChecked(syncScroll);
-  SetLayout(layoutMode, true);
+void LayoutCommands::Restore(const ReadingSettings& settings) {
+  reading_.SetSyncByParagraph(settings.syncByParagraph);
+  commands_.SyncByParagraph()->setChecked(settings.syncByParagraph);
+  commands_.FixHeaders()->setChecked(composerSettings_.fixedHeaders);
+  reading_.SetSyncScroll(settings.syncScroll);
+  commands_.Action(Cmd::SyncScroll)->setChecked(settings.syncScroll);
+  SetLayout(settings.layoutMode, true);
 }
 
 // A second pane, or the parallel text, shows the page being read at once; going from two panes

@@ -9,6 +9,7 @@ namespace orvelis {
 class ReadingArea;
 class WindowCommands;
 struct ComposerSettings;
+struct ReadingSettings;
 
 class LayoutCommands final : public QObject {
   Q_OBJECT
@@ -17,8 +18,9 @@ class LayoutCommands final : public QObject {
   LayoutCommands(WindowCommands& commands, ReadingArea& reading, ComposerSettings& composerSettings,
                  QObject* parent);
 
-  // The arrangement read with the settings, before the first page is shown.
-  void Restore(int layoutMode, bool syncScroll, bool syncByParagraph, bool fixedHeaders);
+  // The arrangement read with the settings, before the first page is shown (the reading core has
+  // taken the fixed headers already; the menu shows them).
+  void Restore(const ReadingSettings& settings);
   void SetLayout(int mode, bool atStartup);
   void ToggleSyncScroll();
   // Synchronised scrolling keeps the same paragraph at both tops instead of the same ratio.

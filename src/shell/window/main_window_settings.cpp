@@ -30,7 +30,7 @@ void MainWindow::LoadSettings() {
   ApplyPlacement(*this, r.window, true);
   core_->ApplyReadingSettings(r);
   reading_->Restore(r, settings_);
-  layout_->Restore(r.layoutMode, r.syncScroll, r.syncByParagraph, r.fixedHeaders);
+  layout_->Restore(r);
   language_->SetLanguage(r.language);
   favoritesPanel_->Fill();
   if (!r.favoritesNode.empty()) favoritesPanel_->SelectKey(r.favoritesNode);
