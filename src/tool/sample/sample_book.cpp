@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -84,12 +85,33 @@ std::string WithStressMark(std::string_view word, Rng& rng) {
          "</font>" + std::string(word.substr(end));
 }
 
+// The number of characters a reader sees in a piece of page text: tags take none, an entity one.
+std::size_t VisibleLength(std::string_view text) {
+  std::size_t length = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (text[pos] == '<') {
+      const std::size_t close = text.find('>', pos);
+      pos = close == std::string_view::npos ? text.size() : close + 1;
+      continue;
+    }
+    if (text[pos] == '&') {
+      const std::size_t semicolon = text.find(';', pos);
+      if (semicolon != std::string_view::npos && semicolon - pos <= 8) {
+        ++length;
+        pos = semicolon + 1;
+        continue;
+      }
+    }
+    utf8::Next(text, pos);
+    ++length;
+  }
+  return length;
+}
+
 struct LanguageKit {
   Language language;
   ZipfWords words;
   std::span<const std::string_view> names;
-  std::span<const std::string_view> titleNouns;
-  std::span<const std::string_view> titleAdjectives;
 };
 
 // Demo words that make searching meaningful; each entry is one occurrence's exact form.
@@ -103,6 +125,8 @@ constexpr std::string_view kRussianDemo[] = {"Бог", "Бога", "Иисус",
 
 class TextWriter {
  public:
+  static constexpr std::size_t kNoBudget = std::numeric_limits<std::size_t>::max();
+
   TextWriter(const LanguageKit& kit, Rng& rng) : kit_(kit), rng_(rng) {}
 
   std::string Word(bool sentenceStart) {
@@ -122,8 +146,10 @@ class TextWriter {
     return word;
   }
 
-  // One sentence of `length` words with the punctuation and inline markup of real prose.
-  std::string Sentence(int length) {
+  // One sentence of `length` words with the punctuation and inline markup of real prose. With a
+  // budget it ends early, after at least three words, once `written` plus its own visible length
+  // reaches `target`.
+  std::string Sentence(int length, std::size_t written = 0, std::size_t target = kNoBudget) {
     std::string s;
     bool openQuote = false;
     for (int i = 0; i < length; ++i) {
@@ -136,17 +162,48 @@ class TextWriter {
       if (rng_.PerMille(8)) word = "<i>" + word + "</i>";
       else if (rng_.PerMille(3)) word = "<b>" + word + "</b>";
       s += word;
-      if (openQuote && (i + 1 == length || rng_.PerMille(150))) {
+      const bool last = i + 1 == length || (target != kNoBudget && i >= 2 && written + VisibleLength(s) >= target);
+      if (openQuote && (last || rng_.PerMille(150))) {
         s += QuoteClose();
         openQuote = false;
       }
-      if (i + 1 < length && i > 1) s += InnerPunctuation();
+      if (last) break;
+      if (i > 1) s += InnerPunctuation();
     }
     static constexpr std::string_view kEnds[] = {".", ".", ".", ".", ".", ".", ".", "?", "!", "..."};
     s += rng_.Pick(std::span<const std::string_view>(kEnds));
     if (rng_.PerMille(20)) s += " (" + Capitalised(kit_.words.Draw(rng_)) + " " + std::string(kit_.words.Draw(rng_)) + ".)";
     if (rng_.PerMille(6)) s += "<sup>" + std::to_string(rng_.Between(1, 9)) + "</sup>";
     return s;
+  }
+
+  // A paragraph of `words` words.
+  std::string ParagraphOfWords(int words) {
+    std::string text;
+    int left = words;
+    while (left > 0) {
+      const int length = std::min(left, rng_.Between(6, 24));
+      text += Sentence(length);
+      left -= length;
+      if (left > 0) text += " ";
+    }
+    return text;
+  }
+
+  // A paragraph of about `target` visible characters, ending with the word that reaches it.
+  std::string ParagraphOfLength(std::size_t target) {
+    std::string text;
+    std::size_t written = 0;
+    while (written < target) {
+      if (!text.empty()) {
+        text += " ";
+        ++written;
+      }
+      const std::string sentence = Sentence(rng_.Between(6, 24), written, target);
+      written += VisibleLength(sentence);
+      text += sentence;
+    }
+    return text;
   }
 
   void SetDemoChance(int perMille) { demoChance_ = perMille; }
@@ -172,20 +229,30 @@ class TextWriter {
   int quoteStyle_ = 0;
 };
 
-std::string TitleOf(const LanguageKit& kit, Rng& rng) {
-  const auto noun = rng.Pick(kit.titleNouns);
-  const auto adjective = rng.Pick(kit.titleAdjectives);
-  if (kit.language == kEnglish) {
-    switch (rng.Below(3)) {
-      case 0: return "The " + std::string(adjective) + " " + std::string(noun);
-      case 1: return "The " + std::string(noun) + " of the " + std::string(rng.Pick(kit.titleNouns));
-      default: return std::string(adjective) + " " + std::string(noun);
+// A title and its translation. The draws are those of the English title alone, so the English
+// text of the book does not depend on its Russian counterpart.
+std::array<std::string, kLanguageCount> TitleOf(Rng& rng) {
+  const TitleNoun& noun = rng.Pick(TitleNouns());
+  const TitleAdjective& adjective = rng.Pick(TitleAdjectives());
+  std::array<std::string, kLanguageCount> title;
+  std::string russianAdjective(adjective.russian[noun.gender]);
+  switch (rng.Below(3)) {
+    case 0:
+      title[kEnglish] = "The " + std::string(adjective.english) + " " + std::string(noun.english);
+      title[kRussian] = Capitalised(russianAdjective) + " " + std::string(noun.russian);
+      break;
+    case 1: {
+      const TitleNoun& of = rng.Pick(TitleNouns());
+      title[kEnglish] = "The " + std::string(noun.english) + " of the " + std::string(of.english);
+      title[kRussian] = Capitalised(noun.russian) + " " + std::string(of.russianGenitive);
+      break;
     }
+    default:
+      title[kEnglish] = std::string(adjective.english) + " " + std::string(noun.english);
+      title[kRussian] = Capitalised(russianAdjective) + " " + std::string(noun.russian);
+      break;
   }
-  switch (rng.Below(2)) {
-    case 0: return std::string(noun) + " и " + std::string(rng.Pick(kit.titleNouns));
-    default: return std::string(noun);
-  }
+  return title;
 }
 
 // Everything that is the same in both languages: where sections begin and how pages are cut up.
@@ -204,10 +271,8 @@ class BookGenerator {
  public:
   explicit BookGenerator(std::uint64_t seed)
       : seed_(seed),
-        kits_{LanguageKit{kEnglish, ZipfWords(EnglishWords()), EnglishNames(), EnglishTitleNouns(),
-                          EnglishTitleAdjectives()},
-              LanguageKit{kRussian, ZipfWords(RussianWords()), RussianNames(), RussianTitleNouns(),
-                          RussianTitleAdjectives()}} {}
+        kits_{LanguageKit{kEnglish, ZipfWords(EnglishWords()), EnglishNames()},
+              LanguageKit{kRussian, ZipfWords(RussianWords()), RussianNames()}} {}
 
   BookContent Generate() {
     BookContent book;
@@ -253,9 +318,10 @@ class BookGenerator {
     const int pages = plan.lastPage - plan.firstPage + 1;
     const int sections = paper == 0 ? 6 : std::max(1, std::min(12, pages / 2 + rng.Below(3)));
     for (int k = 0; k < sections; ++k) plan.sectionStartPages.push_back(plan.firstPage + k * pages / sections);
-    for (Language lang = 0; lang < kLanguageCount; ++lang) {
-      plan.title[lang] = paper == 0 ? (lang == kEnglish ? "Foreword" : "Предисловие") : TitleOf(kits_[lang], rng);
-      for (int k = 0; k < sections; ++k) plan.sectionTitles[lang].push_back(TitleOf(kits_[lang], rng));
+    plan.title = paper == 0 ? std::array<std::string, kLanguageCount>{"Foreword", "Предисловие"} : TitleOf(rng);
+    for (int k = 0; k < sections; ++k) {
+      auto title = TitleOf(rng);
+      for (Language lang = 0; lang < kLanguageCount; ++lang) plan.sectionTitles[lang].push_back(title[lang]);
     }
     return plan;
   }
@@ -267,15 +333,26 @@ class BookGenerator {
         {"Set down by a Messenger of the Council", "Изложено Посланником Совета"},
         {"Presented by a Brilliant Evening Star", "Представлено Яркой Вечерней Звездой"}};
     Rng rng(seed_ * 7919 + static_cast<std::uint64_t>(paper));
+    // Some section titles run over two or three lines, the same ones in both languages.
+    std::vector<std::array<std::string, kLanguageCount>> moreLines(plan.sectionTitles[kEnglish].size());
+    for (std::size_t k = 0; k < moreLines.size(); ++k) {
+      const auto addLines = [&](const auto&... lines) {
+        for (Language lang = 0; lang < kLanguageCount; ++lang) ((moreLines[k][lang] += "<br>" + lines[lang]), ...);
+      };
+      if (k % 5 == 3) addLines(TitleOf(rng));
+      if (k % 7 == 5) {
+        // The third line is drawn before the second: the order the sample's titles were first made in.
+        const auto third = TitleOf(rng);
+        addLines(TitleOf(rng), third);
+      }
+    }
     for (Language lang = 0; lang < kLanguageCount; ++lang) {
       record.title[lang] = plan.title[lang];
       record.author[lang] = paper == 0 ? "" : kAuthors[paper % 4][lang];
       std::string list;
       for (std::size_t k = 0; k < plan.sectionTitles[lang].size(); ++k) {
         if (!list.empty()) list += "\r\n";
-        std::string title = plan.sectionTitles[lang][k];
-        if (k % 5 == 3) title += "<br>" + TitleOf(kits_[lang], rng);
-        if (k % 7 == 5) title += "<br>" + TitleOf(kits_[lang], rng) + "<br>" + TitleOf(kits_[lang], rng);
+        const std::string title = plan.sectionTitles[lang][k] + moreLines[k][lang];
         list += std::to_string(k + 1) + "|" + title + "|" + std::to_string(plan.sectionStartPages[k]);
       }
       if (paper % 23 == 4) list += "\r\nmalformed line without page";          // two fields: skipped
@@ -323,9 +400,13 @@ class BookGenerator {
         blocks.push_back({Marker(paragraph, section, paragraphInSection), 0, -1, true});
         ++paragraph;
       }
-      for (Language lang = 0; lang < kLanguageCount; ++lang) {
-        book.pages[lang][page - 1] = PageText(blocks, plan, paper, page, lang);
-      }
+      // A Russian paragraph runs 10 to 20 per cent longer than its English counterpart, as
+      // translations of this book do; the share varies from paragraph to paragraph.
+      std::vector<std::size_t> lengths;
+      book.pages[kEnglish][page - 1] = PageText(blocks, plan, paper, page, kEnglish, lengths);
+      Rng longer(seed_ * 97 + static_cast<std::uint64_t>(page));
+      for (std::size_t& length : lengths) length = length * static_cast<std::size_t>(longer.Between(1095, 1190)) / 1000;
+      book.pages[kRussian][page - 1] = PageText(blocks, plan, paper, page, kRussian, lengths);
     }
   }
 
@@ -333,12 +414,16 @@ class BookGenerator {
     return "((" + std::to_string(paragraph) + ":" + std::to_string(section) + ":" + std::to_string(inSection) + "))";
   }
 
+  // One language's page. English paragraphs get their blocks' word counts, and `lengths` receives
+  // each one's visible length; Russian paragraphs are written to the lengths given.
   template <typename Blocks>
-  std::string PageText(const Blocks& blocks, const PaperPlan& plan, int paper, int page, Language lang) {
+  std::string PageText(const Blocks& blocks, const PaperPlan& plan, int paper, int page, Language lang,
+                       std::vector<std::size_t>& lengths) {
     Rng rng(seed_ * 40503 + static_cast<std::uint64_t>(page) * 2 + static_cast<std::uint64_t>(lang));
     TextWriter writer(kits_[lang], rng);
     writer.SetDemoChance(paper >= 120 ? 45 : 12);  // the last Part tells the Teacher's life
     std::string text;
+    std::size_t paragraph = 0;
     for (const auto& block : blocks) {
       if (!text.empty()) text += "\r\n";
       text += block.marker;
@@ -349,14 +434,12 @@ class BookGenerator {
         text += rng.PerMille(500) ? "\r\n" : " ";
         text += kAuthorOpenings[paper % 4];
         text += "[" + std::string(lang == kEnglish ? "Presented by a Teacher of Light" : "Представлено Учителем Света") + ".]</div>";
+      } else if (lang == kEnglish) {
+        const std::string words = writer.ParagraphOfWords(block.words);
+        lengths.push_back(VisibleLength(words));
+        text += words;
       } else {
-        int left = block.words;
-        while (left > 0) {
-          const int length = std::min(left, rng.Between(6, 24));
-          text += writer.Sentence(length);
-          left -= length;
-          if (left > 0) text += " ";
-        }
+        text += writer.ParagraphOfLength(lengths[paragraph++]);
       }
     }
     return text;

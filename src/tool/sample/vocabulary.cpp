@@ -60,24 +60,46 @@ constexpr std::string_view kRussian[] = {
     "есть", "нет", "этот", "эта", "эти", "тот", "та", "те", "свой", "своей", "своих", "каждый", "каждого",
 };
 
-constexpr std::string_view kEnglishTitleNouns[] = {
-    "Father", "Universe", "Light", "Spirit", "Kingdom", "Life", "Mind", "Truth", "Wisdom", "Faith", "Sources",
-    "Circuits", "Creators", "Sons", "Worlds", "Ages", "Realms", "Ministry", "Destiny", "Journey", "Teachings",
-    "Hills", "Shores", "Family", "Apostles", "Mission", "Rivers", "Brotherhood", "Worship", "Harvest",
+// Title words in both languages, each Russian noun with its genitive and gender and each
+// adjective in the forms that agree with them, so that a title can be said in either language.
+constexpr TitleNoun kTitleNouns[] = {
+    {"Father", "отец", "отца", kMasculine},           {"Universe", "вселенная", "вселенной", kFeminine},
+    {"Light", "свет", "света", kMasculine},           {"Spirit", "дух", "духа", kMasculine},
+    {"Kingdom", "царство", "царства", kNeuter},       {"Life", "жизнь", "жизни", kFeminine},
+    {"Mind", "разум", "разума", kMasculine},          {"Truth", "истина", "истины", kFeminine},
+    {"Wisdom", "мудрость", "мудрости", kFeminine},    {"Faith", "вера", "веры", kFeminine},
+    {"Sources", "источники", "источников", kPlural},  {"Circuits", "контуры", "контуров", kPlural},
+    {"Creators", "творцы", "творцов", kPlural},       {"Sons", "сыны", "сынов", kPlural},
+    {"Worlds", "миры", "миров", kPlural},             {"Ages", "эпохи", "эпох", kPlural},
+    {"Realms", "сферы", "сфер", kPlural},             {"Ministry", "служение", "служения", kNeuter},
+    {"Destiny", "судьба", "судьбы", kFeminine},       {"Journey", "путь", "пути", kMasculine},
+    {"Teachings", "учения", "учений", kPlural},       {"Hills", "холмы", "холмов", kPlural},
+    {"Shores", "берега", "берегов", kPlural},         {"Family", "семья", "семьи", kFeminine},
+    {"Apostles", "апостолы", "апостолов", kPlural},   {"Mission", "миссия", "миссии", kFeminine},
+    {"Rivers", "реки", "рек", kPlural},               {"Brotherhood", "братство", "братства", kNeuter},
+    {"Worship", "поклонение", "поклонения", kNeuter}, {"Harvest", "жатва", "жатвы", kFeminine},
 };
-constexpr std::string_view kEnglishTitleAdjectives[] = {
-    "Universal", "Eternal", "Infinite", "Central", "Local", "Spiritual", "Early", "Later", "Quiet", "Great",
-    "Supreme", "Living", "Bright", "Ancient", "Final", "Inner", "Higher", "Creative", "Divine", "Human",
-};
-constexpr std::string_view kRussianTitleNouns[] = {
-    "Отец", "Вселенная", "Свет", "Дух", "Царство", "Жизнь", "Разум", "Истина", "Мудрость", "Вера",
-    "Источники", "Контуры", "Творцы", "Сыны", "Миры", "Эпохи", "Сферы", "Служение", "Судьба", "Путь",
-    "Учения", "Холмы", "Берега", "Семья", "Апостолы", "Миссия", "Реки", "Братство", "Поклонение", "Жатва",
-};
-constexpr std::string_view kRussianTitleAdjectives[] = {
-    "Всеобщий", "Вечный", "Бесконечный", "Центральный", "Местный", "Духовный", "Ранний", "Поздний", "Тихий",
-    "Великий", "Высший", "Живой", "Светлый", "Древний", "Последний", "Внутренний", "Небесный", "Творческий",
-    "Божественный", "Человеческий",
+constexpr TitleAdjective kTitleAdjectives[] = {
+    {"Universal", {"всеобщий", "всеобщая", "всеобщее", "всеобщие"}},
+    {"Eternal", {"вечный", "вечная", "вечное", "вечные"}},
+    {"Infinite", {"бесконечный", "бесконечная", "бесконечное", "бесконечные"}},
+    {"Central", {"центральный", "центральная", "центральное", "центральные"}},
+    {"Local", {"местный", "местная", "местное", "местные"}},
+    {"Spiritual", {"духовный", "духовная", "духовное", "духовные"}},
+    {"Early", {"ранний", "ранняя", "раннее", "ранние"}},
+    {"Later", {"поздний", "поздняя", "позднее", "поздние"}},
+    {"Quiet", {"тихий", "тихая", "тихое", "тихие"}},
+    {"Great", {"великий", "великая", "великое", "великие"}},
+    {"Supreme", {"высочайший", "высочайшая", "высочайшее", "высочайшие"}},
+    {"Living", {"живой", "живая", "живое", "живые"}},
+    {"Bright", {"светлый", "светлая", "светлое", "светлые"}},
+    {"Ancient", {"древний", "древняя", "древнее", "древние"}},
+    {"Final", {"последний", "последняя", "последнее", "последние"}},
+    {"Inner", {"внутренний", "внутренняя", "внутреннее", "внутренние"}},
+    {"Higher", {"высший", "высшая", "высшее", "высшие"}},
+    {"Creative", {"творческий", "творческая", "творческое", "творческие"}},
+    {"Divine", {"божественный", "божественная", "божественное", "божественные"}},
+    {"Human", {"человеческий", "человеческая", "человеческое", "человеческие"}},
 };
 constexpr std::string_view kEnglishNames[] = {
     "Andrew", "Peter", "James", "John", "Philip", "Nathaniel", "Matthew", "Thomas", "Simon", "Judas",
@@ -92,10 +114,8 @@ constexpr std::string_view kRussianNames[] = {
 
 std::span<const std::string_view> EnglishWords() { return kEnglish; }
 std::span<const std::string_view> RussianWords() { return kRussian; }
-std::span<const std::string_view> EnglishTitleNouns() { return kEnglishTitleNouns; }
-std::span<const std::string_view> EnglishTitleAdjectives() { return kEnglishTitleAdjectives; }
-std::span<const std::string_view> RussianTitleNouns() { return kRussianTitleNouns; }
-std::span<const std::string_view> RussianTitleAdjectives() { return kRussianTitleAdjectives; }
+std::span<const TitleNoun> TitleNouns() { return kTitleNouns; }
+std::span<const TitleAdjective> TitleAdjectives() { return kTitleAdjectives; }
 std::span<const std::string_view> EnglishNames() { return kEnglishNames; }
 std::span<const std::string_view> RussianNames() { return kRussianNames; }
 

@@ -2,6 +2,7 @@
 // Word lists of the sample book, most frequent first; the generator draws from them with a
 // Zipf-like spread so that the text has the frequency profile of natural prose.
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -9,11 +10,24 @@ namespace orvelis::sample {
 
 std::span<const std::string_view> EnglishWords();
 std::span<const std::string_view> RussianWords();
-// Nouns and adjectives for titles of Papers, sections and Parts.
-std::span<const std::string_view> EnglishTitleNouns();
-std::span<const std::string_view> EnglishTitleAdjectives();
-std::span<const std::string_view> RussianTitleNouns();
-std::span<const std::string_view> RussianTitleAdjectives();
+
+enum RussianGender { kMasculine, kFeminine, kNeuter, kPlural };
+
+// A noun for titles of Papers and sections: the English, and the Russian with the forms a title needs.
+struct TitleNoun {
+  std::string_view english;
+  std::string_view russian;
+  std::string_view russianGenitive;
+  RussianGender gender;
+};
+// An adjective for titles: the English, and the Russian in the form agreeing with each gender.
+struct TitleAdjective {
+  std::string_view english;
+  std::array<std::string_view, 4> russian;
+};
+
+std::span<const TitleNoun> TitleNouns();
+std::span<const TitleAdjective> TitleAdjectives();
 std::span<const std::string_view> EnglishNames();
 std::span<const std::string_view> RussianNames();
 
