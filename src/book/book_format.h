@@ -12,6 +12,12 @@ using Language = int;
 inline constexpr Language kEnglish = 0;
 inline constexpr Language kRussian = 1;
 inline constexpr int kLanguageCount = 2;
+inline constexpr Language OtherLanguageThan(Language lang) { return lang == kEnglish ? kRussian : kEnglish; }
+
+// A set of languages, one bit per language.
+using LanguageMask = unsigned;
+inline constexpr LanguageMask MaskOf(Language lang) { return 1u << lang; }
+inline constexpr LanguageMask kAllLanguages = MaskOf(kEnglish) | MaskOf(kRussian);
 
 inline constexpr int kPartCount = 5;     // index 0 = the Foreword's group, 1..4 = Parts I..IV
 inline constexpr int kPaperCount = 197;  // 0 = Foreword, 1..196

@@ -10,7 +10,7 @@ namespace orvelis {
 
 PageLocator::PageLocator(PageComposer& composer, ReadingView& view) : composer_(composer), view_(view) {}
 
-void PageLocator::ShowTarget(const std::string& key, bool noHistory, const std::string& highlight, int paragraph) {
+void PageLocator::ShowTarget(const std::string& key, bool noHistory, const HighlightRequest& highlight, int paragraph) {
   treeKey_ = view_.SelectTreeKey(key);
   ShowInPane(key, noHistory, highlight, 0, paragraph);
   if (layoutMode_ == kLayoutStacked || layoutMode_ == kLayoutSideBySide) {
@@ -18,7 +18,7 @@ void PageLocator::ShowTarget(const std::string& key, bool noHistory, const std::
   }
 }
 
-void PageLocator::ShowInPane(const std::string& key, bool noHistory, const std::string& highlight, int pane,
+void PageLocator::ShowInPane(const std::string& key, bool noHistory, const HighlightRequest& highlight, int pane,
                              int paragraph) {
   if (!noHistory) PushHistory(key);
   const KeyTarget target = ParseKey(key);
@@ -30,7 +30,7 @@ void PageLocator::ShowInPane(const std::string& key, bool noHistory, const std::
           : key;
   const bool jumped = shown != key;
   view_.SetCaption(ApplicationTitle());
-  const ComposedNode node = composer_.Compose(shown, jumped ? "" : highlight, pane, jumped ? -1 : paragraph, treeKey_,
+  const ComposedNode node = composer_.Compose(shown, jumped ? HighlightRequest() : highlight, pane, jumped ? -1 : paragraph, treeKey_,
                                               layoutMode_ == kLayoutParallel);
   const bool fixedHeaders = composer_.Settings().fixedHeaders;
   if (pane != 0) {

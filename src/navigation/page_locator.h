@@ -20,7 +20,7 @@ class PageLocator final {
  public:
   PageLocator(PageComposer& composer, ReadingView& view);
 
-  void ShowTarget(const std::string& key, bool noHistory, const std::string& highlight, int paragraph);
+  void ShowTarget(const std::string& key, bool noHistory, const HighlightRequest& highlight, int paragraph);
   void GoBack();
   void GoForward();
   void ResetHistory();
@@ -28,7 +28,7 @@ class PageLocator final {
   void PushHistory(const std::string& key);
   // Composes `key` for one pane and writes it there, in the order the panes need: the second
   // pane's strip before its page, the first pane's page before its strip.
-  void ShowInPane(const std::string& key, bool noHistory, const std::string& highlight, int pane, int paragraph);
+  void ShowInPane(const std::string& key, bool noHistory, const HighlightRequest& highlight, int pane, int paragraph);
   // Records `key` as the one shown and sets the navigation commands for it.
   void NodeShown(const std::string& key);
   void UpdateNavCommands();

@@ -27,6 +27,8 @@ void ReaderCore::ApplyReadingSettings(const ReadingSettings& settings) {
   composerSettings_.fixedHeaders = settings.fixedHeaders;
   options_.sortByRating = settings.sortByRating;
   options_.groupResults = settings.groupResults;
+  options_.searchBothLanguages = settings.searchBothLanguages;
+  options_.showCounterparts = settings.showCounterparts;
 }
 
 void ReaderCore::StoreReadingSettings(ReadingSettings& settings) const {
@@ -34,6 +36,8 @@ void ReaderCore::StoreReadingSettings(ReadingSettings& settings) const {
   settings.layoutMode = locator_.LayoutMode();
   settings.sortByRating = options_.sortByRating;
   settings.groupResults = options_.groupResults;
+  settings.searchBothLanguages = options_.searchBothLanguages;
+  settings.showCounterparts = options_.showCounterparts;
 }
 
 }  // namespace orvelis

@@ -53,11 +53,11 @@ PageComposer::PageComposer(BookStore& book, RegexEngine& regex, const Stylesheet
                            const ComposerSettings& settings)
     : book_(book), regex_(regex), stylesheet_(stylesheet), settings_(settings) {}
 
-std::string PageComposer::PageBody(int page, const std::string& highlight, int pane, int paragraph) {
+std::string PageComposer::PageBody(int page, const HighlightRequest& highlight, int pane, int paragraph) {
   const Language lang = book_.LanguageOfPane(pane);
   (void)book_.LoadPageTexts(lang);  // a damaged language shows empty pages; start-up reports damage
   std::string text = book_.GetPageText(page, lang);
-  if (!highlight.empty() && highlighter_) text = highlighter_(text, highlight, lang);
+  if (highlight.In(lang) && highlighter_) text = highlighter_(text, highlight.query, lang);
   text = MarkParagraphs(regex_, text, page, lang);
   if (paragraph >= 0) text = MarkTargetParagraph(regex_, text, paragraph);
   return text;
@@ -89,13 +89,13 @@ std::string PageComposer::Counterpart(const std::string& title, int pane) {
   return {};
 }
 
-std::string PageComposer::ParallelBody(int page, const std::string& highlight, int paragraph) {
+std::string PageComposer::ParallelBody(int page, const HighlightRequest& highlight, int paragraph) {
   const Language shown = book_.LanguageOfPane(0);
   const Language other = shown == kEnglish ? kRussian : kEnglish;
   const auto segments = [&](Language lang) {
     (void)book_.LoadPageTexts(lang);
     std::string text = book_.GetPageText(page, lang);
-    if (!highlight.empty() && highlighter_) text = highlighter_(text, highlight, lang);
+    if (highlight.In(lang) && highlighter_) text = highlighter_(text, highlight.query, lang);
     return SplitAtMarkers(text);
   };
   const auto cell = [&](const std::string& text, Language lang, bool anchored) {
@@ -114,7 +114,7 @@ std::string PageComposer::ParallelBody(int page, const std::string& highlight, i
   return body + "</table>";
 }
 
-ComposedNode PageComposer::Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
+ComposedNode PageComposer::Compose(const std::string& key, const HighlightRequest& highlight, int pane, int paragraph,
                                    const std::string& treeKey, bool parallel) {
   const KeyTarget target = ParseKey(key);
   if (target.kind == KeyTarget::Paper || target.kind == KeyTarget::Part) {

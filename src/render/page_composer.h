@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "book/book_format.h"
 
@@ -30,6 +31,16 @@ KeyTarget ParseKey(const std::string& key);
 // The page a "doc" or "part" key shows: its Paper's jump page (a Part shows its first Paper).
 int JumpPageOf(const KeyTarget& target);
 
+// The words to highlight on a page and the languages whose text gets them: a search in both
+// languages marks each language's pane (or column) only where the words were found in it.
+struct HighlightRequest {
+  HighlightRequest(std::string text = {}, LanguageMask in = kAllLanguages) : query(std::move(text)), languages(in) {}
+  HighlightRequest(const char* text) : query(text) {}
+  bool In(Language lang) const { return !query.empty() && (languages & MaskOf(lang)) != 0; }
+  std::string query;
+  LanguageMask languages = kAllLanguages;
+};
+
 // Highlights the words of a query in a stored page's text; the search layer installs it.
 using Highlighter = std::function<std::string(const std::string& text, const std::string& query, Language)>;
 
@@ -50,15 +61,15 @@ class PageComposer {
   //
   // `parallel` makes a page the parallel text: the first pane's language on the left, the other
   // language on the right, a row per paragraph (contents pages stay as they are).
-  ComposedNode Compose(const std::string& key, const std::string& highlight, int pane, int paragraph,
+  ComposedNode Compose(const std::string& key, const HighlightRequest& highlight, int pane, int paragraph,
                        const std::string& treeKey = {}, bool parallel = false);
-  std::string PageBody(int page, const std::string& highlight, int pane, int paragraph);
+  std::string PageBody(int page, const HighlightRequest& highlight, int pane, int paragraph);
   // The paragraph whose tooltip is `title` (" page:n [label:s:p] ", as pane `pane`'s page marks
   // it) in the language that pane does not show, marked as its page marks it, without its
   // anchor; empty when that language has no such paragraph.
   std::string Counterpart(const std::string& title, int pane = 0);
   // The page's paragraphs in both languages side by side, marked as PageBody marks them.
-  std::string ParallelBody(int page, const std::string& highlight, int paragraph);
+  std::string ParallelBody(int page, const HighlightRequest& highlight, int paragraph);
 
  private:
   BookStore& book_;

@@ -9,6 +9,7 @@
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
 #include "ground/text_replace.h"
+#include "render/parallel_page.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/query_language.h"
@@ -153,8 +154,49 @@ std::string RemoveParagraphMarkers(RegexEngine& regex, const std::string& text) 
   return regex.ReplaceAll(text, "");
 }
 
+std::string OpeningWords(const std::string& pageText, const std::string& ref, std::size_t words) {
+  if (ref.empty()) return {};
+  for (const PageSegment& segment : SplitAtMarkers(pageText)) {
+    std::string marker = segment.marker;
+    ReplaceAllExact(marker, "_", "");
+    if (marker != "((" + ref + "))") continue;
+    // The paragraph's text as it reads: no markup, no line breaks, single blanks.
+    std::string text;
+    bool inTag = false;
+    for (std::size_t i = segment.marker.size(); i < segment.text.size(); ++i) {
+      const char c = segment.text[i];
+      if (c == '<') inTag = true;
+      const bool blank = inTag || c == '\r' || c == '\n' || c == '\t' || c == ' ';
+      if (c == '>') inTag = false;
+      if (!blank) text += c;
+      else if (!text.empty() && text.back() != ' ') text += ' ';
+    }
+    std::string opening;
+    std::size_t taken = 0;
+    for (const std::string& word : SplitAtBlanks(text)) {
+      if (word.empty()) continue;
+      if (taken == words) {
+        // "...", not "....": the cut replaces the last word's own stop.
+        while (!opening.empty() && std::string_view(".,;:").find(opening.back()) != std::string_view::npos) {
+          opening.pop_back();
+        }
+        return opening + "...";
+      }
+      if (!opening.empty()) opening += ' ';
+      opening += word;
+      ++taken;
+    }
+    return opening;
+  }
+  return {};
+}
+
 std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query) {
-  const Language lang = book.CurrentLanguage();
+  return BuildSnippets(book, regex, page, query, book.CurrentLanguage(), false);
+}
+
+std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query,
+                          Language lang, bool withCounterparts) {
   std::string t = "." + book.GetPageText(page, lang) + ".";
   std::string result;
   const std::string words = QueryToWords(query);
@@ -177,11 +219,16 @@ std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, c
       ReplaceAllExact(s, "\r\n", "");
       ReplaceAllExact(s, "\t", "");
       s = "..." + TrimBlanks(s) + "...";
-      s = SearchResultParagraph(page, ParagraphRefAt(t, pos, lit), lang, s);
+      const std::string ref = ParagraphRefAt(t, pos, lit);
+      s = SearchResultParagraph(page, ref, lang, s);
       s = HighlightWords(regex, s, query, lang, true);
       if (FindIgnoreCase(result, s) != std::string::npos) continue;
       if (!result.empty()) result += "<br>";
       result += s;
+      if (withCounterparts) {
+        const std::string opening = OpeningWords(book.GetPageText(page, OtherLanguageThan(lang)), ref);
+        if (!opening.empty()) result += "<br><i><font color=\"#606060\">" + opening + "</font></i>";
+      }
     }
   }
   ReplaceAllExact(result, "[[", "<");

@@ -20,6 +20,14 @@ std::string HighlightWords(RegexEngine& regex, const std::string& text, const st
 // The sentences of `page` (current language) in which the query's words occur, linked to their
 // paragraphs and highlighted, joined by "<br>".
 std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query);
+// The same in `lang`'s text; with counterparts, each snippet is followed by the opening words of
+// its paragraph in the other language (that language's pages must be loaded).
+std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query,
+                          Language lang, bool withCounterparts);
+// The first `words` words of paragraph `ref` ("n:s:p", as ParagraphRefAt gives it) of a stored
+// page, without markup, "..." after them when the paragraph goes on; empty when the page has no
+// such paragraph.
+std::string OpeningWords(const std::string& pageText, const std::string& ref, std::size_t words = 12);
 
 // pos is 1-based, as the results of match positions are counted here.
 std::string SentenceAt(std::string_view t, std::size_t pos);

@@ -165,6 +165,28 @@ std::string CombineResults(std::string_view a, std::string_view b, bool isOr) {
   return result;
 }
 
+std::string MergeLanguageResults(std::string_view a, std::string_view b) {
+  const std::vector<PageEntry> inA = PageEntries(a);
+  const std::vector<PageEntry> inB = PageEntries(b);
+  std::string result = ",";
+  result.reserve(std::max(a.size(), b.size()) + 8);
+  for (int p = 1; p <= kPageCount; ++p) {
+    if (!inA[p].present && !inB[p].present) continue;
+    AppendNumber(result, p);
+    result += '|';
+    AppendNumber(result, std::max(inA[p].count, inB[p].count));
+    result += ',';
+  }
+  return result;
+}
+
+std::vector<bool> PagesOfList(std::string_view list) {
+  const std::vector<PageEntry> entries = PageEntries(list);
+  std::vector<bool> pages(entries.size());
+  for (std::size_t p = 0; p < entries.size(); ++p) pages[p] = entries[p].present;
+  return pages;
+}
+
 std::string QueryToWords(std::string_view query) {
   std::string q(query);
   q = Replaced(q, "\"", " ");

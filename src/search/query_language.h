@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvelis {
 
@@ -27,6 +28,10 @@ struct TranslatedTerm {
 TranslatedTerm TranslateTerm(std::string_view term);
 
 std::string CombineResults(std::string_view a, std::string_view b, bool isOr);
+// The lists of one query in two languages as one: each page once, with the higher of its counts.
+std::string MergeLanguageResults(std::string_view a, std::string_view b);
+// pages[p] says whether page p (1..2097) is in the list.
+std::vector<bool> PagesOfList(std::string_view list);
 // pos is 1-based (0: absent).
 int GetHitCount(std::size_t pos, std::string_view list);
 

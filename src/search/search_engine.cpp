@@ -41,6 +41,7 @@ void SearchEngine::ShowSearchProgress() {
 // A term's format message can come in the middle of a query; the time the reader takes to answer
 // it is not the query's, so the budget stands still meanwhile.
 void SearchEngine::ReportFormatError() {
+  if (quietFormatErrors_) return;
   const auto shown = deadline_ ? deadline_->Now() : std::chrono::steady_clock::time_point{};
   messages_.Show({kQueryFormatError, kSearchCaption, MessageIcon::Information, MessageButtons::Ok});
   if (deadline_) deadline_->Postpone(deadline_->Now() - shown);
@@ -52,13 +53,12 @@ void SearchEngine::ReportQueryStatus() {
   view_.SelectAndFocusSearchBox();
 }
 
-std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope) {
+std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope, Language lang) {
   const TranslatedTerm translated = TranslateTerm(term);
   if (translated.empty) {
     ReportFormatError();
     return kEmptyResultList;
   }
-  const Language lang = book_.CurrentLanguage();
   (void)book_.LoadPageTexts(lang);
   const std::vector<std::string>& pages = prepared_.Of(book_, lang);
   bool rejected = !regex_.SetPattern(translated.pattern) || pages.empty();
@@ -88,34 +88,72 @@ std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope) {
   return list;
 }
 
+std::string SearchEngine::EvaluateIn(Language lang, const std::string& query, PageRange scope) {
+  return EvaluateQuery(query, [this, scope, lang](const std::string& term) {
+    return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term, scope, lang);
+  });
+}
+
 std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
   const std::string& query = request.query;
   const PageRange scope = SearchScope(request.scopeIndex);
+  foundIn_ = {};
   status_ = CheckQuerySize(query);
   if (status_ != QueryStatus::Done) {
     ReportQueryStatus();
     return kEmptyResultList;
   }
+  const Language first = book_.CurrentLanguage();
+  const Language second = OtherLanguageThan(first);
   // Preparing a language's pages for matching (once per run) is no part of any query's budget.
-  (void)book_.LoadPageTexts(book_.CurrentLanguage());
-  (void)prepared_.Of(book_, book_.CurrentLanguage());
+  for (Language lang : {first, second}) {
+    if (lang == second && !request.bothLanguages) break;
+    (void)book_.LoadPageTexts(lang);
+    (void)prepared_.Of(book_, lang);
+  }
   // One deadline for every term: the engine reads it between matches and inside long ones.
   MatchDeadline deadline(budget_, MatchDeadline::Reach::Every, clock_);
   const ScopedMatchDeadline watched(regex_, &deadline);
   deadline_ = &deadline;
   struct Forget {
     MatchDeadline*& deadline;
-    ~Forget() { deadline = nullptr; }
-  } forget{deadline_};
-  std::string list = EvaluateQuery(NormaliseQuery(query), [this, scope](const std::string& term) {
-    return status_ == QueryStatus::OverBudget ? std::string(kEmptyResultList) : SearchTerm(term, scope);
-  });
+    bool& quiet;
+    ~Forget() {
+      deadline = nullptr;
+      quiet = false;
+    }
+  } forget{deadline_, quietFormatErrors_};
+  const std::string normalised = NormaliseQuery(query);
+  std::string list = EvaluateIn(first, normalised, scope);
+  if (request.bothLanguages && status_ != QueryStatus::OverBudget) {
+    // The same query in the other text: a term the first language refused was already reported.
+    quietFormatErrors_ = true;
+    foundIn_[second] = EvaluateIn(second, normalised, scope);
+    foundIn_[first] = list;
+    list = MergeLanguageResults(foundIn_[first], foundIn_[second]);
+  }
   if (status_ == QueryStatus::OverBudget) {
+    foundIn_ = {};
     ReportQueryStatus();
     return kEmptyResultList;
   }
-  if (request.inFound) list = CombineResults(list, lastResultList_, false);
+  if (request.inFound) {
+    list = CombineResults(list, lastResultList_, false);
+    if (request.bothLanguages) {
+      for (std::string& found : foundIn_) found = CombineResults(found, lastResultList_, false);
+    }
+  }
   return list;
+}
+
+LanguageMask SearchEngine::FoundLanguages(int page) const {
+  if (foundIn_[kEnglish].empty() && foundIn_[kRussian].empty()) return kAllLanguages;
+  LanguageMask mask = 0;
+  for (Language lang = 0; lang < kLanguageCount; ++lang) {
+    const std::vector<bool> pages = PagesOfList(foundIn_[lang]);
+    if (page > 0 && page < static_cast<int>(pages.size()) && pages[page]) mask |= MaskOf(lang);
+  }
+  return mask;
 }
 
 void SearchEngine::RunSearch(const SearchRequest& request) {
@@ -127,7 +165,12 @@ void SearchEngine::RunSearch(const SearchRequest& request) {
   // end is left unmarked once the budget is spent, as a rejected pattern is.
   MatchDeadline highlighting(budget_, MatchDeadline::Reach::LongOnly, clock_);
   const ScopedMatchDeadline watched(regex_, &highlighting);
+  // A snippet's counterpart and a hit in the other language come from that language's pages.
+  if (options_.showCounterparts || request.bothLanguages) {
+    (void)book_.LoadPageTexts(OtherLanguageThan(book_.CurrentLanguage()));
+  }
   CSearchResults results(book_, regex_, stylesheet_, view_, options_);
+  if (request.bothLanguages && status_ == QueryStatus::Done) results.LabelLanguages(foundIn_);
   results.Search(request.query, lastResultList_, options_.sortByRating, options_.groupResults,
                  request.scopeIndex > 0 ? request.scopeText : std::string());
 }

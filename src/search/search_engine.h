@@ -1,10 +1,12 @@
 #pragma once
 // Runs a query over the current language's pages and hands the result list to the results page.
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <utility>
 
+#include "book/book_format.h"
 #include "ground/match_deadline.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
@@ -26,15 +28,21 @@ struct PageRange {
   int last = 0;
 };
 // One search as the panel asks for it: the query, the scope (the parts-selector index: 0 whole
-// book, 1 Foreword, 2..5 Parts I..IV, and its text for the results' title) and whether the new
-// result is combined with the last one.
+// book, 1 Foreword, 2..5 Parts I..IV, and its text for the results' title), whether the new
+// result is combined with the last one, and whether both languages' texts are searched.
 struct SearchRequest {
-  SearchRequest(std::string text = {}, int scope = 0, std::string scopeName = {}, bool withinFound = false)
-      : query(std::move(text)), scopeIndex(scope), scopeText(std::move(scopeName)), inFound(withinFound) {}
+  SearchRequest(std::string text = {}, int scope = 0, std::string scopeName = {}, bool withinFound = false,
+                bool inBothLanguages = false)
+      : query(std::move(text)),
+        scopeIndex(scope),
+        scopeText(std::move(scopeName)),
+        inFound(withinFound),
+        bothLanguages(inBothLanguages) {}
   std::string query;
   int scopeIndex;
   std::string scopeText;
   bool inFound;
+  bool bothLanguages;
 };
 
 // The pages of the parts-selector index (0 whole book, 1 Foreword, 2..5 Parts I..IV).
@@ -48,7 +56,7 @@ class SearchEngine {
   // Evaluates the request, keeps its query and result list, and writes the results page.
   void RunSearch(const SearchRequest& request);
   void ShowSearchProgress();
-  std::string SearchTerm(const std::string& term, PageRange scope);
+  std::string SearchTerm(const std::string& term, PageRange scope, Language lang);
   // Normalises and evaluates a query over its scope, combining with the last result when asked;
   // what RunSearch does before the results page, without touching the view. A query beyond the
   // size limits, or one whose matching outlasts the time budget, ends with its message and the
@@ -60,6 +68,10 @@ class SearchEngine {
 
   const std::string& LastResultList() const { return lastResultList_; }
   void SetLastResultList(std::string list) { lastResultList_ = std::move(list); }
+  // The languages in whose text the last search found `page`: one search in both languages
+  // tells a page found in English only from one found in Russian; a search in one language
+  // names every language, as its highlighting has always marked both panes.
+  LanguageMask FoundLanguages(int page) const;
 
   // The time budget of one whole query and the clock it is measured by; tests bring their own.
   void SetQueryBudget(std::chrono::milliseconds budget, MatchDeadline::Clock clock = {}) {
@@ -70,6 +82,7 @@ class SearchEngine {
  private:
   void ReportFormatError();
   void ReportQueryStatus();
+  std::string EvaluateIn(Language lang, const std::string& query, PageRange scope);
 
   BookStore& book_;
   RegexEngine& regex_;
@@ -80,6 +93,9 @@ class SearchEngine {
   PreparedPages prepared_;
   std::string lastQuery_;
   std::string lastResultList_;
+  // Each language's list of the last search in both languages; empty after a one-language search.
+  std::array<std::string, kLanguageCount> foundIn_;
+  bool quietFormatErrors_ = false;  // the second language repeats the first one's format messages
   std::chrono::milliseconds budget_ = kQueryTimeBudget;
   MatchDeadline::Clock clock_;
   MatchDeadline* deadline_ = nullptr;  // the running query's, while EvaluateWholeQuery runs

@@ -7,6 +7,7 @@
 #include "ground/html_escape.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
+#include "search/query_language.h"
 #include "ports/search_view.h"
 
 namespace orvelis {
@@ -39,6 +40,25 @@ constexpr const char* kRatingCell = "<td width=\"10%\" valign=\"top\" nowrap ali
 CSearchResults::CSearchResults(const BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet,
                                SearchView& view, const ResultsOptions& options)
     : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), options_(options) {}
+
+void CSearchResults::LabelLanguages(const std::array<std::string, 2>& foundIn) {
+  for (std::size_t lang = 0; lang < foundIn.size(); ++lang) foundIn_[lang] = PagesOfList(foundIn[lang]);
+}
+
+// The snippets of one entry. After a search in both languages, each language the page was found
+// in has its own, the shown language's first, each after its language's name.
+std::string CSearchResults::Snippets(int page, const std::string& query) {
+  const Language shown = book_.CurrentLanguage();
+  if (foundIn_[shown].empty()) return BuildSnippets(book_, regex_, page, query, shown, options_.showCounterparts);
+  std::string html;
+  for (Language lang : {shown, OtherLanguageThan(shown)}) {
+    if (!foundIn_[lang][static_cast<std::size_t>(page)]) continue;
+    if (!html.empty()) html += "<br>";
+    html += std::string("<b>") + (lang == kRussian ? "Русский:" : "Английский:") + "</b> " +
+            BuildSnippets(book_, regex_, page, query, lang, options_.showCounterparts);
+  }
+  return html;
+}
 
 void CSearchResults::Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
                             const std::string& scopeTitle) {
@@ -143,7 +163,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
              "\" target=\"_self\">" + num(paper) + title(paper) + ". " + pageWord + " " + std::to_string(page) +
              "</a>";
         h += kRatingCell + pageBar(static_cast<int>(i)) + "</td></tr></table>";
-        h += "<div align=\"justify\"><font style=\"font-size:10px\">" + BuildSnippets(book_, regex_, page, query) +
+        h += "<div align=\"justify\"><font style=\"font-size:10px\">" + Snippets(page, query) +
              "</font></div><br>";
       }
     } else {
@@ -162,7 +182,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
           h += "<a href=\"@page" + std::to_string(page) + "\" target=\"_self\">" + pageWord + " " +
                std::to_string(page) + "</a>";
           h += kRatingCell + pageBar(static_cast<int>(v)) + "</td></tr>";
-          h += "<tr><td colspan=\"2\" style=\"font-size:10px\">" + BuildSnippets(book_, regex_, page, query) +
+          h += "<tr><td colspan=\"2\" style=\"font-size:10px\">" + Snippets(page, query) +
                "</td></tr></table></td></tr>";
         }
         h += "</table><br>";

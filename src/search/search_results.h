@@ -13,10 +13,13 @@ class RegexEngine;
 class SearchView;
 class Stylesheet;
 
-// The program-wide flags of the results page ("sord", "sgrp").
+// The program-wide flags of searching and of the results page ("sord", "sgrp", "sbl", "sctp").
 struct ResultsOptions {
   int sortByRating = 1;  // 1 by rating, 0 in page order
   bool groupResults = false;
+  bool searchBothLanguages = false;  // the panel's searches go over the Russian and the English text
+  // Under each snippet, the opening words of its paragraph in the other language ("sctp").
+  bool showCounterparts = false;
 };
 
 class CSearchResults {
@@ -28,6 +31,9 @@ class CSearchResults {
   CSearchResults(const BookStore& book, RegexEngine& regex, const Stylesheet& stylesheet, SearchView& view,
                  const ResultsOptions& options);
 
+  // The result of a search in both languages: each entry then shows the snippets of each language
+  // the page was found in, labelled with the language. `foundIn` holds each language's list.
+  void LabelLanguages(const std::array<std::string, 2>& foundIn);
   // `scopeTitle` names a scope narrower than the whole book in the page's title.
   void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
               const std::string& scopeTitle = {});
@@ -52,6 +58,7 @@ class CSearchResults {
  private:
   void BuildGroups();
   void WriteResultsPage(const std::string& query, bool group, const std::string& scopeTitle);
+  std::string Snippets(int page, const std::string& query);
 
   const BookStore& book_;
   RegexEngine& regex_;
@@ -63,6 +70,8 @@ class CSearchResults {
   int maxPageCount_ = 0;
   int maxGroupCount_ = 0;
   std::string html_;
+  std::array<std::vector<bool>, 2> foundIn_;  // empty unless LabelLanguages was called
+
 };
 
 // (first + last) / 2 rounded to the nearest integer, a half going to the even one.

@@ -63,8 +63,8 @@ int Usage(const std::string& why) {
                "  compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N]\n"
                "          [--highlight QUERY] [--user-data DIR] [--strip] [--settings FILE] [--parallel]\n"
                "  stylesheet [--settings FILE] [--user-data DIR]\n"
-               "  search QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
-               "  results QUERY [same options] [--sort rating|page] [--group]\n"
+               "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
+               "  results QUERY [same options] [--sort rating|page] [--group] [--counterparts]\n"
                "  snippets PAGE QUERY [--lang en|ru]\n"
                "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"
                "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n";

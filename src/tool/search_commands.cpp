@@ -13,9 +13,10 @@
 namespace orvelis::tool {
 namespace {
 
-const char* kSearchUsage = "search QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST]";
+const char* kSearchUsage = "search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST]";
 const char* kResultsUsage =
-    "results QUERY [--lang en|ru] [--scope 0-5] [--in-found PREVIOUS_LIST] [--sort rating|page] [--group]";
+    "results QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--sort rating|page] [--group] "
+    "[--counterparts]";
 
 // Everything a search needs, opened on the book of --book in the language of --lang.
 struct SearchSession {
@@ -28,11 +29,13 @@ struct SearchSession {
   SearchEngine& engine = reader.engine;
   SearchRequest request;  // the scope and "in found" of the options; the query comes per command
 
-  // Returns an exit status, or -1 when the session is ready.
-  int Open(const ToolArgs& args) {
+  // Returns an exit status, or -1 when the session is ready. "--lang both" searches the Russian
+  // and the English text, the Russian shown first.
+  int Open(const ToolArgs& args, bool bothAllowed) {
     const std::string lang = args.Option("lang").value_or("ru");
     const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
-    if ((lang != "en" && lang != "ru") || !scope) return kExitUsage;
+    if ((lang != "en" && lang != "ru" && (lang != "both" || !bothAllowed)) || !scope) return kExitUsage;
+    request.bothLanguages = lang == "both";
     const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
     book.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
     for (BookResult r : {book.OpenBook(path), book.LoadPartRecords(), book.LoadPaperRecords(),
@@ -65,7 +68,9 @@ struct SearchSession {
 int RunSearchCommand(const ToolArgs& args) {
   if (args.positional().size() != 2) return Usage(kSearchUsage);
   SearchSession session;
-  if (const int status = session.Open(args); status >= 0) return status == kExitUsage ? Usage(kSearchUsage) : status;
+  if (const int status = session.Open(args, true); status >= 0) {
+    return status == kExitUsage ? Usage(kSearchUsage) : status;
+  }
   session.request.query = args.positional()[1];
   std::cout << session.engine.EvaluateWholeQuery(session.request) << "\n";
   return kExitOk;
@@ -74,13 +79,14 @@ int RunSearchCommand(const ToolArgs& args) {
 int RunResults(const ToolArgs& args) {
   if (args.positional().size() != 2) return Usage(kResultsUsage);
   SearchSession session;
-  if (const int status = session.Open(args); status >= 0) {
+  if (const int status = session.Open(args, true); status >= 0) {
     return status == kExitUsage ? Usage(kResultsUsage) : status;
   }
   const std::string sort = args.Option("sort").value_or("rating");
   if (sort != "rating" && sort != "page") return Usage(kResultsUsage);
   session.options.sortByRating = sort == "rating" ? 1 : 0;
   session.options.groupResults = args.Flag("group");
+  session.options.showCounterparts = args.Flag("counterparts");
   session.request.query = args.positional()[1];
   session.engine.RunSearch(session.request);
   std::cout << session.view.documents.back();
@@ -93,7 +99,7 @@ int RunSnippets(const ToolArgs& args) {
   const auto page = ParseInteger(args.positional()[1], 1, kPageCount);
   if (!page) return Usage(usage);
   SearchSession session;
-  if (const int status = session.Open(args); status >= 0) return status == kExitUsage ? Usage(usage) : status;
+  if (const int status = session.Open(args, false); status >= 0) return status == kExitUsage ? Usage(usage) : status;
   std::cout << BuildSnippets(session.book, session.regex, static_cast<int>(*page), args.positional()[2]) << "\n";
   return kExitOk;
 }

@@ -78,6 +78,8 @@ ReadingSettings LoadReadingSettings(const SettingsStore& s) {
   r.sortByRating = Int(s, kSortByRating).value_or(0);
   if (r.sortByRating != 0 && r.sortByRating != 1) r.sortByRating = 0;
   r.groupResults = Bool(s, kGroupResults).value_or(false);
+  r.searchBothLanguages = Int(s, kSearchBothLanguages) == 1;
+  r.showCounterparts = Int(s, kShowCounterparts) == 1;
   r.favoritesViewShown = Bool(s, kFavoritesViewShown).value_or(false);
   r.favoritesNode = s.Read(kFavoritesNode);
   const auto achu = Int(s, kAutoUpdateCheck);
@@ -99,6 +101,8 @@ void SaveReadingSettings(SettingsStore& s, const ReadingSettings& r, bool window
   s.Write(kFixedHeaders, Flag(r.fixedHeaders));
   s.Write(kSortByRating, std::to_string(r.sortByRating));
   s.Write(kGroupResults, Flag(r.groupResults));
+  s.Write(kSearchBothLanguages, Flag(r.searchBothLanguages));
+  s.Write(kShowCounterparts, Flag(r.showCounterparts));
   s.Write(kShowFavoritesFolders, Flag(r.showFavoritesFolders));
   s.Write(kFavoritesViewShown, Flag(r.favoritesViewShown));
   s.Write(kFavoritesNode, r.favoritesNode);

@@ -33,6 +33,8 @@ struct ReadingSettings {
   Language language = kRussian;
   int sortByRating = 0;
   bool groupResults = false;
+  bool searchBothLanguages = false;
+  bool showCounterparts = false;
   bool showFavoritesFolders = true;  // "sff", written only
   int splitterLeft = 0;               // "spl", written only
   bool favoritesViewShown = false;

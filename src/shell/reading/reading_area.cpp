@@ -82,9 +82,9 @@ void ReadingArea::Store(ReadingSettings& settings, SettingsStore& store) const {
   store.Write(setting::kReadingPosition, FormatReadingPosition(position_));
 }
 
-void ReadingArea::ShowResult(const std::string& key, const std::string& highlight, int paragraph,
-                             bool scrollToParagraph) {
-  locator_->ShowTarget(key, false, highlight, paragraph);
+void ReadingArea::ShowResult(const std::string& key, const std::string& highlight, LanguageMask foundIn,
+                             int paragraph, bool scrollToParagraph) {
+  locator_->ShowTarget(key, false, HighlightRequest(highlight, foundIn), paragraph);
   if (scrollToParagraph) ScrollParagraphIntoView(paragraph);
 }
 

@@ -56,8 +56,10 @@ class ReadingArea final : public QObject, public ReadingView {
   // the page ("c_pos", kept in the store beside them).
   void Restore(const ReadingSettings& settings, const SettingsStore& store);
   void Store(ReadingSettings& settings, SettingsStore& store) const;
-  // A search result: its page with the query marked, scrolled to the paragraph of a snippet.
-  void ShowResult(const std::string& key, const std::string& highlight, int paragraph, bool scrollToParagraph);
+  // A search result: its page with the query marked in the languages it was found in, scrolled to
+  // the paragraph of a snippet.
+  void ShowResult(const std::string& key, const std::string& highlight, LanguageMask foundIn, int paragraph,
+                  bool scrollToParagraph);
 
   // The panes' share of the area the left panel leaves (ratios of the stacked and the side-by-side
   // layout); `leftPanelShown` and `splitterLeftTwips` say where that area starts.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "book/book_key.h"
 #include "search/search_engine.h"
 #include "window_rules/book_tree_model.h"
 #include "navigation/link_protocol.h"
@@ -84,6 +85,23 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   partsRow->addWidget(cmbParts_, 1);
   partsRow->addWidget(show);
   search->addLayout(partsRow);
+  chkBothLanguages_ = new QCheckBox(QStringLiteral("Искать на обоих языках"), this);
+  chkBothLanguages_->setObjectName(QStringLiteral("chkSearchBothLanguages"));
+  chkBothLanguages_->setToolTip(QStringLiteral("Искать в русском и в английском тексте"));
+  chkCounterparts_ = new QCheckBox(QStringLiteral("Показывать начало абзаца на другом языке"), this);
+  chkCounterparts_->setObjectName(QStringLiteral("chkSearchCounterparts"));
+  search->addWidget(chkBothLanguages_);
+  search->addWidget(chkCounterparts_);
+  connect(chkBothLanguages_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!options_ || options_->searchBothLanguages == on) return;
+    options_->searchBothLanguages = on;
+    emit optionsChanged();
+  });
+  connect(chkCounterparts_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!options_ || options_->showCounterparts == on) return;
+    options_->showCounterparts = on;
+    emit optionsChanged();
+  });
 
   lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), this);
   lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
@@ -104,6 +122,12 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
 void SearchPanel::Attach(SearchEngine& engine, ResultsOptions& options) {
   engine_ = &engine;
   options_ = &options;
+  ShowOptions();
+}
+
+void SearchPanel::ShowOptions() {
+  chkBothLanguages_->setChecked(options_->searchBothLanguages);
+  chkCounterparts_->setChecked(options_->showCounterparts);
 }
 
 SearchPanel::~SearchPanel() = default;
@@ -135,7 +159,8 @@ void SearchPanel::Search(const std::string& query) {
   cmdSearch_->setEnabled(false);
   awaitingProgressPage_ = true;
   const int scope = cmbParts_->currentIndex();
-  engine_->RunSearch({query, scope, S(cmbParts_->currentText()), chkSearchInFound_->isChecked()});
+  engine_->RunSearch({query, scope, S(cmbParts_->currentText()), chkSearchInFound_->isChecked(),
+                      options_->searchBothLanguages});
   cmdSearch_->setEnabled(true);
   QApplication::restoreOverrideCursor();
   searching_ = false;
@@ -161,7 +186,10 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
       return false;
     case SearchLinkAction::ShowPage:
       QTimer::singleShot(0, this, [this, action, query = engine_->LastQuery()] {
-        emit pageRequested(action.key, query, action.paragraph, action.scrollToParagraph);
+        const auto page = ParseBookKey(action.key);
+        const LanguageMask found =
+            page && page->kind == BookKeyKind::Page ? engine_->FoundLanguages(page->number) : kAllLanguages;
+        emit pageRequested(action.key, query, found, action.paragraph, action.scrollToParagraph);
       });
       return false;
   }

@@ -46,6 +46,8 @@ class SearchPanel final : public QWidget, public SearchView {
   bool Searching() const { return searching_; }
   // The query of the results page shown, empty before the first search.
   const std::string& LastQuery() const;
+  // The check boxes of the options, as the options are (after the settings were read).
+  void ShowOptions();
   // The parts selector in the language of the book.
   void ShowPartNames(Language lang);
   // The text style changed: a results page takes the new rules without being searched again.
@@ -59,8 +61,10 @@ class SearchPanel final : public QWidget, public SearchView {
   void SelectAndFocusSearchBox() override;
 
  signals:
-  // A result's page (with the query to highlight and, from a snippet, its paragraph) or Paper.
-  void pageRequested(const std::string& key, const std::string& highlight, int paragraph, bool scrollToParagraph);
+  // A result's page (with the query to highlight, the languages it was found in and, from a
+  // snippet, its paragraph) or Paper.
+  void pageRequested(const std::string& key, const std::string& highlight, LanguageMask foundIn, int paragraph,
+                     bool scrollToParagraph);
   void paperRequested(const std::string& key);
   void rulesRequested();
   void optionsChanged();
@@ -80,6 +84,8 @@ class SearchPanel final : public QWidget, public SearchView {
   QLabel* imgHelp_ = nullptr;
   QComboBox* cmbParts_ = nullptr;
   QCheckBox* chkSearchInFound_ = nullptr;
+  QCheckBox* chkBothLanguages_ = nullptr;
+  QCheckBox* chkCounterparts_ = nullptr;
   QLabel* lblSearchres_ = nullptr;
   BrowserPane* results_ = nullptr;
 };

@@ -18,6 +18,7 @@
 #include "shell/reading/reading_area.h"
 #include "shell/window/left_panel.h"
 #include "shell/window/main_window.h"
+#include "shell/search/search_panel.h"
 #include "shell/window/text_style.h"
 
 namespace orvelis {
@@ -29,6 +30,7 @@ void MainWindow::LoadSettings() {
   const ReadingSettings& r = readingSettings_;
   ApplyPlacement(*this, r.window, true);
   core_->ApplyReadingSettings(r);
+  searchPanel_->ShowOptions();
   reading_->Restore(r, settings_);
   layout_->Restore(r);
   language_->SetLanguage(r.language);
