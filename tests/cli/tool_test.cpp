@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <sstream>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "support/test_books.h"
@@ -174,6 +178,41 @@ TEST(ToolSearch, PrintsTheResultListAndFormatMessages) {
   EXPECT_EQ(bad.err, "Поиск по книге: Ошибочный формат строки поиска\n");
   EXPECT_EQ(Tool("search x --scope 6").status, 1);
   EXPECT_EQ(Tool("search").status, 1);
+}
+
+// Each page once, ascending, with the higher of its two counts: checked against the two
+// one-language lists of the same word pair.
+TEST(ToolSearch, BothLanguagesListEachPageOnceWithItsHigherCount) {
+  const auto entries = [](const std::string& list) {
+    std::map<int, int> pages;
+    std::vector<int> order;
+    std::istringstream in(list.substr(1));
+    for (std::string entry; std::getline(in, entry, ',');) {
+      if (entry.empty() || entry == "\n") continue;
+      const int page = std::stoi(entry.substr(0, entry.find('|')));
+      pages[page] = std::stoi(entry.substr(entry.find('|') + 1));
+      order.push_back(page);
+    }
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(order.size(), pages.size());
+    return pages;
+  };
+  const ToolRun ru = Tool("search 'иисус | jesus' --lang ru");
+  const ToolRun en = Tool("search 'иисус | jesus' --lang en");
+  const ToolRun both = Tool("search 'иисус | jesus' --lang both");
+  ASSERT_EQ(both.status, 0) << both.err;
+  const auto inRussian = entries(ru.out), inEnglish = entries(en.out), inBoth = entries(both.out);
+  ASSERT_FALSE(inRussian.empty());
+  ASSERT_FALSE(inEnglish.empty());
+  std::map<int, int> expected = inRussian;
+  for (const auto& [page, count] : inEnglish) expected[page] = std::max(expected[page], count);
+  EXPECT_EQ(inBoth, expected);
+  EXPECT_GT(inBoth.size(), std::max(inRussian.size(), inEnglish.size()));
+  const ToolRun results = Tool("results 'иисус | jesus' --lang both --counterparts");
+  ASSERT_EQ(results.status, 0) << results.err;
+  EXPECT_NE(results.out.find("<b>Английский:</b>"), std::string::npos);
+  EXPECT_NE(results.out.find("<i><font color=\"#606060\">"), std::string::npos);
+  EXPECT_EQ(Tool("snippets 1500 иисус --lang both").status, 1);
 }
 
 TEST(ToolSearch, ResultsPagesAndSnippets) {

@@ -98,6 +98,35 @@ class SearchPanelTest : public QObject {
         "return r.top >= -2 && r.top < window.innerHeight;})()").arg(paragraph)).toBool(), 5000);
   }
 
+  // In both languages an English word is found in the English text, listed under its language,
+  // and marked only in the English pane; the choice outlives a restart.
+  void bothLanguagesFindTheEnglishWordAndMarkItInTheEnglishPaneOnly() {
+    test::ClickToolbar(w_, w_->ToolbarAction(21));  // both languages, stacked
+    auto* both = w_->findChild<QCheckBox*>(QStringLiteral("chkSearchBothLanguages"));
+    QVERIFY(both && both->isVisible() && !both->isChecked());
+    QTest::mouseClick(both, Qt::LeftButton, {}, QPoint(8, both->height() / 2));
+    QVERIFY(both->isChecked());
+    Search(QStringLiteral("nazareth"));
+    QVERIFY(Html().contains(QStringLiteral("<b>Английский:</b>")));
+    QVERIFY(!Html().contains(QStringLiteral("<b>Русский:</b>")));
+    const QList<int> pages = EntryPages();
+    QVERIFY(!pages.isEmpty());
+    Click(QStringLiteral("a[href^=\"@page\"]:not(.search_res)"));
+    BrowserPane* russian = w_->Pane(ReadingPane::Web1);
+    BrowserPane* english = w_->Pane(ReadingPane::Web2);
+    QTRY_VERIFY_WITH_TIMEOUT(test::Title(english).endsWith(QStringLiteral(" %1").arg(pages.first())), 15000);
+    QVERIFY(test::WaitLoaded(russian));
+    QVERIFY(test::WaitLoaded(english));
+    const QString marked = QStringLiteral("document.querySelectorAll('font.bld').length");
+    QTRY_VERIFY_WITH_TIMEOUT(test::Eval(english, marked).toInt() > 0, 5000);
+    QCOMPARE(test::Eval(russian, marked).toInt(), 0);
+    test::StopReader(reader_, w_);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->findChild<QCheckBox*>(QStringLiteral("chkSearchBothLanguages"))->isChecked());
+    QVERIFY(!w_->findChild<QCheckBox*>(QStringLiteral("chkSearchCounterparts"))->isChecked());
+  }
+
   void searchInFoundKeepsOnlyThePreviousPages() {
     Search(QStringLiteral("назарянин"));
     const QList<int> first = EntryPages();

@@ -96,6 +96,29 @@ TEST_F(ParallelDocument, TheQueryAndTheTargetParagraphAreMarkedAsOnTheOneLanguag
   EXPECT_EQ(reader.core.Composer().Compose("page5", "", 0, -1, "page5").pageHtml.find("parallel"), std::string::npos);
 }
 
+// After a search in both languages the words are marked only in the languages they were found in,
+// in the parallel column and in a one-language pane alike.
+TEST_F(ParallelDocument, AHighlightForOneLanguageMarksOnlyThatLanguagesText) {
+  reader.core.Composer().SetHighlighter([](const std::string& text, const std::string& query, Language) {
+    std::string out = text;
+    if (const auto at = out.find(query); at != std::string::npos) out.replace(at, query.size(), "<i>" + query + "</i>");
+    return out;
+  });
+  auto& composer = reader.core.Composer();
+  const std::string englishOnly =
+      composer.Compose("page5", HighlightRequest("а", MaskOf(kEnglish)), 0, -1, "page5", true).pageHtml;
+  EXPECT_EQ(englishOnly.find("<i>а</i>"), std::string::npos);
+  EXPECT_NE(composer.Compose("page5", HighlightRequest("а", MaskOf(kRussian)), 0, -1, "page5", true).pageHtml.find(
+                "<i>а</i>"),
+            std::string::npos);
+  EXPECT_NE(composer.Compose("page5", HighlightRequest("of", MaskOf(kEnglish)), 1, -1, "page5").pageHtml.find(
+                "<i>of</i>"),
+            std::string::npos);
+  EXPECT_EQ(composer.Compose("page5", HighlightRequest("of", MaskOf(kRussian)), 1, -1, "page5").pageHtml.find(
+                "<i>of</i>"),
+            std::string::npos);
+}
+
 // A paragraph's translation on demand, found by the tooltip its page gives it.
 TEST_F(ParallelDocument, AParagraphsCounterpartIsTheOtherLanguagesParagraphWithoutItsAnchor) {
   PageComposer& composer = reader.core.Composer();
