@@ -60,6 +60,46 @@ void SearchWarm(benchmark::State& state, const char* query) {
   state.counters["pages_found"] = static_cast<double>(pages);
 }
 
+// The same word in both languages: at most the two one-language searches together plus 10 %
+// (compare with SearchWarm/plain_word and plain_word_en, whose word pair this is).
+void SearchWarmBothLanguages(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(kRussian)) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  const SearchRequest request(query, 0, {}, false, true);
+  session.engine.EvaluateWholeQuery(request);
+  std::size_t pages = 0;
+  for (auto _ : state) {
+    const std::string list = session.engine.EvaluateWholeQuery(request);
+    pages = static_cast<std::size_t>(std::count(list.begin(), list.end(), ',')) - 1;
+    benchmark::DoNotOptimize(list.data());
+  }
+  state.counters["pages_found"] = static_cast<double>(pages);
+}
+
+// The two one-language searches a search in both languages stands for, one after the other as a
+// reader switching the language would run them: the caches hold neither language's pages when
+// its turn comes, as in the search in both languages.
+void SearchWarmEachLanguageInTurn(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(kRussian) || !session.store.LoadPageTexts(kEnglish)) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  for (Language lang : {kEnglish, kRussian}) {
+    session.store.SetCurrentLanguage(lang);
+    session.engine.EvaluateWholeQuery({query});
+  }
+  for (auto _ : state) {
+    for (Language lang : {kRussian, kEnglish}) {
+      session.store.SetCurrentLanguage(lang);
+      benchmark::DoNotOptimize(session.engine.EvaluateWholeQuery({query}).data());
+    }
+  }
+}
+
 void ResultsPage(benchmark::State& state, const char* query) {
   Session session;
   if (!session.Open(LanguageArg(state))) {
@@ -78,6 +118,10 @@ BENCHMARK_CAPTURE(SearchCold, plain_word, "иисус")->Arg(1)->Unit(benchmark:
 BENCHMARK_CAPTURE(SearchCold, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(SearchWarm, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_ru, "иисус")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_en, "jesus")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_ru, "иисус")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_en, "jesus")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation, "(христос|иисус)")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation_en, "(christ|jesus)")->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, wildcard, "бог*")->Arg(1)->Unit(benchmark::kMillisecond);
