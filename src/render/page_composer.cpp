@@ -89,6 +89,19 @@ std::string PageComposer::Counterpart(const std::string& title, int pane) {
   return {};
 }
 
+std::string PageComposer::FragmentWithCounterparts(const std::string& selectedHtml,
+                                                   const std::vector<std::string>& paragraphTitles, int pane) {
+  std::string counterparts;
+  std::vector<std::string> done;
+  for (const std::string& title : paragraphTitles) {
+    if (std::find(done.begin(), done.end(), title) != done.end()) continue;
+    done.push_back(title);
+    counterparts += Counterpart(title, pane);
+  }
+  if (counterparts.empty()) return selectedHtml;
+  return selectedHtml + "<hr noshade size=1>" + counterparts;
+}
+
 std::string PageComposer::ParallelBody(int page, const HighlightRequest& highlight, int paragraph) {
   const Language shown = book_.LanguageOfPane(0);
   const Language other = shown == kEnglish ? kRussian : kEnglish;

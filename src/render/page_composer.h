@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "book/book_format.h"
 
@@ -68,6 +69,12 @@ class PageComposer {
   // it) in the language that pane does not show, marked as its page marks it, without its
   // anchor; empty when that language has no such paragraph.
   std::string Counterpart(const std::string& title, int pane = 0);
+  // A favourite's fragment kept with its translation: the selected HTML, then a rule, then the
+  // paragraphs the selection touches (by their tooltips, each once) in the other language, as
+  // Counterpart gives them; the selection alone when none of them has a counterpart. It stays one
+  // piece of HTML, so the favourites file holds it as it holds any fragment.
+  std::string FragmentWithCounterparts(const std::string& selectedHtml, const std::vector<std::string>& paragraphTitles,
+                                       int pane);
   // The page's paragraphs in both languages side by side, marked as PageBody marks them.
   std::string ParallelBody(int page, const HighlightRequest& highlight, int paragraph);
 

@@ -119,6 +119,21 @@ TEST_F(ParallelDocument, AHighlightForOneLanguageMarksOnlyThatLanguagesText) {
             std::string::npos);
 }
 
+// A favourite kept with its translation: the paragraphs the selection touches follow it in the
+// other language, each once; those without a counterpart add nothing.
+TEST_F(ParallelDocument, AFragmentWithItsTranslationAddsTheCounterpartsAfterARule) {
+  auto& composer = reader.core.Composer();
+  const std::string selected = "<p title=\" 5:1 [П:0:1] \">Пе&#769;рвый абзац";
+  const std::string both = composer.FragmentWithCounterparts(
+      selected, {" 5:1 [П:0:1] ", " 5:2 [П:0:2] ", " 5:1 [П:0:1] "}, 0);
+  EXPECT_EQ(both, selected + "<hr noshade size=1><p title=\" 5:1 [F:0:1] \">First paragraph of God");
+  EXPECT_EQ(composer.FragmentWithCounterparts(selected, {" 5:2 [П:0:2] "}, 0), selected);
+  EXPECT_EQ(composer.FragmentWithCounterparts(selected, {}, 0), selected);
+  // From the English pane the counterpart is the Russian paragraph, stress mark and all.
+  EXPECT_NE(composer.FragmentWithCounterparts("x", {" 5:1 [F:0:1] "}, 1).find("Пе&#769;рвый абзац о Боге"),
+            std::string::npos);
+}
+
 // A paragraph's translation on demand, found by the tooltip its page gives it.
 TEST_F(ParallelDocument, AParagraphsCounterpartIsTheOtherLanguagesParagraphWithoutItsAnchor) {
   PageComposer& composer = reader.core.Composer();

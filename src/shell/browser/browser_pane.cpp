@@ -105,6 +105,24 @@ void BrowserPane::RunScript(const QString& script, std::function<void(const QVar
   });
 }
 
+std::vector<std::string> BrowserPane::SelectedParagraphTitles() {
+  const auto answer = std::make_shared<std::optional<QString>>();
+  RunScript(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount||s.isCollapsed)return '';"
+                           "var out=[];var ps=document.querySelectorAll('p[title]');"
+                           "for(var i=0;i<ps.length;i++){for(var r=0;r<s.rangeCount;r++){"
+                           "if(s.getRangeAt(r).intersectsNode(ps[i])){out.push(ps[i].title);break;}}}"
+                           "return out.join('\\n');})()"),
+            [answer](const QVariant& result) { *answer = result.toString(); });
+  QElapsedTimer timer;
+  timer.start();
+  while (!*answer && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  std::vector<std::string> titles;
+  for (const QString& title : answer->value_or(QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    titles.push_back(S(title));
+  }
+  return titles;
+}
+
 std::string BrowserPane::SelectedHtml() {
   // Shared with the callback: a page that answers after the wait must not write into a frame gone.
   const auto answer = std::make_shared<std::optional<QString>>();

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvelis {
 
@@ -40,6 +41,8 @@ class BrowserPane final : public QWebEngineView {
   void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
   // The HTML of the selection (what a favourite is made of); waits up to 3 s for the page.
   std::string SelectedHtml();
+  // The tooltips of the paragraphs (p[title]) the selection touches, in page order.
+  std::vector<std::string> SelectedParagraphTitles();
 
  signals:
   void loaded();

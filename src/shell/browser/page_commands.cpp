@@ -97,7 +97,17 @@ void PageCommands::FindOnPage() {
 void PageCommands::AddFavorite() {
   BrowserPane* source = focus_.Browser();
   const QString location = focus_.InSearch() ? QString() : favorites_.LocationText(reading_.WebFocus() == 2 ? 1 : 0);
-  favorites_.AddFragment(S(location), source->SelectedHtml(), window_);
+  const std::string html = source->SelectedHtml();
+  // A selection in one language can be kept with the same paragraphs in the other; the parallel
+  // text's selection already holds both.
+  std::string withTranslation;
+  if (!focus_.InSearch() && !focus_.InFavorites() && !focus_.InRules() &&
+      reading_.Locator().LayoutMode() != kLayoutParallel) {
+    const int pane = reading_.WebFocus() == 2 ? 1 : 0;
+    withTranslation = composer_.FragmentWithCounterparts(html, source->SelectedParagraphTitles(), pane);
+    if (withTranslation == html) withTranslation.clear();
+  }
+  favorites_.AddFragment(S(location), html, window_, withTranslation);
   source->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "shell/favorites/favorites_add_dialog.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -18,10 +19,16 @@
 namespace orvelis {
 
 bool FavoritesAddDialog::ShowFolders = false;
+bool FavoritesAddDialog::KeepTranslation = false;
 
 FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::string& location,
-                                       std::string html, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), favorites_(favorites), messages_(messages), html_(std::move(html)) {
+                                       std::string html, MessageSink& messages, QWidget* parent,
+                                       std::string withTranslation)
+    : QDialog(parent),
+      favorites_(favorites),
+      messages_(messages),
+      html_(std::move(html)),
+      withTranslation_(std::move(withTranslation)) {
   setObjectName(QStringLiteral("frFavorAdd"));
   setWindowTitle(QStringLiteral("Добавить в Избранное"));
   auto* layout = new QVBoxLayout(this);
@@ -35,6 +42,12 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::str
   txtAdd_ = new QLineEdit(this);
   txtAdd_->setObjectName(QStringLiteral("txtAdd"));
   layout->addWidget(txtAdd_);
+  chkTranslation_ = new QCheckBox(QStringLiteral("Сохранить вместе с переводом"), this);
+  chkTranslation_->setObjectName(QStringLiteral("chkFavorTranslation"));
+  chkTranslation_->setToolTip(QStringLiteral("Сохранить те же абзацы на другом языке под выделенным фрагментом"));
+  chkTranslation_->setChecked(KeepTranslation);
+  chkTranslation_->setVisible(!withTranslation_.empty());
+  layout->addWidget(chkTranslation_);
   auto* buttons = new QHBoxLayout;
   cmdShowFolders_ = new QPushButton(this);
   cmdShowFolders_->setObjectName(QStringLiteral("cmdShowFolders"));
@@ -80,7 +93,9 @@ void FavoritesAddDialog::SuggestName(const std::string& location) {
 // The dialog is 3990 twips tall with its folder tree and 1900 without (15 twips a pixel).
 void FavoritesAddDialog::ShowHideFolderList() {
   treFavor_->setVisible(ShowFolders);
-  setFixedHeight(TwipsToPixels(ShowFolders ? 3990 : 1900));
+  // The translation's check box, when offered, adds its own row.
+  const int translationRow = withTranslation_.empty() ? 0 : chkTranslation_->sizeHint().height() + 6;
+  setFixedHeight(TwipsToPixels(ShowFolders ? 3990 : 1900) + translationRow);
   cmdShowFolders_->setText(QStringLiteral("Папки ") + (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
 }
 
@@ -123,7 +138,9 @@ void FavoritesAddDialog::cmdOK_Click() {
 bool FavoritesAddDialog::AddFragment(const QString& name) {
   const QString key = FavoriteKey(treFavor_->currentItem()).isEmpty() ? QStringLiteral("f")
                                                                         : FavoriteKey(treFavor_->currentItem());
-  const QString newKey = Q(favorites_.AddFragment(S(key), S(name), html_));
+  const bool translated = !withTranslation_.empty() && chkTranslation_->isChecked();
+  if (!withTranslation_.empty()) KeepTranslation = chkTranslation_->isChecked();
+  const QString newKey = Q(favorites_.AddFragment(S(key), S(name), translated ? withTranslation_ : html_));
   if (newKey.isEmpty()) return false;
   changed_ = true;
   return true;

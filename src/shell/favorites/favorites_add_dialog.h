@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <string>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -18,12 +19,15 @@ class FavoritesAddDialog final : public QDialog {
 
  public:
   // `location` is the location text of the pane the selection comes from ("" from the search
-  // pane); `html` the selection's HTML.
+  // pane); `html` the selection's HTML; `withTranslation` the same followed by the paragraphs in
+  // the other language, offered by a check box when not empty.
   FavoritesAddDialog(FavoritesStore& favorites, const std::string& location, std::string html, MessageSink& messages,
-                     QWidget* parent);
+                     QWidget* parent, std::string withTranslation = {});
 
-  // Whether the folder tree is shown: kept between openings for the run.
+  // Whether the folder tree is shown, and whether the translation is kept: kept between openings
+  // for the run.
   static bool ShowFolders;
+  static bool KeepTranslation;
 
   void cmdShowFolders_Click();
   void cmdCreateFolders_Click();
@@ -43,6 +47,8 @@ class FavoritesAddDialog final : public QDialog {
   bool changed_ = false;
   MessageSink& messages_;
   std::string html_;
+  std::string withTranslation_;
+  QCheckBox* chkTranslation_ = nullptr;
   QLineEdit* txtAdd_ = nullptr;
   QTreeWidget* treFavor_ = nullptr;
   QPushButton* cmdShowFolders_ = nullptr;

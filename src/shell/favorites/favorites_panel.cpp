@@ -255,8 +255,9 @@ void FavoritesPanel::Move(const QString& source, const QString& target) {
 
 // The dialog files the fragment (and any folder made in it) through the store, which saves; the
 // tree then shows the collection as it now is.
-void FavoritesPanel::AddFragment(const std::string& location, const std::string& html, QWidget* dialogParent) {
-  FavoritesAddDialog dialog(favorites_, location, html, messages_, dialogParent);
+void FavoritesPanel::AddFragment(const std::string& location, const std::string& html, QWidget* dialogParent,
+                                 const std::string& withTranslation) {
+  FavoritesAddDialog dialog(favorites_, location, html, messages_, dialogParent, withTranslation);
   dialog.exec();
   if (!dialog.Changed()) return;
   // Adding appends, so the keys of the nodes already there, the selected one too, stay valid.

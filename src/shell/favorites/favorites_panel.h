@@ -57,7 +57,9 @@ class FavoritesPanel final : public QWidget {
   // The text style changed: an open view takes the new rules without being rebuilt.
   void Restyle(const QString& script);
   // Files the selection of a pane as a new favourite through the add dialog.
-  void AddFragment(const std::string& location, const std::string& html, QWidget* dialogParent);
+  // `withTranslation`, when not empty, is offered as the fragment with its paragraphs translated.
+  void AddFragment(const std::string& location, const std::string& html, QWidget* dialogParent,
+                   const std::string& withTranslation = {});
   void ShowMenuAt(QPoint treePos);
   void Delete(const QString& key, const QString& text);
   void Move(const QString& source, const QString& target);
