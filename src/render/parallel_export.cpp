@@ -73,8 +73,10 @@ std::string ParallelExporter::PageRows(int page) {
 }
 
 std::string ParallelExporter::Document(const std::string& title, const std::string& body) const {
-  return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title>" + title +
-         "</title>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">\r\n" +
+  // The encoding first, so a browser knows it before any text.
+  return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<META HTTP-EQUIV=\"Content-Type\" "
+         "CONTENT=\"text/html;CHARSET=Windows-1251\">\r\n<title>" +
+         title + "</title>\r\n" +
          composer_.Styles().StyleSheetHtml() +
          "\r\n</head>\r\n<body>\r\n<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\" border=\"0\"><tr><td "
          "width=\"100%\">" +

@@ -120,7 +120,11 @@ TEST_F(ParallelExportOfBook, TheDocumentStandsAloneWithoutTheProgramsNavigation)
   for (const char* key : {"page62", "doc5", "part1"}) {
     const ParallelExport exported = Export(key);
     const std::string& html = exported.html;
-    EXPECT_EQ(html.rfind("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title>", 0), 0u) << key;
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<META HTTP-EQUIV=\"Content-Type\" "
+                          "CONTENT=\"text/html;CHARSET=Windows-1251\">\r\n<title>",
+                          0),
+              0u)
+        << key;
     EXPECT_NE(html.find("<style>body {"), std::string::npos) << key;              // the stylesheet inside
     EXPECT_LT(html.find("</style>"), html.find("<body>")) << key;
     EXPECT_EQ(html.find("href="), std::string::npos) << key;                      // no links at all
