@@ -21,6 +21,9 @@ inline constexpr const char* kPdfFileType = "Документ PDF (*.pdf)";
 inline constexpr const char* kOverwriteQuestion = "Файл с таким именем уже существует. Перезаписать?";
 inline constexpr const char* kOverwriteCaption = "Сохранение файла";
 inline constexpr const char* kSaveErrorCaption = "Ошибка сохранения файла";
+// The parallel text is made of a page's paragraphs; contents pages have none.
+inline constexpr const char* kParallelNeedsPage = "Параллельный текст составляется для страниц книги. Откройте страницу.";
+inline constexpr const char* kParallelCaption = "Параллельный текст";
 
 struct SaveName {
   std::string base;       // the path without the extension

@@ -56,6 +56,7 @@ class PageComposer {
 
   void SetHighlighter(Highlighter highlighter) { highlighter_ = std::move(highlighter); }
   const ComposerSettings& Settings() const { return settings_; }
+  const Stylesheet& Styles() const { return stylesheet_; }
 
   // The documents for a key; "doc" and "part" resolve to their page. `treeKey` is the book tree's
   // selected key, which names the contents page the bars of a contents page step from.

@@ -1,5 +1,7 @@
 #include "tool/compose_commands.h"
 
+#include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -8,6 +10,7 @@
 #include "favorites/user_data_folder.h"
 #include "book/book_key.h"
 #include "reader/headless_reader.h"
+#include "render/parallel_export.h"
 #include "render/stylesheet.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
@@ -32,6 +35,30 @@ bool LoadSettings(const ToolArgs& args, MemorySettingsStore& settings) {
 
 std::string UserDataFolder(const ToolArgs& args) {
   return FolderWithSeparator(args.Option("user-data").value_or(DefaultUserDataFolder().string()));
+}
+
+bool EndsWithIgnoringCase(std::string text, std::string suffix) {
+  if (text.size() < suffix.size()) return false;
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// Written beside the target and renamed over it, so a failed run leaves no half-written file.
+bool WriteFileWhole(const std::filesystem::path& path, const std::string& bytes) {
+  std::filesystem::path temp = path;
+  temp += ".part";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) std::filesystem::remove(temp, ec);
+  return !ec;
 }
 
 }  // namespace
@@ -84,6 +111,49 @@ int RunCompose(const ToolArgs& args) {
                                                           key,  // the tree selects the key shown
                                                           args.Flag("parallel"));
   std::cout << (args.Flag("strip") ? node.stripHtml : node.pageHtml);
+  return kExitOk;
+}
+
+}  // namespace orvelis::tool
+
+namespace orvelis::tool {
+
+int RunExportParallel(const ToolArgs& args) {
+  const char* usage = "export-parallel KEY OUT [--lang en|ru] [--settings FILE]";
+  if (args.positional().size() != 3) return Usage(usage);
+  const std::string key = args.positional()[1];
+  const std::filesystem::path out = args.positional()[2];
+  const auto target = ParseBookKey(key);
+  if (!target || (target->kind != BookKeyKind::Page && target->kind != BookKeyKind::Paper &&
+                  target->kind != BookKeyKind::Part)) {
+    return Usage("'" + key + "' is not a page, Paper or Part key; " + usage);
+  }
+  if (!EndsWithIgnoringCase(out.string(), ".htm") && !EndsWithIgnoringCase(out.string(), ".html")) {
+    return Usage("OUT must end in .htm or .html; " + std::string(usage));
+  }
+  const std::string lang = args.Option("lang").value_or("ru");
+  if (lang != "en" && lang != "ru") return Usage(usage);
+
+  BookStore store;
+  HeadlessReader reader{store, UserDataFolder(args)};
+  if (!LoadSettings(args, reader.settings)) return kExitFailure;
+  reader.core.ApplyFontSettings();
+  const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
+  for (BookResult r : {store.OpenBook(path), store.LoadPartRecords(), store.LoadPaperRecords(),
+                       store.LoadPageTexts(kEnglish), store.LoadPageTexts(kRussian)}) {
+    if (!r) {
+      std::cerr << r.Text() << "\n" << r.detail << "\n";
+      return kExitFailure;
+    }
+  }
+  store.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
+  ParallelExporter exporter(reader.core.Composer(), store, reader.core.Regex());
+  const auto exported = exporter.Compose(key);
+  if (!exported) return Usage("'" + key + "' is not a page, Paper or Part key; " + usage);
+  if (!WriteFileWhole(out, exported->FileBytes())) {
+    std::cerr << "orvelis-tool: cannot write " << out.string() << "\n";
+    return kExitFailure;
+  }
   return kExitOk;
 }
 

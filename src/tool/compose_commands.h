@@ -1,5 +1,5 @@
 #pragma once
-// orvelis-tool compose and stylesheet: page composition without a window.
+// orvelis-tool compose, stylesheet and export-parallel: page composition without a window.
 
 #include "tool/tool_args.h"
 
@@ -7,5 +7,7 @@ namespace orvelis::tool {
 
 int RunCompose(const ToolArgs& args);
 int RunStylesheet(const ToolArgs& args);
+// export-parallel KEY OUT: a page, Paper or Part as a parallel text in one HTML file.
+int RunExportParallel(const ToolArgs& args);
 
 }  // namespace orvelis::tool

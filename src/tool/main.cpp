@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
       {"part", RunPart},       {"export", RunExport}, {"build", RunBuild},
       {"make-sample-book", RunMakeSampleBook}, {"compose", RunCompose}, {"stylesheet", RunStylesheet},
       {"search", RunSearchCommand}, {"results", RunResults}, {"snippets", RunSnippets},
-      {"favorites", RunFavorites},
+      {"favorites", RunFavorites}, {"export-parallel", RunExportParallel},
   };
   const auto it = commands.find(args.positional().front());
   if (it == commands.end()) return Usage("unknown command '" + args.positional().front() + "'");

@@ -139,6 +139,61 @@ TEST_F(ToolOnTinyBook, ComposeRefusesUnknownKeysAndBadOptions) {
   }
 }
 
+// The small book's pages hold no markers: each page is one row, Russian left, English right.
+TEST_F(ToolOnTinyBook, ExportParallelWritesAPaperAsOneWindows1251HtmlFile) {
+  const auto out = dir / "paper5.html";
+  const ToolRun r = Tool(WithBook("export-parallel doc5 " + Quote(out)));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  const std::string bytes = test::ReadFileBytes(out);
+  EXPECT_EQ(bytes.rfind("<!DOCTYPE html>\r\n", 0), 0u);
+  // The Russian title in the heading, upper case, as Windows-1251 bytes.
+  EXPECT_NE(bytes.find("\xC2\xD1\xC5\xCB\xC5\xCD\xCD\xC0\xDF \xC2\xD1\xC5\xCB\xC5\xCD\xCD\xDB\xD5"), std::string::npos);
+  EXPECT_NE(bytes.find("<font class=\"doc_tit\">EN PAPER TITLE 5</font>"), std::string::npos);
+  std::size_t last = 0;
+  for (int page = 62; page <= 72; ++page) {
+    const std::string row = "<div align=\"justify\">ru page " + std::to_string(page) +
+                            "</div></td><td width=\"50%\" valign=\"top\"><div align=\"justify\">en page " +
+                            std::to_string(page) + "</div>";
+    const std::size_t at = bytes.find(row);
+    ASSERT_NE(at, std::string::npos) << page;
+    EXPECT_GT(at, last) << page;
+    last = at;
+  }
+  EXPECT_EQ(bytes.find("ru page 61<"), std::string::npos);
+  EXPECT_EQ(bytes.find("ru page 73<"), std::string::npos);
+
+  // English on the left with --lang en; a page and a Part by their keys; the extension in any case.
+  ASSERT_EQ(Tool(WithBook("export-parallel page62 " + Quote(dir / "p.HTM") + " --lang en")).status, 0);
+  EXPECT_NE(test::ReadFileBytes(dir / "p.HTM").find("en page 62</div></td><td width=\"50%\" valign=\"top\"><div "
+                                                     "align=\"justify\">ru page 62"),
+            std::string::npos);
+  ASSERT_EQ(Tool(WithBook("export-parallel part4 " + Quote(dir / "part.htm"))).status, 0);
+  EXPECT_NE(test::ReadFileBytes(dir / "part.htm").find("ru page 2097</div>"), std::string::npos);
+}
+
+TEST_F(ToolOnTinyBook, ExportParallelRefusesWhatItCannotWrite) {
+  for (const char* args : {"export-parallel doc5", "export-parallel cont2 x.htm", "export-parallel book x.htm",
+                           "export-parallel doc197 x.htm", "export-parallel page0 x.htm", "export-parallel doc5 x.txt",
+                           "export-parallel doc5 x.htm --lang de", "export-parallel doc5 x.htm extra"}) {
+    const ToolRun r = Tool(WithBook(args));
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_NE(r.err.find("usage: orvelis-tool"), std::string::npos) << args;
+  }
+  EXPECT_NE(Tool(WithBook("export-parallel cont2 x.htm")).err.find("'cont2' is not a page, Paper or Part key"),
+            std::string::npos);
+  // A folder that is not there: the message names the file, status 2, nothing left behind.
+  const auto missing = dir / "no-such-folder" / "paper.htm";
+  const ToolRun r = Tool(WithBook("export-parallel doc5 " + Quote(missing)));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "orvelis-tool: cannot write " + missing.string() + "\n");
+  // An existing file is replaced whole.
+  test::WriteFileBytes(dir / "old.htm", std::string(10'000'000, 'x'));
+  ASSERT_EQ(Tool(WithBook("export-parallel page1 " + Quote(dir / "old.htm"))).status, 0);
+  EXPECT_EQ(test::ReadFileBytes(dir / "old.htm").find('x' + std::string(100, 'x')), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir / "old.htm.part"));
+}
+
 // Page k of the small book reads "en page k": the word "page" is on every page once, "3" only on page 3.
 TEST_F(ToolOnTinyBook, SearchInFoundKeepsOnlyThePreviousPagesAndAddsTheirCounts) {
   const ToolRun both = Tool(WithBook("search page --lang en --in-found ',3|2,5|1,'"));

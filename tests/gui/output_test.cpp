@@ -17,10 +17,14 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <memory>
+#include <optional>
 
 #include "shell/app/startup.h"
 #include "ground/cp1251.h"
@@ -224,6 +228,73 @@ class OutputTest : public QObject {
     QVERIFY(PdfText(dir_.filePath(QStringLiteral("kept.pdf"))).contains(QStringLiteral("Страница 1500")));
   }
 
+  // The sample book's Paper 12 is pages 128 to 142; the reader shows page 135 of it in Russian.
+  void savingAndPrintingAPaperAsParallelText() {
+    QVERIFY(test::GoTo(w_, 135));
+    SaveParallel(QStringLiteral("Сохранить Документ параллельным текстом..."), QStringLiteral("Документ 12"),
+                 QStringLiteral("paper12"), 1);
+    QCOMPARE(Files(), QStringList{QStringLiteral("paper12.htm")});
+    const QByteArray bytes = Read(QStringLiteral("paper12.htm"));
+    QVERIFY(bytes.startsWith("<!DOCTYPE html>\r\n"));
+    QVERIFY(bytes.contains("<style>"));
+    // A browser opens the file on its own: the declared encoding, both titles, every page of the
+    // Paper in both languages, two cells to a row, and not one link.
+    QWebEngineView view;
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    view.load(QUrl::fromLocalFile(dir_.filePath(QStringLiteral("paper12.htm"))));
+    QVERIFY(loaded.wait(15000));
+    QCOMPARE(loaded.first().first().toBool(), true);
+    QCOMPARE(Script(view, QStringLiteral("document.characterSet")), QStringLiteral("windows-1251"));
+    const QString text = Script(view, QStringLiteral("document.body.innerText"));
+    QVERIFY(text.contains(QStringLiteral("Документ 12")));
+    QVERIFY(text.contains(QStringLiteral("Paper 12")));
+    for (int page = 128; page <= 142; ++page) {
+      QVERIFY2(text.contains(QStringLiteral("Страница %1").arg(page)), qPrintable(QString::number(page)));
+      QVERIFY2(text.contains(QStringLiteral("Page %1").arg(page)), qPrintable(QString::number(page)));
+    }
+    QVERIFY(!text.contains(QStringLiteral("Страница 127")));
+    QVERIFY(!text.contains(QStringLiteral("Страница 143")));
+    QCOMPARE(Script(view, QStringLiteral("String(document.querySelectorAll('a[href]').length)")), QStringLiteral("0"));
+    QCOMPARE(Script(view, QStringLiteral("String([...document.querySelectorAll('table.parallel tr')].every(r => r.cells.length == 2))")),
+             QStringLiteral("true"));
+    QVERIFY(Script(view, QStringLiteral("String(document.querySelectorAll('table.parallel tr').length)")).toInt() > 15);
+
+    // The PDF type writes the same document through the browser's printing.
+    SaveParallel(QStringLiteral("Сохранить Документ параллельным текстом..."), QStringLiteral("Документ 12"),
+                 QStringLiteral("paper12"), 2);
+    QCOMPARE(Files(), QStringList({QStringLiteral("paper12.htm"), QStringLiteral("paper12.pdf")}));
+    const QString pdf = PdfText(dir_.filePath(QStringLiteral("paper12.pdf")));
+    QVERIFY(pdf.contains(QStringLiteral("Страница 128")) && pdf.contains(QStringLiteral("Page 142")));
+
+    // Printing the page alone: the print dialog, to a PDF file.
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = test::CloseWhenDone(modal);
+      QVERIFY(qobject_cast<QPrintDialog*>(modal));
+      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
+      QVERIFY(name && name->isEnabled());
+      QTest::mouseClick(name, Qt::LeftButton);
+      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+      test::TypeText(name, dir_.filePath(QStringLiteral("page.pdf")));
+      QTest::keyClick(name, Qt::Key_Return);
+      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
+    });
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Файл"), QStringLiteral("Печать страницы параллельным текстом")}));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    Reactivate();
+    const QString page = PdfText(dir_.filePath(QStringLiteral("page.pdf")));
+    QVERIFY(page.contains(QStringLiteral("Страница 135")) && page.contains(QStringLiteral("Page 135")));
+    QVERIFY(!page.contains(QStringLiteral("Страница 136")));
+    QCOMPARE(env_.TakeMessages(), QString());
+  }
+
+  void aContentsPageHasNoParallelTextToSave() {
+    test::ClickToolbar(w_, w_->Action(Cmd::Contents));
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Файл"), QStringLiteral("Сохранить страницу параллельным текстом...")}));
+    QCOMPARE(env_.TakeMessages(), QStringLiteral("Параллельный текст|Параллельный текст составляется для страниц "
+                                                 "книги. Откройте страницу.\n"));
+    QCOMPARE(Files(), QStringList());
+  }
+
  private:
   BrowserPane* Web1() const { return w_->Pane(ReadingPane::Web1); }
   BrowserPane* Web2() const { return w_->Pane(ReadingPane::Web2); }
@@ -288,6 +359,37 @@ class OutputTest : public QObject {
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(accepted);
     Reactivate();
+  }
+  // A parallel-text item of the Файл menu, the file dialog answered as SaveFrom answers it; here
+  // the list holds HTML (1) and PDF (2) only.
+  void SaveParallel(const QString& item, const QString& proposed, const QString& typed, int type) {
+    bool accepted = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = test::CloseWhenDone(modal);
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog);
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      QVERIFY(types);
+      QCOMPARE(types->count(), 2);
+      while (types->currentIndex() < type - 1) QTest::keyClick(types, Qt::Key_Down);
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(name);
+      QCOMPARE(name->text(), proposed);
+      TypeFileName(name, dir_.filePath(typed));
+      ClickAccept(dialog);
+      accepted = QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 5000);
+    });
+    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Файл"), item}));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(accepted);
+    Reactivate();
+    QCOMPARE(env_.TakeMessages(), QString());  // no error box
+  }
+  static QString Script(QWebEngineView& view, const QString& script) {
+    std::optional<QString> answer;
+    view.page()->runJavaScript(script, [&answer](const QVariant& value) { answer = value.toString(); });
+    (void)QTest::qWaitFor([&] { return answer.has_value(); }, 10000);
+    return answer.value_or(QString());
   }
   // The names in the output folder, sorted.
   QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files, QDir::Name); }

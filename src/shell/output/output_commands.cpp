@@ -19,10 +19,12 @@
 
 #include "ground/cp1251.h"
 #include "output/save_rules.h"
+#include "book/book_key.h"
+#include "book/book_tables.h"
 #include "render/page_composer.h"
+#include "render/parallel_export.h"
 #include "ports/message_sink.h"
 #include "shell/browser/browser_pane.h"
-#include "render/page_composer.h"
 #include "shell/output/output_commands.h"
 #include "shell/reading/reading_area.h"
 #include "shell/window/pane_focus.h"
@@ -59,7 +61,7 @@ QString Evaluated(BrowserPane* pane, const QString& script) {
 
 OutputCommands::OutputCommands(QWidget* window, PaneFocus& focus, ReadingArea& reading, PageComposer& composer,
                                ComposerSettings& composerSettings, RegexEngine& regex, MessageSink& messages,
-                               DocumentScheme& documents)
+                               DocumentScheme& documents, BookStore& book)
     : QObject(window),
       window_(window),
       focus_(focus),
@@ -68,6 +70,7 @@ OutputCommands::OutputCommands(QWidget* window, PaneFocus& focus, ReadingArea& r
       composerSettings_(composerSettings),
       regex_(regex),
       messages_(messages),
+      book_(book),
       wbPrint_(new BrowserPane(QStringLiteral("wbPrint"), documents, window)) {
   wbPrint_->hide();
 }
@@ -76,14 +79,16 @@ void OutputCommands::SaveDialog(const QString& proposedName) {
   ShowSaveDialog(focus_.Browser(), proposedName, focus_.Source());
 }
 
-bool OutputCommands::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex) {
+bool OutputCommands::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex, bool withText) {
   if (chooseSaveFile_) return chooseSaveFile_(proposed, path, typeIndex);
-  const QStringList types = {QString::fromUtf8(kHtmlFileType), QString::fromUtf8(kTextFileType),
-                             QString::fromUtf8(kPdfFileType)};
+  const QStringList all = {QString::fromUtf8(kHtmlFileType), QString::fromUtf8(kTextFileType),
+                           QString::fromUtf8(kPdfFileType)};
+  QStringList types = all;
+  if (!withText) types.removeAt(1);
   QString chosenType = types.first();
   path = QFileDialog::getSaveFileName(window_, QString::fromUtf8(kSaveDialogTitle), proposed, types.join(QStringLiteral(";;")),
                                       &chosenType, QFileDialog::DontConfirmOverwrite);
-  typeIndex = static_cast<int>(types.indexOf(chosenType)) + 1;
+  typeIndex = static_cast<int>(all.indexOf(chosenType)) + 1;
   return !path.isEmpty();
 }
 
@@ -98,8 +103,7 @@ void OutputCommands::ShowSaveDialog(BrowserPane* browser, QString proposedName, 
 
 std::string OutputCommands::WritePageFile(BrowserPane* browser, const QString& path, int typeIndex, SaveSource source) {
   const SaveName name = ChooseSaveName(S(path), typeIndex);
-  const QString full = Q(name.Full());
-  if (QFileInfo::exists(full)) {
+  if (QFileInfo::exists(Q(name.Full()))) {
     switch (messages_.Show({kOverwriteQuestion, kOverwriteCaption, MessageIcon::Question, MessageButtons::YesNoCancel})) {
       case MessageAnswer::Cancel: return {};
       case MessageAnswer::No:
@@ -108,37 +112,44 @@ std::string OutputCommands::WritePageFile(BrowserPane* browser, const QString& p
       default: break;
     }
   }
-  browser = OutputPane(browser);
-  if (name.extension == "pdf") {
-    // The browser's own PDF printing, with the page's print rules; written beside, then moved.
-    const QString temp = full + QStringLiteral(".part");
-    browser->page()->printToPdf(temp);
-    if (!WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000) || !QFileInfo(temp).size()) {
-      QFile::remove(temp);
-      return "Не удалось записать файл " + S(full);
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp.toStdString(), full.toStdString(), ec);  // replaces the old file at once
-    if (ec) {
-      QFile::remove(temp);
-      return ec.message();
-    }
-    return {};
-  }
-  std::string bytes;
+  return WriteContent(OutputPane(browser), name, source);
+}
+
+std::string OutputCommands::WriteContent(BrowserPane* browser, const SaveName& name, SaveSource source) {
+  const QString full = Q(name.Full());
+  if (name.extension == "pdf") return WritePdf(browser, full);
   if (name.extension == "txt") {
-    bytes = EncodeCp1251(S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerText : ''"))),
-                         Unmappable::Question);
-  } else {
-    const std::string title = S(Evaluated(browser, QStringLiteral("document.title")));
-    const std::string body = S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerHTML : ''")));
-    bytes = EncodeCp1251(SavedHtml(regex_, title, body, source), Unmappable::NumericReference);
+    return WriteBytes(full, EncodeCp1251(S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerText : ''"))),
+                                         Unmappable::Question));
   }
-  // A failed write never leaves a half-written file in place of an older one.
+  const std::string title = S(Evaluated(browser, QStringLiteral("document.title")));
+  const std::string body = S(Evaluated(browser, QStringLiteral("document.body ? document.body.innerHTML : ''")));
+  return WriteBytes(full, EncodeCp1251(SavedHtml(regex_, title, body, source), Unmappable::NumericReference));
+}
+
+// A failed write never leaves a half-written file in place of an older one.
+std::string OutputCommands::WriteBytes(const QString& full, const std::string& bytes) {
   QSaveFile file(full);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0 ||
       !file.commit()) {
     return S(file.errorString());
+  }
+  return {};
+}
+
+// The browser's own PDF printing, with the page's print rules; written beside, then moved.
+std::string OutputCommands::WritePdf(BrowserPane* browser, const QString& full) {
+  const QString temp = full + QStringLiteral(".part");
+  browser->page()->printToPdf(temp);
+  if (!WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000) || !QFileInfo(temp).size()) {
+    QFile::remove(temp);
+    return "Не удалось записать файл " + S(full);
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp.toStdString(), full.toStdString(), ec);  // replaces the old file at once
+  if (ec) {
+    QFile::remove(temp);
+    return ec.message();
   }
   return {};
 }
@@ -184,10 +195,65 @@ void OutputCommands::Preview(BrowserPane* browser) {
   preview.exec();
 }
 
+void OutputCommands::ShowDocument(BrowserPane* pane, const std::string& html) {
+  pane->WriteDocument(html);
+  if (!pane->IsLoaded()) WaitFor(pane, &BrowserPane::loaded, 10000);
+}
+
 void OutputCommands::PrintDocument(const std::string& html) {
-  wbPrint_->WriteDocument(html);
-  if (!wbPrint_->IsLoaded()) WaitFor(wbPrint_, &BrowserPane::loaded, 10000);
+  ShowDocument(wbPrint_, html);
   Print(wbPrint_);
+}
+
+}  // namespace orvelis
+
+namespace orvelis {
+
+std::optional<ParallelExport> OutputCommands::ParallelText(ParallelScope scope) {
+  const auto page = ParallelExporter::ShownPage(reading_.Locator().CurrentKey());
+  if (!page) {
+    messages_.Show({kParallelNeedsPage, kParallelCaption, MessageIcon::Information, MessageButtons::Ok});
+    return std::nullopt;
+  }
+  const BookKey key = scope == ParallelScope::Page ? BookKey{BookKeyKind::Page, *page}
+                                                   : BookKey{BookKeyKind::Paper, PaperOfPage(*page)};
+  return ParallelExporter(composer_, book_, regex_).Compose(FormatBookKey(key));
+}
+
+// As the save of a shown document, but the HTML file is the exported document itself (its
+// stylesheet inside), and PDF and typed text names go through the hidden pane.
+void OutputCommands::SaveParallel(ParallelScope scope) {
+  const auto text = ParallelText(scope);
+  if (!text) return;
+  QString proposed = Q(ProposedSaveName(text->title));
+  for (;;) {
+    QString path;
+    int typeIndex = 1;
+    if (!ChooseSaveFile(proposed, path, typeIndex, false)) return;
+    const SaveName name = ChooseSaveName(S(path), typeIndex);
+    if (QFileInfo::exists(Q(name.Full()))) {
+      const MessageAnswer answer =
+          messages_.Show({kOverwriteQuestion, kOverwriteCaption, MessageIcon::Question, MessageButtons::YesNoCancel});
+      if (answer == MessageAnswer::Cancel) return;
+      if (answer == MessageAnswer::No) {
+        proposed = Q(name.base);
+        continue;
+      }
+    }
+    std::string error;
+    if (name.extension == "htm" || name.extension == "html") {
+      error = WriteBytes(Q(name.Full()), text->FileBytes());
+    } else {
+      ShowDocument(wbPrint_, text->html);
+      error = WriteContent(wbPrint_, name, SaveSource::Web1);
+    }
+    if (!error.empty()) messages_.Show({error, kSaveErrorCaption, MessageIcon::Critical, MessageButtons::Ok});
+    return;
+  }
+}
+
+void OutputCommands::PrintParallel(ParallelScope scope) {
+  if (const auto text = ParallelText(scope)) PrintDocument(text->html);
 }
 
 }  // namespace orvelis

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "output/save_rules.h"
@@ -14,6 +15,7 @@ class QWidget;
 
 namespace orvelis {
 
+class BookStore;
 class BrowserPane;
 class DocumentScheme;
 class MessageSink;
@@ -22,6 +24,7 @@ class PaneFocus;
 class ReadingArea;
 class RegexEngine;
 struct ComposerSettings;
+struct ParallelExport;
 
 class OutputCommands final : public QObject {
   Q_OBJECT
@@ -29,7 +32,7 @@ class OutputCommands final : public QObject {
  public:
   OutputCommands(QWidget* window, PaneFocus& focus, ReadingArea& reading, PageComposer& composer,
                  ComposerSettings& composerSettings, RegexEngine& regex, MessageSink& messages,
-                 DocumentScheme& documents);
+                 DocumentScheme& documents, BookStore& book);
 
   // The hidden pane documents are printed from when the shown one will not do.
   BrowserPane* PrintPane() const { return wbPrint_; }
@@ -45,12 +48,26 @@ class OutputCommands final : public QObject {
   // Prints a document composed elsewhere (a favourite's fragment).
   void PrintDocument(const std::string& html);
 
+  // The page shown in the first pane, or its whole Paper, as a parallel text (the current language
+  // on the left): saved as HTML or PDF, or printed.
+  enum class ParallelScope { Page, Paper };
+  void SaveParallel(ParallelScope scope);
+  void PrintParallel(ParallelScope scope);
+
   // Replaces the save dialog (tests): gets the proposed name, sets path and type (1..3).
   std::function<bool(const QString& proposed, QString& path, int& typeIndex)> chooseSaveFile_;
 
  private:
-  bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex);
+  // `withText` offers the text type too; the index is always that of the full list (1..3).
+  bool ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex, bool withText = true);
   BrowserPane* OutputPane(BrowserPane* browser);
+  std::optional<ParallelExport> ParallelText(ParallelScope scope);
+  // Writes the file `name` gives from `browser`'s document: PDF, its text or its cleaned-up HTML.
+  std::string WriteContent(BrowserPane* browser, const SaveName& name, SaveSource source);
+  std::string WriteBytes(const QString& full, const std::string& bytes);
+  // Writes `browser`'s document through the browser's own PDF output.
+  std::string WritePdf(BrowserPane* browser, const QString& full);
+  void ShowDocument(BrowserPane* pane, const std::string& html);
 
   QWidget* window_;
   PaneFocus& focus_;
@@ -59,6 +76,7 @@ class OutputCommands final : public QObject {
   ComposerSettings& composerSettings_;
   RegexEngine& regex_;
   MessageSink& messages_;
+  BookStore& book_;
   BrowserPane* wbPrint_;
 };
 

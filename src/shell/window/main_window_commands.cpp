@@ -33,7 +33,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   connect(layout_, &LayoutCommands::relayoutWanted, this, &MainWindow::LayoutForm);
   connect(layout_, &LayoutCommands::settingsChanged, this, &MainWindow::SettingsChanged);
   output_ = new OutputCommands(this, *focus_, *reading_, core_->Composer(), core_->Composing(), core_->Regex(),
-                               messages, *documents_);
+                               messages, *documents_, book_);
   connect(favoritesPanel_, &FavoritesPanel::printRequested, this,
           [this] { output_->PrintDocument(favoritesPanel_->FragmentDocument(true)); });
   help_ = new HelpCommands(this, book_, settings_, messages, core_->Regex(), core_->Styles(), *documents_);
@@ -50,6 +50,11 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   const auto on = [this](QAction* action, auto handler) { connect(action, &QAction::triggered, this, handler); };
   on(Action(Cmd::Print), [this] { output_->Print(Pane(ReadingPane::Web1)); });
   on(commands_->PrintPreview(), [this] { output_->Preview(Pane(ReadingPane::Web1)); });
+  using Scope = OutputCommands::ParallelScope;
+  on(commands_->SaveParallelPage(), [this] { output_->SaveParallel(Scope::Page); });
+  on(commands_->SaveParallelPaper(), [this] { output_->SaveParallel(Scope::Paper); });
+  on(commands_->PrintParallelPage(), [this] { output_->PrintParallel(Scope::Page); });
+  on(commands_->PrintParallelPaper(), [this] { output_->PrintParallel(Scope::Paper); });
   on(Action(Cmd::Site), [this] { help_->OpenSite(); });
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);

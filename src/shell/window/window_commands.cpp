@@ -42,6 +42,13 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(w
   parallelText_->setCheckable(true);
   parallelText_->setToolTip(QStringLiteral("Текст на двух языках в одном окне, абзац рядом с абзацем"));
   printPreview_ = Named(new QAction(QStringLiteral("Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
+  saveParallelPage_ = Named(new QAction(QStringLiteral("Сохранить страницу параллельным текстом..."), window), "zFileParSavePage");
+  saveParallelPaper_ = Named(new QAction(QStringLiteral("Сохранить Документ параллельным текстом..."), window), "zFileParSavePaper");
+  printParallelPage_ = Named(new QAction(QStringLiteral("Печать страницы параллельным текстом"), window), "zFileParPrintPage");
+  printParallelPaper_ = Named(new QAction(QStringLiteral("Печать Документа параллельным текстом"), window), "zFileParPrintPaper");
+  for (QAction* action : {saveParallelPage_, saveParallelPaper_, printParallelPage_, printParallelPaper_}) {
+    action->setToolTip(QStringLiteral("Текст на двух языках, абзац рядом с абзацем, с названием Документа на обоих"));
+  }
   exit_ = Named(new QAction(QStringLiteral("Выход"), window), "zFileExit");
 }
 
@@ -71,6 +78,10 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
   file->addAction(printPreview_);
   file->addAction(Action(Cmd::Print));
+  fileSeparators_.append(Named(file->addSeparator(), "zFileSepPar"));
+  for (QAction* action : {saveParallelPage_, saveParallelPaper_, printParallelPage_, printParallelPaper_}) {
+    file->addAction(action);
+  }
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
   file->addAction(exit_);
   addAll(menu("Инструменты", "zTools"), kToolsMenu);
@@ -92,6 +103,9 @@ void WindowCommands::SetReadingCommandsVisible(bool visible) {
   for (QAction* separator : fileSeparators_) separator->setVisible(visible);
   printPreview_->setVisible(visible);
   Action(Cmd::Print)->setVisible(visible);
+  for (QAction* action : {saveParallelPage_, saveParallelPaper_, printParallelPage_, printParallelPaper_}) {
+    action->setVisible(visible);
+  }
   navigation_->menuAction()->setVisible(visible);
   language_->menuAction()->setVisible(visible);
   for (int position : kReadingSeparators) toolbarSeparators_.value(position)->setVisible(visible);

@@ -32,6 +32,11 @@ class WindowCommands final : public QObject {
   QAction* SyncByParagraph() const { return syncByParagraph_; }
   QAction* ParallelText() const { return parallelText_; }
   QAction* PrintPreview() const { return printPreview_; }
+  // The parallel text of the shown page or of its Paper: save as (HTML, PDF) and print.
+  QAction* SaveParallelPage() const { return saveParallelPage_; }
+  QAction* SaveParallelPaper() const { return saveParallelPaper_; }
+  QAction* PrintParallelPage() const { return printParallelPage_; }
+  QAction* PrintParallelPaper() const { return printParallelPaper_; }
   QAction* Exit() const { return exit_; }
 
   // The toolbar, then the menus; the text style fills its menu, help adds the last one.
@@ -46,6 +51,10 @@ class WindowCommands final : public QObject {
   QAction* syncByParagraph_;
   QAction* parallelText_;
   QAction* printPreview_;
+  QAction* saveParallelPage_;
+  QAction* saveParallelPaper_;
+  QAction* printParallelPage_;
+  QAction* printParallelPaper_;
   QAction* exit_;
   QHash<int, QAction*> toolbarSeparators_;
   QList<QAction*> fileSeparators_;
