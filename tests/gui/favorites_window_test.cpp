@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QFile>
@@ -204,6 +205,50 @@ class FavoritesWindowTest : public QObject {
     QCOMPARE(FindNode(QStringLiteral("f_1"))->text(0), QStringLiteral("A"));
     QCOMPARE(FindNode(QStringLiteral("d_1_1"))->text(0), QStringLiteral("x"));
     QCOMPARE(FindNode(QStringLiteral("d_1"))->text(0), QStringLiteral("y"));
+  }
+
+  // A fragment kept with its translation: the same paragraph in English after a rule, in the file
+  // as part of the fragment and, after a restart, in the view.
+  void aFragmentKeptWithItsTranslationShowsBothLanguagesAfterARestart() {
+    QVERIFY(test::GoTo(w_, 135));
+    const QPoint inside = SelectFirstParagraph();
+    bool offered = false;
+    test::WhenModal([&](QWidget* modal) {
+      const auto close = test::CloseWhenDone(modal);
+      auto* dialog = qobject_cast<FavoritesAddDialog*>(modal);
+      QVERIFY(dialog);
+      auto* keep = dialog->findChild<QCheckBox*>(QStringLiteral("chkFavorTranslation"));
+      QVERIFY(keep);
+      offered = keep->isVisible() && !keep->isChecked();
+      QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(8, keep->height() / 2));
+      QVERIFY(keep->isChecked());
+      QTest::keyClick(dialog->NameBox(), Qt::Key_Return);
+    });
+    OpenAddDialog(inside);
+    QVERIFY(offered);
+    Stop();
+    Start();
+    CFavorites* parent = nullptr;
+    int n = 0;
+    const CFoldDoc* stored = reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1", parent, n);
+    QVERIFY(stored);
+    QVERIFY2(stored->Text.find("<hr noshade size=1><p title=\" 135:") != std::string::npos, stored->Text.c_str());
+    QTreeWidget* tree = ShowFavouritesPanel();
+    const QPoint at = tree->visualItemRect(FindNode(QStringLiteral("d_1"))).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    QTRY_VERIFY(w_->Favorites().ViewShown());
+    BrowserPane* view = w_->Favorites().ViewPane();
+    QVERIFY(test::WaitLoaded(view));
+    // Russian before the rule, English after it.
+    const QString languages = QStringLiteral(
+        "(function(){var hr=document.querySelector('hr');if(!hr)return '';"
+        "var a=document.createRange();a.selectNodeContents(document.body);a.setEndBefore(hr);"
+        "var b=document.createRange();b.selectNodeContents(document.body);b.setStartAfter(hr);"
+        "var before=a.toString(),after=b.toString();"
+        "return (/[а-яё]{3}/i.test(before)?'ru':'')+'/'+(/[a-z]{3}/i.test(after)&&!/[а-яё]/i.test(after)?'en':'');})()");
+    QTRY_COMPARE(test::Eval(view, languages).toString(), QStringLiteral("ru/en"));
   }
 
   void theViewShowsAFragmentAndFollowsNoLinks() {
