@@ -88,8 +88,9 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   chkBothLanguages_ = new QCheckBox(QStringLiteral("Искать на обоих языках"), this);
   chkBothLanguages_->setObjectName(QStringLiteral("chkSearchBothLanguages"));
   chkBothLanguages_->setToolTip(QStringLiteral("Искать в русском и в английском тексте"));
-  chkCounterparts_ = new QCheckBox(QStringLiteral("Показывать начало абзаца на другом языке"), this);
+  chkCounterparts_ = new QCheckBox(QStringLiteral("С переводом абзаца"), this);
   chkCounterparts_->setObjectName(QStringLiteral("chkSearchCounterparts"));
+  chkCounterparts_->setToolTip(QStringLiteral("Под каждой находкой показывать начало того же абзаца на другом языке"));
   search->addWidget(chkBothLanguages_);
   search->addWidget(chkCounterparts_);
   connect(chkBothLanguages_, &QCheckBox::toggled, this, [this](bool on) {
