@@ -65,7 +65,7 @@ int Usage(const std::string& why) {
                "  stylesheet [--settings FILE] [--user-data DIR]\n"
                "  export-parallel KEY OUT [--lang en|ru] [--settings FILE]\n"
                "                                 a page, Paper or Part (page12, doc12, part2) as a parallel\n"
-               "                                 text in one HTML file (OUT ends in .htm or .html)\n"
+               "                                 text, HTML or PDF by OUT's ending (.htm, .html, .pdf)\n"
                "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
                "  results QUERY [same options] [--sort rating|page] [--group] [--counterparts]\n"
                "  snippets PAGE QUERY [--lang en|ru]\n"

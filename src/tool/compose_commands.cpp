@@ -1,6 +1,7 @@
 #include "tool/compose_commands.h"
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -15,6 +16,12 @@
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ports/settings_store.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace orvelis::tool {
 namespace {
@@ -59,6 +66,42 @@ bool WriteFileWhole(const std::filesystem::path& path, const std::string& bytes)
   std::filesystem::rename(temp, path, ec);
   if (ec) std::filesystem::remove(temp, ec);
   return !ec;
+}
+
+// The PDF is laid out by the reader's browser engine in orvelis-pdf, beside the tool: the HTML goes
+// to a file of its own beside the output, the PDF to one more, renamed over OUT once complete.
+int WritePdf(const std::string& htmlBytes, const std::filesystem::path& out) {
+  const std::filesystem::path printer = ExecutableDir() / "orvelis-pdf";
+  if (access(printer.c_str(), X_OK) != 0) {
+    std::cerr << "orvelis-tool: PDF needs " << printer.string() << ", which is not there\n";
+    return kExitFailure;
+  }
+  const std::filesystem::path html = out.string() + ".part.htm";
+  const std::filesystem::path part = out.string() + ".part";
+  if (!WriteFileWhole(html, htmlBytes)) {
+    std::cerr << "orvelis-tool: cannot write " << out.string() << "\n";
+    return kExitFailure;
+  }
+  const std::string printerPath = printer.string(), htmlPath = html.string(), partPath = part.string();
+  char* const argv[] = {const_cast<char*>(printerPath.c_str()), const_cast<char*>(htmlPath.c_str()),
+                        const_cast<char*>(partPath.c_str()), nullptr};
+  pid_t child = 0;
+  int status = -1;
+  if (posix_spawn(&child, printerPath.c_str(), nullptr, nullptr, argv, environ) == 0) {
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  std::error_code ec;
+  std::filesystem::remove(html, ec);
+  const auto size = std::filesystem::file_size(part, ec);
+  const bool printed = WIFEXITED(status) && WEXITSTATUS(status) == 0 && !ec && size > 0;
+  if (printed) std::filesystem::rename(part, out, ec);
+  if (!printed || ec) {
+    std::filesystem::remove(part, ec);
+    std::cerr << "orvelis-tool: cannot write " << out.string() << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
 }
 
 }  // namespace
@@ -128,8 +171,9 @@ int RunExportParallel(const ToolArgs& args) {
                   target->kind != BookKeyKind::Part)) {
     return Usage("'" + key + "' is not a page, Paper or Part key; " + usage);
   }
-  if (!EndsWithIgnoringCase(out.string(), ".htm") && !EndsWithIgnoringCase(out.string(), ".html")) {
-    return Usage("OUT must end in .htm or .html; " + std::string(usage));
+  const bool pdf = EndsWithIgnoringCase(out.string(), ".pdf");
+  if (!pdf && !EndsWithIgnoringCase(out.string(), ".htm") && !EndsWithIgnoringCase(out.string(), ".html")) {
+    return Usage("OUT must end in .htm, .html or .pdf; " + std::string(usage));
   }
   const std::string lang = args.Option("lang").value_or("ru");
   if (lang != "en" && lang != "ru") return Usage(usage);
@@ -150,6 +194,7 @@ int RunExportParallel(const ToolArgs& args) {
   ParallelExporter exporter(reader.core.Composer(), store, reader.core.Regex());
   const auto exported = exporter.Compose(key);
   if (!exported) return Usage("'" + key + "' is not a page, Paper or Part key; " + usage);
+  if (pdf) return WritePdf(exported->FileBytes(), out);
   if (!WriteFileWhole(out, exported->FileBytes())) {
     std::cerr << "orvelis-tool: cannot write " << out.string() << "\n";
     return kExitFailure;

@@ -22,10 +22,9 @@ struct ToolRun {
   std::string err;
 };
 
-ToolRun Tool(const std::string& arguments) {
+ToolRun Run(const std::string& commandLine) {
   test::TempDir tmp;
-  const std::string command = std::string(ORVELIS_TOOL) + " " + arguments + " > " + (tmp / "out").string() +
-                              " 2> " + (tmp / "err").string();
+  const std::string command = commandLine + " > " + (tmp / "out").string() + " 2> " + (tmp / "err").string();
   const int raw = std::system(command.c_str());
   ToolRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -33,6 +32,8 @@ ToolRun Tool(const std::string& arguments) {
   run.err = test::ReadFileBytes(tmp / "err");
   return run;
 }
+
+ToolRun Tool(const std::string& arguments) { return Run(std::string(ORVELIS_TOOL) + " " + arguments); }
 
 std::string Quote(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
@@ -192,6 +193,26 @@ TEST_F(ToolOnTinyBook, ExportParallelRefusesWhatItCannotWrite) {
   ASSERT_EQ(Tool(WithBook("export-parallel page1 " + Quote(dir / "old.htm"))).status, 0);
   EXPECT_EQ(test::ReadFileBytes(dir / "old.htm").find('x' + std::string(100, 'x')), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir / "old.htm.part"));
+}
+
+// A PDF from the command line: laid out by the reader's browser engine, both languages in it, and
+// nothing left beside it.
+TEST(ToolExport, APaperAsPdfHoldsTheTextOfBothLanguages) {
+#ifndef ORVELIS_HAS_PDF
+  GTEST_SKIP() << "built without the reader, whose browser engine lays out the PDF";
+#else
+  test::TempDir dir;
+  const auto out = dir / "paper1.pdf";
+  const ToolRun r = Tool("export-parallel doc1 " + Quote(out));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(test::ReadFileBytes(out).rfind("%PDF", 0), 0u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+  const ToolRun text = Run("pdftotext " + Quote(out) + " -");
+  ASSERT_EQ(text.status, 0) << text.err;
+  for (const char* title : {"Central Ministry", "Центральное служение"}) {
+    EXPECT_NE(text.out.find(title), std::string::npos) << title;
+  }
+#endif
 }
 
 // Page k of the small book reads "en page k": the word "page" is on every page once, "3" only on page 3.
