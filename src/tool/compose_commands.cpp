@@ -17,6 +17,7 @@
 #include "tool/tool_paths.h"
 #include "ports/settings_store.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,12 +86,18 @@ int WritePdf(const std::string& htmlBytes, const std::filesystem::path& out) {
   const std::string printerPath = printer.string(), htmlPath = html.string(), partPath = part.string();
   char* const argv[] = {const_cast<char*>(printerPath.c_str()), const_cast<char*>(htmlPath.c_str()),
                         const_cast<char*>(partPath.c_str()), nullptr};
+  // The browser engine talks on its output streams about itself; the tool says what went wrong.
+  posix_spawn_file_actions_t quiet;
+  posix_spawn_file_actions_init(&quiet);
+  posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   pid_t child = 0;
   int status = -1;
-  if (posix_spawn(&child, printerPath.c_str(), nullptr, nullptr, argv, environ) == 0) {
+  if (posix_spawn(&child, printerPath.c_str(), &quiet, nullptr, argv, environ) == 0) {
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
   }
+  posix_spawn_file_actions_destroy(&quiet);
   std::error_code ec;
   std::filesystem::remove(html, ec);
   const auto size = std::filesystem::file_size(part, ec);
