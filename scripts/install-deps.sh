@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libpcre2-dev
+  libpcre2-dev libstemmer-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -1,5 +1,7 @@
 #include "navigation/link_protocol.h"
 
+#include "ground/query_link.h"
+
 #include "book/book_key.h"
 #include "ground/numeric_text.h"
 
@@ -55,6 +57,12 @@ ReadingLinkAction StripLinkAction(std::string_view url) {
 
 SearchLinkAction SearchPaneLinkAction(std::string_view url) {
   SearchLinkAction action;
+  // First: a query may hold any of the other links' markers.
+  if (auto query = QueryOfLink(url)) {
+    action.kind = SearchLinkAction::RunQuery;
+    action.query = std::move(*query);
+    return action;
+  }
   if (Contains(url, "^")) {
     action.kind = SearchLinkAction::FlipSort;
     return action;

@@ -29,10 +29,11 @@ ReadingLinkAction StripLinkAction(std::string_view url);
 std::optional<std::string> KeyOfLinkBody(std::string_view body);
 
 struct SearchLinkAction {
-  enum Kind { Ignore, FlipSort, FlipGroup, ShowPaper, ShowPage } kind = Ignore;
+  enum Kind { Ignore, FlipSort, FlipGroup, ShowPaper, ShowPage, RunQuery } kind = Ignore;
   std::string key;     // "doc" + n or "page" + n
   int paragraph = -1;  // from "#p" in a page link
   bool scrollToParagraph = false;  // a "#" was present
+  std::string query;               // of a suggested correction (RunQuery)
 };
 SearchLinkAction SearchPaneLinkAction(std::string_view url);
 

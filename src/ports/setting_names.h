@@ -31,6 +31,7 @@ inline constexpr const char* kLanguage = "lang";      // 0 English, anything els
 inline constexpr const char* kSortByRating = "sord";  // 1 by rating, 0 in page order; else 0
 inline constexpr const char* kGroupResults = "sgrp";  // any non-zero number groups by Paper; default off
 inline constexpr const char* kSearchBothLanguages = "sbl";  // "1" searches the Russian and the English text
+inline constexpr const char* kWordForms = "swf";  // "1" a query's plain words find every form
 inline constexpr const char* kShowCounterparts = "sctp";    // "1" snippets show their paragraph's translation
 inline constexpr const char* kShowFavoritesFolders = "sff";  // "1"/"0", the add dialog's folder tree; written only
 inline constexpr const char* kFavoritesViewShown = "sft";    // any non-zero number: the view is open; default off

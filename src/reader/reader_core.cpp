@@ -29,6 +29,7 @@ void ReaderCore::ApplyReadingSettings(const ReadingSettings& settings) {
   options_.groupResults = settings.groupResults;
   options_.searchBothLanguages = settings.searchBothLanguages;
   options_.showCounterparts = settings.showCounterparts;
+  options_.wordForms = settings.wordForms;
 }
 
 void ReaderCore::StoreReadingSettings(ReadingSettings& settings) const {
@@ -38,6 +39,7 @@ void ReaderCore::StoreReadingSettings(ReadingSettings& settings) const {
   settings.groupResults = options_.groupResults;
   settings.searchBothLanguages = options_.searchBothLanguages;
   settings.showCounterparts = options_.showCounterparts;
+  settings.wordForms = options_.wordForms;
 }
 
 }  // namespace orvelis

@@ -1,12 +1,16 @@
 #include "search/search_engine.h"
 
+#include <algorithm>
+
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
+#include "ground/utf8.h"
+#include "ports/message_sink.h"
+#include "ports/search_view.h"
 #include "render/stylesheet.h"
 #include "search/query_language.h"
-#include "ports/search_view.h"
-#include "ports/message_sink.h"
+#include "words/word_forms_query.h"
 
 namespace orvelis {
 
@@ -123,12 +127,11 @@ std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
       quiet = false;
     }
   } forget{deadline_, quietFormatErrors_};
-  const std::string normalised = NormaliseQuery(query);
-  std::string list = EvaluateIn(first, normalised, scope);
+  std::string list = EvaluateIn(first, NormaliseQuery(QueryIn(first, request)), scope);
   if (request.bothLanguages && status_ != QueryStatus::OverBudget) {
     // The same query in the other text: a term the first language refused was already reported.
     quietFormatErrors_ = true;
-    foundIn_[second] = EvaluateIn(second, normalised, scope);
+    foundIn_[second] = EvaluateIn(second, NormaliseQuery(QueryIn(second, request)), scope);
     foundIn_[first] = list;
     list = MergeLanguageResults(foundIn_[first], foundIn_[second]);
   }
@@ -146,6 +149,40 @@ std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
   return list;
 }
 
+const BookVocabulary& SearchEngine::Vocabulary(Language lang) {
+  if (!vocabulary_[lang]) {
+    (void)book_.LoadPageTexts(lang);
+    vocabulary_[lang] = std::make_unique<BookVocabulary>(prepared_.Of(book_, lang), lang);
+  }
+  return *vocabulary_[lang];
+}
+
+std::string SearchEngine::QueryIn(Language lang, const SearchRequest& request) {
+  return request.wordForms ? WithWordForms(request.query, Vocabulary(lang)) : request.query;
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>> SearchEngine::SuggestionsFor(const std::string& query,
+                                                                                          Language lang,
+                                                                                          bool bothLanguages) {
+  std::vector<std::pair<std::string, std::vector<std::string>>> suggestions;
+  for (const QueryWord& word : PlainQueryWords(query)) {
+    Language in = lang;
+    if (bothLanguages) {
+      std::size_t pos = 0;
+      const char32_t first = utf8::Next(word.text, pos);
+      in = first < 0x80 ? kEnglish : kRussian;
+    }
+    const BookVocabulary& vocabulary = Vocabulary(in);
+    if (vocabulary.CountOf(LowerWord(word.text)) > 0) continue;
+    const bool seen = std::any_of(suggestions.begin(), suggestions.end(),
+                                  [&](const auto& entry) { return entry.first == word.text; });
+    if (seen) continue;
+    std::vector<std::string> close = vocabulary.Suggestions(word.text);
+    if (!close.empty()) suggestions.emplace_back(word.text, std::move(close));
+  }
+  return suggestions;
+}
+
 LanguageMask SearchEngine::FoundLanguages(int page) const {
   if (foundIn_[kEnglish].empty() && foundIn_[kRussian].empty()) return kAllLanguages;
   LanguageMask mask = 0;
@@ -160,6 +197,8 @@ void SearchEngine::RunSearch(const SearchRequest& request) {
   ShowSearchProgress();
   lastQuery_ = request.query;
   lastResultList_ = EvaluateWholeQuery(request);
+  const Language shown = book_.CurrentLanguage();
+  shownQuery_ = QueryIn(shown, request);
   // The snippets' highlighting has a budget of its own that stops only long matches: a word found
   // on every page is marked however long the page takes, a word whose pattern backtracks without
   // end is left unmarked once the budget is spent, as a rejected pattern is.
@@ -170,8 +209,15 @@ void SearchEngine::RunSearch(const SearchRequest& request) {
     (void)book_.LoadPageTexts(OtherLanguageThan(book_.CurrentLanguage()));
   }
   CSearchResults results(book_, regex_, stylesheet_, view_, options_);
-  if (request.bothLanguages && status_ == QueryStatus::Done) results.LabelLanguages(foundIn_);
-  results.Search(request.query, lastResultList_, options_.sortByRating, options_.groupResults,
+  if (request.bothLanguages && status_ == QueryStatus::Done) {
+    std::array<std::string, kLanguageCount> queries;
+    for (Language lang = 0; lang < kLanguageCount; ++lang) queries[lang] = QueryIn(lang, request);
+    results.LabelLanguages(foundIn_, queries);
+  }
+  if (lastResultList_ == kEmptyResultList && status_ == QueryStatus::Done) {
+    results.OfferCorrections(request.query, SuggestionsFor(request.query, shown, request.bothLanguages));
+  }
+  results.Search(shownQuery_, lastResultList_, options_.sortByRating, options_.groupResults,
                  request.scopeIndex > 0 ? request.scopeText : std::string());
 }
 

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
+#include <vector>
 #include <string>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/search_results.h"
+#include "words/book_vocabulary.h"
 
 namespace orvelis {
 
@@ -32,17 +35,19 @@ struct PageRange {
 // result is combined with the last one, and whether both languages' texts are searched.
 struct SearchRequest {
   SearchRequest(std::string text = {}, int scope = 0, std::string scopeName = {}, bool withinFound = false,
-                bool inBothLanguages = false)
+                bool inBothLanguages = false, bool everyForm = false)
       : query(std::move(text)),
         scopeIndex(scope),
         scopeText(std::move(scopeName)),
         inFound(withinFound),
-        bothLanguages(inBothLanguages) {}
+        bothLanguages(inBothLanguages),
+        wordForms(everyForm) {}
   std::string query;
   int scopeIndex;
   std::string scopeText;
   bool inFound;
   bool bothLanguages;
+  bool wordForms;  // each plain word stands for all its forms in the book (WithWordForms)
 };
 
 // The pages of the parts-selector index (0 whole book, 1 Foreword, 2..5 Parts I..IV).
@@ -64,6 +69,15 @@ class SearchEngine {
   std::string EvaluateWholeQuery(const SearchRequest& request);
   // The query of the last RunSearch: what the results page shows and its links search within.
   const std::string& LastQuery() const { return lastQuery_; }
+  // The query the last results page was made for and its pages are highlighted with: the typed
+  // one, or with every form of its words when forms were asked for.
+  const std::string& LastShownQuery() const { return shownQuery_; }
+  // The words of a language of the book, gathered on first use.
+  const BookVocabulary& Vocabulary(Language lang);
+  // For each plain word of `query` the book does not have, up to five close words, in `lang` (in
+  // the language of the word's letters after a search in both languages).
+  std::vector<std::pair<std::string, std::vector<std::string>>> SuggestionsFor(const std::string& query,
+                                                                              Language lang, bool bothLanguages);
   QueryStatus LastQueryStatus() const { return status_; }
 
   const std::string& LastResultList() const { return lastResultList_; }
@@ -83,6 +97,7 @@ class SearchEngine {
   void ReportFormatError();
   void ReportQueryStatus();
   std::string EvaluateIn(Language lang, const std::string& query, PageRange scope);
+  std::string QueryIn(Language lang, const SearchRequest& request);
 
   BookStore& book_;
   RegexEngine& regex_;
@@ -92,6 +107,8 @@ class SearchEngine {
   const ResultsOptions& options_;
   PreparedPages prepared_;
   std::string lastQuery_;
+  std::string shownQuery_;
+  std::array<std::unique_ptr<BookVocabulary>, kLanguageCount> vocabulary_;
   std::string lastResultList_;
   // Each language's list of the last search in both languages; empty after a one-language search.
   std::array<std::string, kLanguageCount> foundIn_;

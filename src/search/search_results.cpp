@@ -1,5 +1,6 @@
 #include "search/search_results.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "book/book_store.h"
@@ -8,6 +9,8 @@
 #include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "search/query_language.h"
+#include "ground/query_link.h"
+#include "words/word_forms_query.h"
 #include "ports/search_view.h"
 
 namespace orvelis {
@@ -41,8 +44,36 @@ CSearchResults::CSearchResults(const BookStore& book, RegexEngine& regex, const 
                                SearchView& view, const ResultsOptions& options)
     : book_(book), regex_(regex), stylesheet_(stylesheet), view_(view), options_(options) {}
 
-void CSearchResults::LabelLanguages(const std::array<std::string, 2>& foundIn) {
+void CSearchResults::LabelLanguages(const std::array<std::string, 2>& foundIn,
+                                    const std::array<std::string, 2>& queries) {
   for (std::size_t lang = 0; lang < foundIn.size(); ++lang) foundIn_[lang] = PagesOfList(foundIn[lang]);
+  languageQueries_ = queries;
+}
+
+void CSearchResults::OfferCorrections(const std::string& typedQuery, Corrections corrections) {
+  typedQuery_ = typedQuery;
+  corrections_ = std::move(corrections);
+}
+
+// The suggestions under "nothing found"; each link's query is text carried in the link, never
+// markup, and shown escaped.
+std::string CSearchResults::CorrectionsHtml() const {
+  std::string html;
+  const std::vector<QueryWord> words = PlainQueryWords(typedQuery_);
+  for (const auto& [word, close] : corrections_) {
+    const auto place = std::find_if(words.begin(), words.end(), [&](const QueryWord& w) { return w.text == word; });
+    if (place == words.end()) continue;
+    html += "<p>Похожие слова для &laquo;" + HtmlEscape(word) + "&raquo;: ";
+    for (std::size_t i = 0; i < close.size(); ++i) {
+      const std::string corrected =
+          typedQuery_.substr(0, place->at) + close[i] + typedQuery_.substr(place->at + word.size());
+      if (i > 0) html += ", ";
+      html += "<a href=\"" + QueryLink(corrected) + "\" target=\"_self\" title=\"" + HtmlEscape(corrected) + "\">" +
+              HtmlEscape(close[i]) + "</a>";
+    }
+    html += "</p>";
+  }
+  return html;
 }
 
 // The snippets of one entry. After a search in both languages, each language the page was found
@@ -54,8 +85,9 @@ std::string CSearchResults::Snippets(int page, const std::string& query) {
   for (Language lang : {shown, OtherLanguageThan(shown)}) {
     if (!foundIn_[lang][static_cast<std::size_t>(page)]) continue;
     if (!html.empty()) html += "<br>";
+    const std::string& marked = languageQueries_[lang].empty() ? query : languageQueries_[lang];
     html += std::string("<b>") + (lang == kRussian ? "Русский:" : "Английский:") + "</b> " +
-            BuildSnippets(book_, regex_, page, query, lang, options_.showCounterparts);
+            BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
   }
   return html;
 }
@@ -135,7 +167,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
        stylesheet_.StyleSheetHtml() + "<body style=\"padding:5 5 5 5\">";
   if (pages_.size() <= 1) {
     view_.SetResultCountText(ResultCountText(0));
-    h += "<br><br><h4>Ничего не найдено</h4>";
+    h += "<br><br><h4>Ничего не найдено</h4>" + CorrectionsHtml();
   } else {
     h += group ? "<a href=\"!ungroup\" target=\"_self\" title=\"Отменить группировку результатов поиска по "
                  "Документам\"><b>отменить группировку результатов поиска</b></a><br>"

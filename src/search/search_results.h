@@ -3,6 +3,7 @@
 // with its rating bar and the sentences in which the query's words occur.
 
 #include <array>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct ResultsOptions {
   int sortByRating = 1;  // 1 by rating, 0 in page order
   bool groupResults = false;
   bool searchBothLanguages = false;  // the panel's searches go over the Russian and the English text
+  bool wordForms = false;            // each plain word stands for all its forms in the book
   // Under each snippet, the opening words of its paragraph in the other language ("sctp").
   bool showCounterparts = false;
 };
@@ -32,8 +34,13 @@ class CSearchResults {
                  const ResultsOptions& options);
 
   // The result of a search in both languages: each entry then shows the snippets of each language
-  // the page was found in, labelled with the language. `foundIn` holds each language's list.
-  void LabelLanguages(const std::array<std::string, 2>& foundIn);
+  // the page was found in, labelled with the language. `foundIn` holds each language's list,
+  // `queries` the query each language's snippets are marked with.
+  void LabelLanguages(const std::array<std::string, 2>& foundIn, const std::array<std::string, 2>& queries);
+  // A search that found nothing: under the message, for each word of the typed query the book
+  // lacks, the close words it has, each a link that runs the query with that word replaced.
+  using Corrections = std::vector<std::pair<std::string, std::vector<std::string>>>;
+  void OfferCorrections(const std::string& typedQuery, Corrections corrections);
   // `scopeTitle` names a scope narrower than the whole book in the page's title.
   void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
               const std::string& scopeTitle = {});
@@ -59,6 +66,7 @@ class CSearchResults {
   void BuildGroups();
   void WriteResultsPage(const std::string& query, bool group, const std::string& scopeTitle);
   std::string Snippets(int page, const std::string& query);
+  std::string CorrectionsHtml() const;
 
   const BookStore& book_;
   RegexEngine& regex_;
@@ -71,6 +79,9 @@ class CSearchResults {
   int maxGroupCount_ = 0;
   std::string html_;
   std::array<std::vector<bool>, 2> foundIn_;  // empty unless LabelLanguages was called
+  std::array<std::string, 2> languageQueries_;
+  std::string typedQuery_;
+  Corrections corrections_;
 
 };
 

@@ -66,7 +66,7 @@ int Usage(const std::string& why) {
                "  export-parallel KEY OUT [--lang en|ru] [--settings FILE]\n"
                "                                 a page, Paper or Part (page12, doc12, part2) as a parallel\n"
                "                                 text, HTML or PDF by OUT's ending (.htm, .html, .pdf)\n"
-               "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST]\n"
+               "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--forms] [--suggest]\n"
                "  results QUERY [same options] [--sort rating|page] [--group] [--counterparts]\n"
                "  snippets PAGE QUERY [--lang en|ru]\n"
                "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"

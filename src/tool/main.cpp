@@ -13,7 +13,7 @@
 using namespace orvelis::tool;
 
 int main(int argc, char** argv) {
-  const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "help"};
+  const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "forms", "suggest", "help"};
   ToolArgs args(argc, argv, flags);
   if (!args.ok()) return Usage(args.error());
   if (args.Flag("help") || args.positional().empty()) return Usage("");

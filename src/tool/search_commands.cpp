@@ -6,6 +6,7 @@
 #include "favorites/user_data_folder.h"
 #include "reader/headless_reader.h"
 #include "search/highlight.h"
+#include "search/query_language.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ports/settings_store.h"
@@ -13,10 +14,11 @@
 namespace orvelis::tool {
 namespace {
 
-const char* kSearchUsage = "search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST]";
+const char* kSearchUsage =
+    "search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--forms] [--suggest]";
 const char* kResultsUsage =
-    "results QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--sort rating|page] [--group] "
-    "[--counterparts]";
+    "results QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--forms] [--sort rating|page] "
+    "[--group] [--counterparts]";
 
 // Everything a search needs, opened on the book of --book in the language of --lang.
 struct SearchSession {
@@ -36,6 +38,7 @@ struct SearchSession {
     const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
     if ((lang != "en" && lang != "ru" && (lang != "both" || !bothAllowed)) || !scope) return kExitUsage;
     request.bothLanguages = lang == "both";
+    request.wordForms = args.Flag("forms");
     const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
     book.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
     for (BookResult r : {book.OpenBook(path), book.LoadPartRecords(), book.LoadPaperRecords(),
@@ -72,7 +75,18 @@ int RunSearchCommand(const ToolArgs& args) {
     return status == kExitUsage ? Usage(kSearchUsage) : status;
   }
   session.request.query = args.positional()[1];
-  std::cout << session.engine.EvaluateWholeQuery(session.request) << "\n";
+  const std::string list = session.engine.EvaluateWholeQuery(session.request);
+  std::cout << list << "\n";
+  // A query that finds nothing: each word the book lacks, a tab, the close words it has.
+  if (args.Flag("suggest") && list == kEmptyResultList) {
+    const auto suggestions = session.engine.SuggestionsFor(session.request.query, session.book.CurrentLanguage(),
+                                                           session.request.bothLanguages);
+    for (const auto& [word, close] : suggestions) {
+      std::cout << word << "\t";
+      for (std::size_t i = 0; i < close.size(); ++i) std::cout << (i > 0 ? " " : "") << close[i];
+      std::cout << "\n";
+    }
+  }
   return kExitOk;
 }
 

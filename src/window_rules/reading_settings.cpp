@@ -80,6 +80,7 @@ ReadingSettings LoadReadingSettings(const SettingsStore& s) {
   r.groupResults = Bool(s, kGroupResults).value_or(false);
   r.searchBothLanguages = Int(s, kSearchBothLanguages) == 1;
   r.showCounterparts = Int(s, kShowCounterparts) == 1;
+  r.wordForms = Int(s, kWordForms) == 1;
   r.favoritesViewShown = Bool(s, kFavoritesViewShown).value_or(false);
   r.favoritesNode = s.Read(kFavoritesNode);
   const auto achu = Int(s, kAutoUpdateCheck);
@@ -103,6 +104,7 @@ void SaveReadingSettings(SettingsStore& s, const ReadingSettings& r, bool window
   s.Write(kGroupResults, Flag(r.groupResults));
   s.Write(kSearchBothLanguages, Flag(r.searchBothLanguages));
   s.Write(kShowCounterparts, Flag(r.showCounterparts));
+  s.Write(kWordForms, Flag(r.wordForms));
   s.Write(kShowFavoritesFolders, Flag(r.showFavoritesFolders));
   s.Write(kFavoritesViewShown, Flag(r.favoritesViewShown));
   s.Write(kFavoritesNode, r.favoritesNode);

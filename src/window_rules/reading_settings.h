@@ -35,6 +35,7 @@ struct ReadingSettings {
   bool groupResults = false;
   bool searchBothLanguages = false;
   bool showCounterparts = false;
+  bool wordForms = false;
   bool showFavoritesFolders = true;  // "sff", written only
   int splitterLeft = 0;               // "spl", written only
   bool favoritesViewShown = false;

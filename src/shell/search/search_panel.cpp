@@ -91,6 +91,15 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   chkCounterparts_ = new QCheckBox(QStringLiteral("С переводом абзаца"), this);
   chkCounterparts_->setObjectName(QStringLiteral("chkSearchCounterparts"));
   chkCounterparts_->setToolTip(QStringLiteral("Под каждой находкой показывать начало того же абзаца на другом языке"));
+  chkWordForms_ = new QCheckBox(QStringLiteral("все формы слова"), this);
+  chkWordForms_->setObjectName(QStringLiteral("chkSearchWordForms"));
+  chkWordForms_->setToolTip(QStringLiteral("Искать каждое слово запроса во всех его формах"));
+  search->addWidget(chkWordForms_);
+  connect(chkWordForms_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!options_ || options_->wordForms == on) return;
+    options_->wordForms = on;
+    emit optionsChanged();
+  });
   search->addWidget(chkBothLanguages_);
   search->addWidget(chkCounterparts_);
   connect(chkBothLanguages_, &QCheckBox::toggled, this, [this](bool on) {
@@ -129,6 +138,7 @@ void SearchPanel::Attach(SearchEngine& engine, ResultsOptions& options) {
 void SearchPanel::ShowOptions() {
   chkBothLanguages_->setChecked(options_->searchBothLanguages);
   chkCounterparts_->setChecked(options_->showCounterparts);
+  chkWordForms_->setChecked(options_->wordForms);
 }
 
 SearchPanel::~SearchPanel() = default;
@@ -161,7 +171,7 @@ void SearchPanel::Search(const std::string& query) {
   awaitingProgressPage_ = true;
   const int scope = cmbParts_->currentIndex();
   engine_->RunSearch({query, scope, S(cmbParts_->currentText()), chkSearchInFound_->isChecked(),
-                      options_->searchBothLanguages});
+                      options_->searchBothLanguages, options_->wordForms});
   cmdSearch_->setEnabled(true);
   QApplication::restoreOverrideCursor();
   searching_ = false;
@@ -182,15 +192,21 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
       emit optionsChanged();
       QTimer::singleShot(0, this, [this, query = engine_->LastQuery()] { Search(query); });
       return false;
+    case SearchLinkAction::RunQuery:
+      QTimer::singleShot(0, this, [this, query = action.query] {
+        txtSearch_->setText(Q(query));
+        Search(query);
+      });
+      return false;
     case SearchLinkAction::ShowPaper:
       QTimer::singleShot(0, this, [this, key = action.key] { emit paperRequested(key); });
       return false;
     case SearchLinkAction::ShowPage:
-      QTimer::singleShot(0, this, [this, action, query = engine_->LastQuery()] {
+      QTimer::singleShot(0, this, [this, action] {
         const auto page = ParseBookKey(action.key);
         const LanguageMask found =
             page && page->kind == BookKeyKind::Page ? engine_->FoundLanguages(page->number) : kAllLanguages;
-        emit pageRequested(action.key, query, found, action.paragraph, action.scrollToParagraph);
+        emit pageRequested(action.key, engine_->LastShownQuery(), found, action.paragraph, action.scrollToParagraph);
       });
       return false;
   }

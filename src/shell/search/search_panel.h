@@ -86,6 +86,7 @@ class SearchPanel final : public QWidget, public SearchView {
   QCheckBox* chkSearchInFound_ = nullptr;
   QCheckBox* chkBothLanguages_ = nullptr;
   QCheckBox* chkCounterparts_ = nullptr;
+  QCheckBox* chkWordForms_ = nullptr;
   QLabel* lblSearchres_ = nullptr;
   BrowserPane* results_ = nullptr;
 };
