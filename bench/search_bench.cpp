@@ -7,6 +7,8 @@
 #include "bench_support.h"
 #include "book/book_store.h"
 #include "reader/headless_reader.h"
+#include "search/page_preparation.h"
+#include "words/book_vocabulary.h"
 
 namespace {
 
@@ -100,6 +102,35 @@ void SearchWarmEachLanguageInTurn(benchmark::State& state, const char* query) {
   }
 }
 
+// The words of a language and their stems, gathered once per run for every form of a word and
+// for suggestions (target: under 100 ms); the pages are prepared before.
+void BuildVocabulary(benchmark::State& state) {
+  Session session;
+  if (!session.Open(LanguageArg(state))) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  PreparedPages prepared;
+  const std::vector<std::string>& pages = prepared.Of(session.store, LanguageArg(state));
+  std::size_t words = 0;
+  for (auto _ : state) {
+    const BookVocabulary vocabulary(pages, LanguageArg(state));
+    words = vocabulary.WordCount();
+  }
+  state.counters["distinct_words"] = static_cast<double>(words);
+}
+
+void SearchWarmWordForms(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(LanguageArg(state))) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  const SearchRequest request(query, 0, {}, false, false, true);
+  session.engine.EvaluateWholeQuery(request);
+  for (auto _ : state) benchmark::DoNotOptimize(session.engine.EvaluateWholeQuery(request).data());
+}
+
 void ResultsPage(benchmark::State& state, const char* query) {
   Session session;
   if (!session.Open(LanguageArg(state))) {
@@ -122,6 +153,8 @@ BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_ru, "иисус")->Un
 BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_en, "jesus")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_ru, "иисус")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_en, "jesus")->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildVocabulary)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchWarmWordForms, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation, "(христос|иисус)")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation_en, "(christ|jesus)")->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, wildcard, "бог*")->Arg(1)->Unit(benchmark::kMillisecond);

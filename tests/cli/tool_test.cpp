@@ -292,6 +292,21 @@ TEST(ToolSearch, BothLanguagesListEachPageOnceWithItsHigherCount) {
   EXPECT_EQ(Tool("snippets 1500 иисус --lang both").status, 1);
 }
 
+// The sample's Russian has three forms of "иисус"; a mistyped word gets the book's close words.
+TEST(ToolSearch, FormsAndSuggestions) {
+  const ToolRun forms = Tool("search иисус --forms");
+  ASSERT_EQ(forms.status, 0) << forms.err;
+  EXPECT_EQ(forms.out, Tool("search '(иисус|иисуса|иисусу)'").out);
+  EXPECT_NE(forms.out, Tool("search иисус").out);
+  const ToolRun typo = Tool("search 'учитель иисвс' --suggest");
+  ASSERT_EQ(typo.status, 0) << typo.err;
+  EXPECT_EQ(typo.out.substr(0, typo.out.find('\t')), ",\nиисвс");
+  const std::string close = typo.out.substr(typo.out.find('\t') + 1);
+  EXPECT_NE(close.find("иисус"), std::string::npos) << close;
+  EXPECT_EQ(close.back(), '\n');
+  EXPECT_EQ(Tool("search иисус --suggest").out.find('\t'), std::string::npos);  // found: nothing to suggest
+}
+
 TEST(ToolSearch, ResultsPagesAndSnippets) {
   const ToolRun page = Tool("results иисус --sort page --group");
   ASSERT_EQ(page.status, 0) << page.err;

@@ -127,6 +127,25 @@ class SearchPanelTest : public QObject {
     QVERIFY(!w_->findChild<QCheckBox*>(QStringLiteral("chkSearchCounterparts"))->isChecked());
   }
 
+  // Every form of a word finds more pages than the word alone; a mistyped word offers the book's
+  // close words, and a click on one runs the corrected query from the box.
+  void wordFormsAndACorrectionRunFromTheResultsPage() {
+    Search(QStringLiteral("иисус"));
+    const int exact = EntryPages().size();
+    auto* forms = w_->findChild<QCheckBox*>(QStringLiteral("chkSearchWordForms"));
+    QVERIFY(forms && forms->isVisible() && !forms->isChecked());
+    QTest::mouseClick(forms, Qt::LeftButton, {}, QPoint(8, forms->height() / 2));
+    QVERIFY(forms->isChecked());
+    Search(QStringLiteral("иисус"));
+    QVERIFY2(EntryPages().size() > exact, qPrintable(QStringLiteral("%1 / %2").arg(EntryPages().size()).arg(exact)));
+    Search(QStringLiteral("иисвс"));
+    QVERIFY(Html().contains(QStringLiteral("Ничего не найдено")));
+    QVERIFY(Html().contains(QStringLiteral("Похожие слова")));
+    Click(QStringLiteral("a[href*=\"~query~\"]"));
+    QTRY_COMPARE_WITH_TIMEOUT(box_->text(), QStringLiteral("иисус"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!EntryPages().isEmpty(), 15000);
+  }
+
   void searchInFoundKeepsOnlyThePreviousPages() {
     Search(QStringLiteral("назарянин"));
     const QList<int> first = EntryPages();
