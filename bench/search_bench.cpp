@@ -9,6 +9,7 @@
 #include "reader/headless_reader.h"
 #include "search/page_preparation.h"
 #include "words/book_vocabulary.h"
+#include "words/glossary.h"
 
 namespace {
 
@@ -131,6 +132,29 @@ void SearchWarmWordForms(benchmark::State& state, const char* query) {
   for (auto _ : state) benchmark::DoNotOptimize(session.engine.EvaluateWholeQuery(request).data());
 }
 
+// The glossary: pairing the aligned paragraphs of the whole book and stemming their words (on
+// first use), then one lookup (target: under 50 ms once built).
+void GlossaryBuild(benchmark::State& state) {
+  Session session;
+  if (!session.Open(kRussian) || !session.store.LoadPageTexts(kEnglish)) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  std::size_t pairs = 0;
+  for (auto _ : state) pairs = Glossary(session.store).PairCount();
+  state.counters["aligned_pairs"] = static_cast<double>(pairs);
+}
+
+void GlossaryLookup(benchmark::State& state, const char* word) {
+  Session session;
+  if (!session.Open(kRussian) || !session.store.LoadPageTexts(kEnglish)) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  const Glossary glossary(session.store);
+  for (auto _ : state) benchmark::DoNotOptimize(glossary.Lookup(word, kRussian).size());
+}
+
 void ResultsPage(benchmark::State& state, const char* query) {
   Session session;
   if (!session.Open(LanguageArg(state))) {
@@ -154,6 +178,9 @@ BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_en, "jesus")->Unit(be
 BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_ru, "иисус")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarmBothLanguages, plain_word_en, "jesus")->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildVocabulary)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(GlossaryBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(GlossaryLookup, frequent_word, "иисус")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GlossaryLookup, most_frequent_word, "и")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarmWordForms, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation, "(христос|иисус)")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, alternation_en, "(christ|jesus)")->Arg(0)->Unit(benchmark::kMillisecond);

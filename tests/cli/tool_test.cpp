@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "book/book_writer.h"
 #include "support/temp_dir.h"
 #include "support/test_books.h"
 
@@ -214,6 +215,22 @@ TEST(ToolExport, APaperAsPdfHoldsTheTextOfBothLanguages) {
     EXPECT_NE(text.out.find(title), std::string::npos) << title;
   }
 #endif
+}
+
+// The glossary's lines: candidates (word, score, count), a blank line, two examples each.
+TEST_F(ToolOnTinyBook, GlossaryPrintsCandidatesThenExamples) {
+  BookContent c = test::TinyBookContent();
+  c.pages[kRussian][0] = "((1:1:1))Свет.";
+  c.pages[kEnglish][0] = "((1:1:1))Light.";
+  c.pages[kRussian][1] = "((2:1:2))Светом.";
+  c.pages[kEnglish][1] = "((2:1:2))The light.";
+  test::WriteFileBytes(book, WriteBook(c).bytes);
+  const ToolRun r = Tool(WithBook("glossary свет"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "light\t1.000\t2\nthe\t0.667\t1\n\nlight\tpage 1\t((1:1:1))\nlight\tpage 2\t((2:1:2))\n"
+                   "the\tpage 2\t((2:1:2))\n");
+  EXPECT_EQ(Tool(WithBook("glossary свет --lang de")).status, 1);
+  EXPECT_EQ(Tool(WithBook("glossary")).status, 1);
 }
 
 // Page k of the small book reads "en page k": the word "page" is on every page once, "3" only on page 3.
