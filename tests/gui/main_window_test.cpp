@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QColor>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "shell/app/startup.h"
 #include "shell/app/webengine_setup.h"
 #include "gui_support.h"
+#include "shell/browser/word_translation.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/window/main_window.h"
 
@@ -301,6 +303,42 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString().startsWith(QStringLiteral(" 500:18 [")), 5000);
     QTest::keyClick(w_, Qt::Key_T, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString(), QStringLiteral("0"), 5000);
+  }
+
+  // A right click on a word: its glossary, gathered off the window's thread, in a panel of its
+  // own; an example link there shows its page.
+  void aWordsTranslationFromTheAlignedBookAndItsExampleLinks() {
+    Show("page500");
+    // The first word of the second paragraph, in the middle of its first letters.
+    const QVariantList at = test::Eval(Web1(), QStringLiteral(
+        "(function(){var p=document.querySelectorAll('p[title]')[1];var w=document.createTreeWalker(p,NodeFilter.SHOW_TEXT);"
+        "for(var n=w.nextNode();n;n=w.nextNode()){var m=/[\\u0410-\\u044F\\u0401\\u0451]{3,}/.exec(n.data);if(!m)continue;"
+        "var r=document.createRange();r.setStart(n,m.index);r.setEnd(n,m.index+2);var b=r.getBoundingClientRect();"
+        "return [b.left+b.width/2,b.top+b.height/2,m[0]];}return null;})()")).toList();
+    QCOMPARE(at.size(), 3);
+    test::RightClick(Web1(), QPoint(at[0].toInt(), at[1].toInt()));
+    QTRY_VERIFY(w_->ContextMenu()->isVisible());
+    QVERIFY(test::ClickMenuItem(w_->ContextMenu(), QStringLiteral("Перевод слова")));
+    auto* panel = w_->findChild<WordTranslation*>(QStringLiteral("frWordTranslation"));
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(panel->Ready(), 20000);
+    QTextBrowser* view = panel->View();
+    const QString word = at[2].toString().toLower();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        view->toPlainText().contains(QStringLiteral("«%1» в английском тексте").arg(word), Qt::CaseInsensitive), 5000);
+    // The first example link: found by its text, clicked where it is drawn.
+    QTextCursor link = view->document()->find(QStringLiteral("стр. "));
+    QVERIFY(!link.isNull());
+    const QString href = link.charFormat().anchorHref();
+    QVERIFY2(href.startsWith(QStringLiteral("@page")), qPrintable(href));
+    link.setPosition(link.selectionStart() + 1);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(link).center());
+    const QString page = href.mid(1, href.indexOf(QLatin1Char('#')) - 1);
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(w_->Locator().CurrentKey()), page, 10000);
+    panel->close();
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
   }
 
   void fixedHeadersMakeTheStripAsTallAsItsTable() {

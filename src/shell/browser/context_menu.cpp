@@ -34,6 +34,7 @@ BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& styl
   item("Перевод абзаца", "zContextCounterpart", [&page] { page.ToggleCounterpart(); });
   Item(QStringLiteral("zContextCounterpart"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   Item(QStringLiteral("zContextCounterpart"))->setShortcutContext(Qt::WidgetShortcut);  // the window's own
+  item("Перевод слова", "zContextWordTranslation", [&page] { page.TranslateWord(); });
   item("Предпросмотр печати", "zContextPrintPreview", [this, &output] { output.Preview(focus_.Browser()); });
   item("Печать", "zContextPrint", [this, &output] { output.Print(focus_.Browser()); });
   QMenu* font = addMenu(QStringLiteral("Настройка текста"));
@@ -61,6 +62,7 @@ void BrowserContextMenu::ShowFor(BrowserPane* pane, QPoint globalPos) {
   page_.SetMenuPoint(pane, pane->mapFromGlobal(globalPos));
   const bool readingPane = pane == reading_.Pane(ReadingPane::Web1) || pane == reading_.Pane(ReadingPane::Web2);
   Item(QStringLiteral("zContextCounterpart"))->setVisible(readingPane);
+  Item(QStringLiteral("zContextWordTranslation"))->setVisible(readingPane);
   const bool pageCommands = !focus_.InSearch() && !focus_.InRules();
   for (const char* name : {"zContextBack", "zContextForw", "zContextSep1"}) {
     Item(QString::fromLatin1(name))->setVisible(pageCommands);

@@ -6,6 +6,7 @@
 #include "shell/browser/browser_pane.h"
 #include "render/page_composer.h"
 #include "shell/browser/find_bar.h"
+#include "shell/browser/word_translation.h"
 #include "shell/favorites/favorites_panel.h"
 #include "shell/platform/qt_text.h"
 #include "shell/reading/reading_area.h"
@@ -14,8 +15,14 @@
 namespace orvelis {
 
 PageCommands::PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, PageComposer& composer,
-                           QWidget* window)
-    : QObject(window), focus_(focus), reading_(reading), favorites_(favorites), window_(window), composer_(composer) {
+                           WordTranslation& words, QWidget* window)
+    : QObject(window),
+      focus_(focus),
+      reading_(reading),
+      favorites_(favorites),
+      window_(window),
+      composer_(composer),
+      words_(words) {
   connect(new QShortcut(QKeySequence::Find, window), &QShortcut::activated, this, &PageCommands::FindOnPage);
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), window), &QShortcut::activated, this, [this] {
     menuPoint_.reset();  // from the keyboard: the selection or the view's first paragraph
@@ -26,6 +33,31 @@ PageCommands::PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPane
 void PageCommands::SetMenuPoint(BrowserPane* pane, QPoint at) {
   menuPane_ = pane;
   menuPoint_ = at;
+}
+
+void PageCommands::TranslateWord() {
+  BrowserPane* pane = focus_.Browser();
+  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) return;
+  const QPoint at = menuPane_ == pane && menuPoint_ ? *menuPoint_ : QPoint(-1, -1);
+  // The selection when it is one word, else the word under the point the menu was asked at.
+  const QString find = QStringLiteral(R"js((function(x, y){
+    var letter = /[A-Za-z\u0410-\u044F\u0401\u0451]/;
+    var s = window.getSelection(), t = s ? s.toString().trim() : '';
+    if (t && /^[A-Za-z\u0410-\u044F\u0401\u0451]+$/.test(t)) return t;
+    if (x < 0 || !document.caretRangeFromPoint) return '';
+    var r = document.caretRangeFromPoint(x, y);
+    if (!r || r.startContainer.nodeType != 3) return '';
+    var text = r.startContainer.data, a = r.startOffset, b = r.startOffset;
+    while (a > 0 && letter.test(text[a - 1])) a--;
+    while (b < text.length && letter.test(text[b])) b++;
+    return text.substring(a, b);
+  })(%1, %2))js").arg(at.x()).arg(at.y());
+  const int paneIndex = pane == reading_.Pane(ReadingPane::Web2) ? 1 : 0;
+  const bool parallel = reading_.Locator().LayoutMode() == kLayoutParallel;
+  pane->RunScript(find, [this, paneIndex, parallel](const QVariant& answer) {
+    const QString word = answer.toString();
+    if (!word.isEmpty()) words_.ShowWordOfPane(S(word), paneIndex, parallel);
+  });
 }
 
 void PageCommands::ToggleCounterpart() {

@@ -18,13 +18,14 @@ class FindBar;
 class PageComposer;
 class PaneFocus;
 class ReadingArea;
+class WordTranslation;
 
 class PageCommands final : public QObject {
   Q_OBJECT
 
  public:
   PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, PageComposer& composer,
-               QWidget* window);
+               WordTranslation& words, QWidget* window);
 
   void SelectAll();
   void Copy();
@@ -38,6 +39,9 @@ class PageCommands final : public QObject {
   // hides it too). The paragraph is the one last right-clicked in a reading pane, else the one the
   // selection starts in, else the first one in view. The page's document itself stays as it was.
   void ToggleCounterpart();
+  // What the aligned book says the selected word (or the word right-clicked) is in the other
+  // language, in its own panel.
+  void TranslateWord();
   // Where the context menu was asked for (pane coordinates); ToggleCounterpart takes it from there.
   void SetMenuPoint(BrowserPane* pane, QPoint at);
 
@@ -48,6 +52,7 @@ class PageCommands final : public QObject {
   QWidget* window_;
   QPointer<FindBar> findBar_;  // lives in the window of the pane it searches
   PageComposer& composer_;
+  WordTranslation& words_;
   QPointer<BrowserPane> menuPane_;
   std::optional<QPoint> menuPoint_;
 };

@@ -33,6 +33,7 @@ class LeftPanel;
 class MessageSink;
 class OutputCommands;
 class PageCommands;
+class WordTranslation;
 class PaneFocus;
 class ReaderCore;
 class ReadingArea;
@@ -106,6 +107,7 @@ class MainWindow final : public QMainWindow {
   LayoutCommands* layout_ = nullptr;
   LanguageCommands* language_ = nullptr;
   PageCommands* page_ = nullptr;
+  WordTranslation* words_ = nullptr;
   TextStyle* textStyle_ = nullptr;
   BrowserContextMenu* context_ = nullptr;
   OutputCommands* output_ = nullptr;

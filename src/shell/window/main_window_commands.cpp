@@ -6,6 +6,7 @@
 #include "shell/browser/browser_pane.h"
 #include "shell/browser/context_menu.h"
 #include "shell/browser/page_commands.h"
+#include "shell/browser/word_translation.h"
 #include "shell/favorites/favorites_panel.h"
 #include "shell/help/help_commands.h"
 #include "shell/output/output_commands.h"
@@ -59,7 +60,11 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
 
-  page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, core_->Composer(), this);
+  words_ = new WordTranslation(book_, this);
+  connect(words_, &WordTranslation::pageRequested, this, [this](const std::string& key, int paragraph) {
+    reading_->ShowResult(key, "", kAllLanguages, paragraph, true);
+  });
+  page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, core_->Composer(), *words_, this);
   context_ = new BrowserContextMenu(*commands_, *textStyle_, *focus_, *reading_, *page_, *output_, this);
   for (ReadingPane pane : {ReadingPane::Web1, ReadingPane::Web2, ReadingPane::Top1, ReadingPane::Top2}) {
     context_->Attach(Pane(pane));
