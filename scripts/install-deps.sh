@@ -8,6 +8,7 @@ packages=(
   libpcre2-dev libstemmer-dev
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev
   clang libclang-rt-14-dev
   qt6-translations-l10n
   xvfb xauth xdotool fonts-dejavu-core

@@ -71,7 +71,10 @@ int Usage(const std::string& why) {
                "  snippets PAGE QUERY [--lang en|ru]\n"
                "  glossary WORD [--lang ru|en]   the other language's words of its aligned paragraphs\n"
                "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"
-               "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n";
+               "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n"
+               "  dict WORD [--index FILE --data FILE]\n"
+               "                                 the word's definitions in the English-Russian dictionary\n"
+               "                                 (dict-freedict-eng-rus) or in the dictd files given\n";
   return kExitUsage;
 }
 

@@ -7,6 +7,7 @@
 
 #include "tool/book_commands.h"
 #include "tool/compose_commands.h"
+#include "tool/dictionary_commands.h"
 #include "tool/favorites_commands.h"
 #include "tool/search_commands.h"
 #include "tool/word_commands.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
       {"make-sample-book", RunMakeSampleBook}, {"compose", RunCompose}, {"stylesheet", RunStylesheet},
       {"search", RunSearchCommand}, {"results", RunResults}, {"snippets", RunSnippets},
       {"favorites", RunFavorites}, {"export-parallel", RunExportParallel}, {"glossary", RunGlossary},
+      {"dict", RunDict},
   };
   const auto it = commands.find(args.positional().front());
   if (it == commands.end()) return Usage("unknown command '" + args.positional().front() + "'");

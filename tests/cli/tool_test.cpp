@@ -13,6 +13,7 @@
 #include "book/book_writer.h"
 #include "support/temp_dir.h"
 #include "support/test_books.h"
+#include "support/test_dictionaries.h"
 
 namespace orvelis {
 namespace {
@@ -419,6 +420,79 @@ TEST(Tool, DefaultBookIsTheSampleBesideTheTool) {
   const ToolRun r = Tool("info");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("text version: 2.1"), std::string::npos);
+}
+
+class ToolDict : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    files = test::WriteDictionary(dir.path(), "small", test::SmallDictionaryEntries(), test::DataForm::Dictzip);
+  }
+  ToolRun Dict(const std::string& word) const {
+    return Tool("dict " + word + " --index " + Quote(files.index) + " --data " + Quote(files.data));
+  }
+  test::TempDir dir;
+  test::DictionaryFiles files;
+};
+
+TEST_F(ToolDict, PrintsEveryDefinitionOfTheWordWithABlankLineBetween) {
+  const ToolRun r = Dict("Battle");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "battle‐ /bˈatəl/\nбоевой\n\nbattle /bætl/\n1. боевой\n2. битва, бой, борьба\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(Dict("МИР").out, "мир\n1. world\n2. peace\n");
+  EXPECT_EQ(Dict("'new york'").out, "New York\nНью-Йорк\n");
+}
+
+TEST_F(ToolDict, AWordTheDictionaryLacksPrintsNothingAndSaysSoWithStatus0) {
+  const ToolRun r = Dict("zebra");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "В словаре нет слова «zebra»\n");
+}
+
+TEST_F(ToolDict, AMissingOrDamagedDictionaryGivesItsMessageAndStatus2) {
+  std::filesystem::remove(files.data);
+  ToolRun r = Dict("zoo");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Не удалось открыть словарь: нет файла " + files.data.string() + "\n");
+
+  files = test::WriteDictionary(dir.path(), "small", test::SmallDictionaryEntries(), test::DataForm::Plain);
+  test::WriteFileBytes(files.index, "zoo\tA\t?\n");
+  r = Dict("zoo");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Файл словаря " + files.index.string() + " поврежден: неверное число в строке 1 указателя\n");
+}
+
+TEST_F(ToolDict, AnEntryPastTheEndPrintsTheRestAndTheMessageWithStatus2) {
+  test::WriteFileBytes(files.index, test::ReadFileBytes(files.index) + "zoo\tBAAAA\tB\n");
+  const ToolRun r = Dict("zoo");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "zoo /zˈuː/\nзоопарк\n");
+  EXPECT_EQ(r.err, "Файл словаря " + files.data.string() + " поврежден: статья выходит за конец данных\n");
+}
+
+TEST_F(ToolDict, WrongArgumentsPrintUsageWithStatus1) {
+  const std::vector<std::string> wrong = {"dict", "dict a b", "dict a --index " + Quote(files.index),
+                                          "dict a --data " + Quote(files.data)};
+  for (const std::string& args : wrong) {
+    const ToolRun r = Tool(args);
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_NE(r.err.find("dict WORD [--index FILE --data FILE]"), std::string::npos) << args;
+  }
+}
+
+TEST(Tool, DictWithoutFilesReadsTheInstalledDictionaryOrSaysHowToInstallIt) {
+  const ToolRun r = Tool("dict zoo");
+  if (std::filesystem::exists("/usr/share/dictd/freedict-eng-rus.index") &&
+      (std::filesystem::exists("/usr/share/dictd/freedict-eng-rus.dict.dz") ||
+       std::filesystem::exists("/usr/share/dictd/freedict-eng-rus.dict"))) {
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "zoo /zˈuː/\nзоопарк\n");
+  } else {
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("sudo apt install dict-freedict-eng-rus"), std::string::npos) << r.err;
+  }
 }
 
 }  // namespace
