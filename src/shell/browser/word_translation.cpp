@@ -8,11 +8,13 @@
 #include "navigation/link_protocol.h"
 #include "shell/platform/qt_text.h"
 #include "words/glossary.h"
+#include "words/dictionary_section.h"
 #include "words/glossary_page.h"
 
 namespace orvelis {
 
-WordTranslation::WordTranslation(BookStore& book, QWidget* parent) : QDialog(parent), book_(book) {
+WordTranslation::WordTranslation(BookStore& book, QWidget* parent)
+    : QDialog(parent), book_(book), dictionaryFiles_(FindEnglishRussianDictionary()) {
   setObjectName(QStringLiteral("frWordTranslation"));
   setWindowTitle(QStringLiteral("Перевод слова"));
   auto* layout = new QVBoxLayout(this);
@@ -49,6 +51,12 @@ void WordTranslation::ShowWord(const std::string& word, Language from) {
   ShowWhenReady();
 }
 
+void WordTranslation::SetDictionaryFolder(const std::string& folder) {
+  dictionaryFiles_ = FindEnglishRussianDictionary(folder);
+  dictionary_ = DictdDictionary();
+  dictionaryTried_ = false;
+}
+
 void WordTranslation::ShowWordOfPane(const std::string& word, int pane, bool parallel) {
   const bool latin = !word.empty() && static_cast<unsigned char>(word[0]) < 0x80;
   ShowWord(word, parallel ? (latin ? kEnglish : kRussian) : book_.LanguageOfPane(pane));
@@ -59,13 +67,18 @@ void WordTranslation::ShowWhenReady() {
       building_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
     glossary_ = building_.get();
   }
+  // The dictionary first, for an English word: it is there at once, the glossary perhaps not yet.
+  const std::string dictionary =
+      from_ == kEnglish
+          ? DictionarySectionHtml(dictionaryFiles_, dictionary_, dictionaryOpened_, dictionaryTried_, word_)
+          : std::string();
   if (!glossary_) {
-    view_->setHtml(QStringLiteral("<p>%1</p>").arg(Q(kGlossaryWorking)));
+    view_->setHtml(Q(dictionary) + QStringLiteral("<p>%1</p>").arg(Q(kGlossaryWorking)));
     poll_->start();
     return;
   }
   poll_->stop();
-  view_->setHtml(Q(GlossaryPageHtml(word_, from_, glossary_->Lookup(word_, from_))));
+  view_->setHtml(Q(dictionary + GlossaryPageHtml(word_, from_, glossary_->Lookup(word_, from_))));
 }
 
 }  // namespace orvelis

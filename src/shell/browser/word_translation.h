@@ -9,6 +9,8 @@
 #include <string>
 
 #include "book/book_format.h"
+#include "words/dictd_dictionary.h"
+#include "words/installed_dictionary.h"
 
 class QTextBrowser;
 class QTimer;
@@ -31,6 +33,8 @@ class WordTranslation final : public QDialog {
   void ShowWordOfPane(const std::string& word, int pane, bool parallel);
   QTextBrowser* View() const { return view_; }
   bool Ready() const { return glossary_ != nullptr; }
+  // Where the English-Russian dictionary is looked for (the system's folder by default).
+  void SetDictionaryFolder(const std::string& folder);
 
  signals:
   void pageRequested(const std::string& key, int paragraph);
@@ -43,6 +47,12 @@ class WordTranslation final : public QDialog {
   QTimer* poll_ = nullptr;
   std::future<std::shared_ptr<Glossary>> building_;
   std::shared_ptr<Glossary> glossary_;
+  // English words are looked up in the installed dictionary too (`dictionaryFolder_`, tests
+  // bring their own).
+  InstalledDictionary dictionaryFiles_;
+  DictdDictionary dictionary_;
+  DictionaryResult dictionaryOpened_;
+  bool dictionaryTried_ = false;
   std::string word_;
   Language from_ = kRussian;
 };

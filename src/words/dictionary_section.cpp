@@ -1,0 +1,28 @@
+#include "words/dictionary_section.h"
+
+#include "ground/html_escape.h"
+
+namespace orvelis {
+
+std::string DictionarySectionHtml(const InstalledDictionary& where, DictdDictionary& dictionary,
+                                  DictionaryResult& opened, bool& tried, const std::string& word) {
+  const std::string title = "<p><b>Словарь</b></p>";
+  if (!where.present) return title + "<p><i>" + HtmlEscape(where.missingMessage) + "</i></p><hr>";
+  if (!tried) {
+    tried = true;
+    opened = dictionary.Open(where.index, where.data);
+  }
+  if (!opened) return title + "<p><i>" + HtmlEscape(opened.message) + "</i></p><hr>";
+  const DictionaryLookup found = dictionary.Lookup(word);
+  std::string html = title;
+  for (const std::string& definition : found.definitions) {
+    html += "<pre style=\"white-space:pre-wrap\">" + HtmlEscape(definition) + "</pre>";
+  }
+  if (!found.error.empty()) html += "<p><i>" + HtmlEscape(found.error) + "</i></p>";
+  if (found.definitions.empty() && found.error.empty()) {
+    html += "<p><i>В словаре нет слова &laquo;" + HtmlEscape(word) + "&raquo;</i></p>";
+  }
+  return html + "<hr>";
+}
+
+}  // namespace orvelis
