@@ -114,6 +114,7 @@ std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
     if (lang == second && !request.bothLanguages) break;
     (void)book_.LoadPageTexts(lang);
     (void)prepared_.Of(book_, lang);
+    if (request.wordForms) (void)Vocabulary(lang);  // gathered once per run, like the preparation
   }
   // One deadline for every term: the engine reads it between matches and inside long ones.
   MatchDeadline deadline(budget_, MatchDeadline::Reach::Every, clock_);
