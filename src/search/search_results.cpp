@@ -60,7 +60,9 @@ void CSearchResults::OfferCorrections(const std::string& typedQuery, Corrections
 std::string CSearchResults::CorrectionsHtml() const {
   std::string html;
   const std::vector<QueryWord> words = PlainQueryWords(typedQuery_);
-  for (const auto& [word, close] : corrections_) {
+  for (const auto& correction : corrections_) {
+    const std::string& word = correction.first;
+    const std::vector<std::string>& close = correction.second;
     const auto place = std::find_if(words.begin(), words.end(), [&](const QueryWord& w) { return w.text == word; });
     if (place == words.end()) continue;
     html += "<p>Похожие слова для &laquo;" + HtmlEscape(word) + "&raquo;: ";
