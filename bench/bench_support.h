@@ -4,9 +4,18 @@
 #include <fstream>
 #include <string>
 
+#include "book/book_store.h"
+
 namespace orvelis::bench {
 
 inline const char* SampleBookPath() { return ORVELIS_SAMPLE_BOOK; }
+
+// The sample book with its records and both languages' pages loaded, Russian shown.
+inline bool OpenWholeSampleBook(BookStore& store) {
+  store.SetCurrentLanguage(kRussian);
+  return store.OpenBook(SampleBookPath()) && store.LoadPartRecords() && store.LoadPaperRecords() &&
+         store.LoadPageTexts(kRussian) && store.LoadPageTexts(kEnglish);
+}
 
 // Peak resident memory of this process in MiB (VmHWM), or -1 where /proc is missing.
 inline double PeakResidentMiB() {

@@ -19,8 +19,7 @@ using namespace orvelis;
 // Every page composed one way: the one-language page, or the parallel text.
 void ComposeEveryPage(benchmark::State& state, bool parallel) {
   BookStore store;
-  if (!store.OpenBook(bench::SampleBookPath()) || !store.LoadPartRecords() || !store.LoadPaperRecords() ||
-      !store.LoadPageTexts(kRussian) || !store.LoadPageTexts(kEnglish)) {
+  if (!bench::OpenWholeSampleBook(store)) {
     state.SkipWithError("the sample book did not load");
     return;
   }
@@ -53,12 +52,10 @@ BENCHMARK(BM_ComposeEveryParallelPage)->Unit(benchmark::kMillisecond)->MinTime(2
 // A paragraph's counterpart, as the context menu asks for it: every paragraph of a long Paper.
 void BM_CounterpartOfAParagraph(benchmark::State& state) {
   BookStore store;
-  if (!store.OpenBook(bench::SampleBookPath()) || !store.LoadPartRecords() || !store.LoadPaperRecords() ||
-      !store.LoadPageTexts(kRussian) || !store.LoadPageTexts(kEnglish)) {
+  if (!bench::OpenWholeSampleBook(store)) {
     state.SkipWithError("the sample book did not load");
     return;
   }
-  store.SetCurrentLanguage(kRussian);
   HeadlessReader reader{store, "/"};
   PageComposer& composer = reader.core.Composer();
   // The tooltips the shown pages give their paragraphs.

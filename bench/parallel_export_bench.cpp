@@ -16,12 +16,10 @@ using namespace orvelis;
 // `key` composed into the document and encoded into the file's bytes (writing them is the disk's).
 void ExportParallel(benchmark::State& state, const std::string& key) {
   BookStore store;
-  if (!store.OpenBook(bench::SampleBookPath()) || !store.LoadPartRecords() || !store.LoadPaperRecords() ||
-      !store.LoadPageTexts(kRussian) || !store.LoadPageTexts(kEnglish)) {
+  if (!bench::OpenWholeSampleBook(store)) {
     state.SkipWithError("the sample book did not load");
     return;
   }
-  store.SetCurrentLanguage(kRussian);
   HeadlessReader reader{store, "/home/reader/.local/share/OrvelisBook/"};
   ParallelExporter exporter(reader.core.Composer(), store, reader.core.Regex());
   std::size_t bytes = 0;

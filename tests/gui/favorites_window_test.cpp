@@ -233,11 +233,7 @@ class FavoritesWindowTest : public QObject {
     const CFoldDoc* stored = reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1", parent, n);
     QVERIFY(stored);
     QVERIFY2(stored->Text.find("<hr noshade size=1><p title=\" 135:") != std::string::npos, stored->Text.c_str());
-    QTreeWidget* tree = ShowFavouritesPanel();
-    const QPoint at = tree->visualItemRect(FindNode(QStringLiteral("d_1"))).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    DoubleClickNode(QStringLiteral("d_1"));
     QTRY_VERIFY(w_->Favorites().ViewShown());
     BrowserPane* view = w_->Favorites().ViewPane();
     QVERIFY(test::WaitLoaded(view));
@@ -267,12 +263,7 @@ class FavoritesWindowTest : public QObject {
     const CFoldDoc* stored = reader_->Favorites()->FavoritesRoot().GetDocFromKey("d_1", parent, n);
     QVERIFY(stored && stored->Text.find("href=\"@doc1\"") != std::string::npos);
 
-    QTreeWidget* tree = ShowFavouritesPanel();
-    const QPoint at = tree->visualItemRect(FindNode(QStringLiteral("d_1"))).center();
-    // A double click as the mouse gives it: press and release, then the second press and release.
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    DoubleClickNode(QStringLiteral("d_1"));
     QTRY_VERIFY(w_->Favorites().ViewShown());
     QVERIFY(!w_->ToolbarAction(12)->isVisible());
     QVERIFY(w_->ToolbarAction(5)->isVisible());
@@ -436,6 +427,18 @@ class FavoritesWindowTest : public QObject {
     });
     OpenAddDialog(inside);
     QVERIFY(accepted);
+  }
+
+  // A double click on a node of the panel's tree as the mouse gives it: press and release, then
+  // the second press and release.
+  void DoubleClickNode(const QString& key) {
+    QTreeWidget* tree = ShowFavouritesPanel();
+    QTreeWidgetItem* item = FindNode(key);
+    QVERIFY(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
   }
 
   QTreeWidget* ShowFavouritesPanel() {

@@ -204,18 +204,7 @@ class OutputTest : public QObject {
   void printingToAPdfFileAndThePdfFileTypeKeepThePagesWords() {
     QVERIFY(test::GoTo(w_, 1500));
     QString printer;
-    test::WhenModal([&](QWidget* modal) {
-      const auto close = test::CloseWhenDone(modal);
-      QVERIFY(qobject_cast<QPrintDialog*>(modal));
-      printer = modal->findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
-      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
-      QVERIFY(name && name->isEnabled());
-      QTest::mouseClick(name, Qt::LeftButton);
-      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-      test::TypeText(name, dir_.filePath(QStringLiteral("printed.pdf")));
-      QTest::keyClick(name, Qt::Key_Return);
-      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
-    });
+    AnswerPrintDialogWithFile(QStringLiteral("printed.pdf"), &printer);
     test::ClickToolbar(w_, w_->ToolbarAction(3));  // returns when the dialog is answered and the page printed
     QTRY_VERIFY(!QApplication::activeModalWidget());
     Reactivate();
@@ -267,17 +256,7 @@ class OutputTest : public QObject {
     QVERIFY(pdf.contains(QStringLiteral("Страница 128")) && pdf.contains(QStringLiteral("Page 142")));
 
     // Printing the page alone: the print dialog, to a PDF file.
-    test::WhenModal([&](QWidget* modal) {
-      const auto close = test::CloseWhenDone(modal);
-      QVERIFY(qobject_cast<QPrintDialog*>(modal));
-      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
-      QVERIFY(name && name->isEnabled());
-      QTest::mouseClick(name, Qt::LeftButton);
-      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-      test::TypeText(name, dir_.filePath(QStringLiteral("page.pdf")));
-      QTest::keyClick(name, Qt::Key_Return);
-      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
-    });
+    AnswerPrintDialogWithFile(QStringLiteral("page.pdf"));
     QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Файл"), QStringLiteral("Печать страницы параллельным текстом")}));
     QTRY_VERIFY(!QApplication::activeModalWidget());
     Reactivate();
@@ -296,6 +275,23 @@ class OutputTest : public QObject {
   }
 
  private:
+  // The print dialog that comes next prints to `file` in the test's folder, typed into its name
+  // box; `printer` gets the printer it showed.
+  void AnswerPrintDialogWithFile(const QString& file, QString* printer = nullptr) {
+    test::WhenModal([this, file, printer](QWidget* modal) {
+      const auto close = test::CloseWhenDone(modal);
+      QVERIFY(qobject_cast<QPrintDialog*>(modal));
+      if (printer) *printer = modal->findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
+      auto* name = modal->findChild<QLineEdit*>(QStringLiteral("filename"));
+      QVERIFY(name && name->isEnabled());
+      QTest::mouseClick(name, Qt::LeftButton);
+      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+      test::TypeText(name, dir_.filePath(file));
+      QTest::keyClick(name, Qt::Key_Return);
+      QVERIFY(QTest::qWaitFor([modal] { return !modal->isVisible(); }, 5000));
+    });
+  }
+
   BrowserPane* Web1() const { return w_->Pane(ReadingPane::Web1); }
   BrowserPane* Web2() const { return w_->Pane(ReadingPane::Web2); }
   // Without a window manager nobody gives the activation back when a dialog closes.
