@@ -8,10 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "book/book_store.h"
 #include "book/section_list.h"
 #include "ground/utf8.h"
+#include "reader/headless_reader.h"
 #include "render/parallel_page.h"
+#include "search/search_engine.h"
 #include "support/test_books.h"
+#include "words/glossary.h"
 
 namespace orvelis {
 namespace {
@@ -108,6 +112,44 @@ TEST(SampleBook, PapersAndSectionsHaveCorrespondingTitles) {
     if (title.find(" of the ") != std::string::npos) {
       EXPECT_EQ(std::count(record.title[kRussian].begin(), record.title[kRussian].end(), ' '), 1) << title;
     }
+  }
+}
+
+// Counterpart paragraphs say the same thing: each word of the English has a fixed translation,
+// so what the book learns from its aligned paragraphs is that translation.
+TEST(SampleBook, TheGlossaryLearnsTheDemonstrationWordsInBothDirections) {
+  BookStore book;
+  ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
+  ASSERT_TRUE(book.LoadPageTexts(kEnglish));
+  ASSERT_TRUE(book.LoadPageTexts(kRussian));
+  const Glossary glossary(book);
+  const auto best = [&](std::string_view word, Language from) {
+    const auto candidates = glossary.Lookup(word, from, 1);
+    return candidates.empty() ? std::string("(none)") : candidates[0].word;
+  };
+  EXPECT_EQ(best("иисус", kRussian), "jesus");
+  EXPECT_EQ(best("Иисусом", kRussian), "jesus");
+  EXPECT_EQ(best("jesus", kEnglish), "иисус");
+  EXPECT_EQ(best("messiah", kEnglish), "мессия");
+  EXPECT_EQ(best("мессии", kRussian), "messiah");
+  EXPECT_EQ(best("god", kEnglish), "бога");  // its most frequent form
+}
+
+// A demonstration word stands in several cases, so every form of it finds more pages than the word.
+TEST(SampleBook, EveryFormOfADemonstrationWordFindsMoreThanTheWordAlone) {
+  BookStore book;
+  ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
+  ASSERT_TRUE(book.LoadPartRecords());
+  ASSERT_TRUE(book.LoadPaperRecords());
+  book.SetCurrentLanguage(kRussian);
+  HeadlessReader reader{book, "/u/"};
+  const auto pages = [&](const std::string& word, bool forms) {
+    const std::string list = reader.engine.EvaluateWholeQuery({word, 0, {}, false, false, forms});
+    return std::count(list.begin(), list.end(), '|');
+  };
+  for (const char* word : {"бог", "иисус", "христа", "мессия", "учитель"}) {
+    EXPECT_GT(pages(word, false), 500) << word;
+    EXPECT_GT(pages(word, true), pages(word, false) * 11 / 10) << word;
   }
 }
 

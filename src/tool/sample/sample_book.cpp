@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -43,10 +42,12 @@ class ZipfWords {
       cumulative_.push_back(total);
     }
   }
-  std::string_view Draw(Rng& rng) const {
+  std::string_view Draw(Rng& rng) const { return words_[DrawIndex(rng)]; }
+  std::string_view Draw(std::size_t index) const { return words_[index]; }
+  std::size_t DrawIndex(Rng& rng) const {
     const std::uint64_t x = rng.Next() % cumulative_.back();
     const auto it = std::upper_bound(cumulative_.begin(), cumulative_.end(), x);
-    return words_[static_cast<std::size_t>(it - cumulative_.begin())];
+    return static_cast<std::size_t>(it - cumulative_.begin());
   }
 
  private:
@@ -114,42 +115,77 @@ struct LanguageKit {
   std::span<const std::string_view> names;
 };
 
-// Demo words that make searching meaningful; each entry is one occurrence's exact form.
+// Demo words that make searching meaningful; each entry is one occurrence's exact form. The
+// Russian of each English entry is one of its forms, drawn per occurrence, so that a search for
+// every form of a word finds more than the exact one.
 constexpr std::string_view kEnglishDemo[] = {"God", "God", "(God)", "God's", "God,", "Jesus", "Jesus", "Christ",
                                              "Christ Michael", "Jesus of Nazareth", "the Messiah", "Bethlehem",
                                              "the Master", "teacher"};
+constexpr std::string_view kEnglishDemoInRussian[] = {
+    "Бог|Бога|Богу|Богом", "Бог|Бога|Богу|Богом", "(Бог)|(Бога)", "Божий|Божья|Бога", "Бог,|Бога,",
+    "Иисус|Иисуса|Иисусу|Иисусом|Иисусе", "Иисус|Иисуса|Иисусу|Иисусом|Иисусе", "Христос|Христа|Христу",
+    "Христос Михаил|Христа Михаила", "Иисус из Назарета|Иисуса из Назарета", "мессия|Мессии|Мессию",
+    "Вифлеем|в Вифлееме", "Учитель|Учителя|Учителю", "учитель|учителя"};
+static_assert(std::size(kEnglishDemo) == std::size(kEnglishDemoInRussian));
+// Words only the Russian adds, among the words a translation puts in of its own.
 constexpr std::string_view kRussianDemo[] = {"Бог", "Бога", "Иисус", "Иисуса", "Иисусу", "Христос", "Христа",
                                              "назарянин", "пришел", "Вифлеем", "в Вифлееме", "мессия", "Мессии",
                                              "учитель", "Учитель", "Иисус из Назарета", "верующий", "Верующий",
                                              "богосознание", "богоподобный"};
 
+// One of the "|"-separated forms; an empty one means "none".
+std::string_view PickForm(std::string_view forms, Rng& rng) {
+  const auto count = static_cast<int>(std::count(forms.begin(), forms.end(), '|')) + 1;
+  int skip = rng.Below(count);
+  std::size_t begin = 0;
+  for (; skip > 0; --skip) begin = forms.find('|', begin) + 1;
+  return forms.substr(begin, forms.find('|', begin) - begin);
+}
+
+// What an English sentence said, word by word, so that its translation can say the same.
+struct PlannedWord {
+  enum Kind { kCommon, kName, kDemo } kind;
+  std::size_t index;
+};
+struct PlannedSentence {
+  std::vector<PlannedWord> words;
+  std::string_view end;
+};
+using ParagraphPlan = std::vector<PlannedSentence>;
+
 class TextWriter {
  public:
-  static constexpr std::size_t kNoBudget = std::numeric_limits<std::size_t>::max();
-
   TextWriter(const LanguageKit& kit, Rng& rng) : kit_(kit), rng_(rng) {}
 
   std::string Word(bool sentenceStart) {
     std::string word;
     if (rng_.PerMille(25)) {
-      word = rng_.Pick(kit_.names);
+      const auto index = static_cast<std::size_t>(rng_.Below(static_cast<int>(kit_.names.size())));
+      word = kit_.names[index];
+      Plan({PlannedWord::kName, index});
     } else if (rng_.PerMille(demoChance_)) {
-      word = kit_.language == kEnglish ? rng_.Pick(std::span<const std::string_view>(kEnglishDemo))
-                                       : rng_.Pick(std::span<const std::string_view>(kRussianDemo));
+      if (kit_.language == kEnglish) {
+        const auto index = static_cast<std::size_t>(rng_.Below(static_cast<int>(std::size(kEnglishDemo))));
+        word = kEnglishDemo[index];
+        Plan({PlannedWord::kDemo, index});
+      } else {
+        word = rng_.Pick(std::span<const std::string_view>(kRussianDemo));
+      }
     } else if (kit_.language == kRussian && rng_.PerMille(2)) {
       return "вид<font class=\"emph\">е</font>ний";
     } else {
-      word = kit_.words.Draw(rng_);
+      const std::size_t index = kit_.words.DrawIndex(rng_);
+      word = kit_.words.Draw(index);
+      Plan({PlannedWord::kCommon, index});
     }
     if (sentenceStart) word = Capitalised(word);
     if (kit_.language == kRussian && rng_.PerMille(12)) word = WithStressMark(word, rng_);
     return word;
   }
 
-  // One sentence of `length` words with the punctuation and inline markup of real prose. With a
-  // budget it ends early, after at least three words, once `written` plus its own visible length
-  // reaches `target`.
-  std::string Sentence(int length, std::size_t written = 0, std::size_t target = kNoBudget) {
+  // One sentence of `length` words with the punctuation and inline markup of real prose.
+  std::string Sentence(int length) {
+    if (plan_) plan_->push_back({});
     std::string s;
     bool openQuote = false;
     for (int i = 0; i < length; ++i) {
@@ -162,7 +198,7 @@ class TextWriter {
       if (rng_.PerMille(8)) word = "<i>" + word + "</i>";
       else if (rng_.PerMille(3)) word = "<b>" + word + "</b>";
       s += word;
-      const bool last = i + 1 == length || (target != kNoBudget && i >= 2 && written + VisibleLength(s) >= target);
+      const bool last = i + 1 == length;
       if (openQuote && (last || rng_.PerMille(150))) {
         s += QuoteClose();
         openQuote = false;
@@ -170,15 +206,16 @@ class TextWriter {
       if (last) break;
       if (i > 1) s += InnerPunctuation();
     }
-    static constexpr std::string_view kEnds[] = {".", ".", ".", ".", ".", ".", ".", "?", "!", "..."};
-    s += rng_.Pick(std::span<const std::string_view>(kEnds));
-    if (rng_.PerMille(20)) s += " (" + Capitalised(kit_.words.Draw(rng_)) + " " + std::string(kit_.words.Draw(rng_)) + ".)";
-    if (rng_.PerMille(6)) s += "<sup>" + std::to_string(rng_.Between(1, 9)) + "</sup>";
+    const std::string_view end = SentenceEnd(rng_);
+    if (plan_) plan_->back().end = end;
+    s += end;
+    s += Aside();
     return s;
   }
 
-  // A paragraph of `words` words.
-  std::string ParagraphOfWords(int words) {
+  // A paragraph of `words` words; with a plan, what it says is recorded there too.
+  std::string ParagraphOfWords(int words, ParagraphPlan* plan = nullptr) {
+    plan_ = plan;
     std::string text;
     int left = words;
     while (left > 0) {
@@ -187,33 +224,23 @@ class TextWriter {
       left -= length;
       if (left > 0) text += " ";
     }
+    plan_ = nullptr;
     return text;
   }
 
-  // A paragraph of about `target` visible characters, ending with the word that reaches it.
-  std::string ParagraphOfLength(std::size_t target) {
-    std::string text;
-    std::size_t written = 0;
-    while (written < target) {
-      if (!text.empty()) {
-        text += " ";
-        ++written;
-      }
-      const std::string sentence = Sentence(rng_.Between(6, 24), written, target);
-      written += VisibleLength(sentence);
-      text += sentence;
-    }
-    return text;
+  static std::string_view SentenceEnd(Rng& rng) {
+    static constexpr std::string_view kEnds[] = {".", ".", ".", ".", ".", ".", ".", "?", "!", "..."};
+    return rng.Pick(std::span<const std::string_view>(kEnds));
   }
 
-  void SetDemoChance(int perMille) { demoChance_ = perMille; }
-
- private:
-  std::string QuoteOpen() {
-    quoteStyle_ = kit_.language == kEnglish ? 0 : (rng_.PerMille(300) ? 2 : 1);
-    return quoteStyle_ == 0 ? "\"" : quoteStyle_ == 1 ? "«" : "&#171;";
+  // Now and then a sentence ends with a short aside in brackets or a footnote number.
+  std::string Aside() {
+    std::string s;
+    if (rng_.PerMille(20)) s += " (" + Capitalised(kit_.words.Draw(rng_)) + " " + std::string(kit_.words.Draw(rng_)) + ".)";
+    if (rng_.PerMille(6)) s += "<sup>" + std::to_string(rng_.Between(1, 9)) + "</sup>";
+    return s;
   }
-  std::string QuoteClose() const { return quoteStyle_ == 0 ? "\"" : quoteStyle_ == 1 ? "»" : "&#187;"; }
+
   std::string InnerPunctuation() {
     const int roll = rng_.Below(1000);
     if (roll < 70) return ",";
@@ -223,10 +250,152 @@ class TextWriter {
     return "";
   }
 
+  std::string QuoteOpen() {
+    quoteStyle_ = kit_.language == kEnglish ? 0 : (rng_.PerMille(300) ? 2 : 1);
+    return quoteStyle_ == 0 ? "\"" : quoteStyle_ == 1 ? "«" : "&#171;";
+  }
+  std::string QuoteClose() const { return quoteStyle_ == 0 ? "\"" : quoteStyle_ == 1 ? "»" : "&#187;"; }
+
+  void SetDemoChance(int perMille) { demoChance_ = perMille; }
+
+ private:
+  void Plan(PlannedWord word) {
+    if (plan_) plan_->back().words.push_back(word);
+  }
+
   const LanguageKit& kit_;
   Rng& rng_;
   int demoChance_ = 10;
   int quoteStyle_ = 0;
+  ParagraphPlan* plan_ = nullptr;
+};
+
+// Writes the Russian counterpart of an English paragraph from its plan: the same sentences, each
+// word by its fixed translation, with the noise a real translation has (a word left out, one said
+// otherwise, one added), then lengthened or shortened to the visible length it is given. Words are
+// added or taken out anywhere but at a sentence's start, so the text ends on its own last word.
+class Translator {
+ public:
+  Translator(TextWriter& russian, Rng& rng) : russian_(russian), rng_(rng) {}
+
+  std::string Paragraph(const ParagraphPlan& plan, std::size_t target) {
+    sentences_.clear();
+    for (const PlannedSentence& planned : plan) sentences_.push_back(Translate(planned));
+    std::size_t length = 0;
+    for (Sentence& sentence : sentences_) length += Measure(sentence);
+    length += sentences_.size() - 1;
+    while (length > target && RemoveOne(length)) {
+    }
+    while (length < target) InsertOne(length);
+    std::string text;
+    for (const Sentence& sentence : sentences_) {
+      if (!text.empty()) text += ' ';
+      text += Render(sentence);
+    }
+    return text;
+  }
+
+ private:
+  struct Token {
+    std::string word;  // with its markup, capitalised at a sentence's start
+    std::string quoteOpen, quoteClose, punctuation;
+    bool keep = false;  // the sentence's first word, a quoted one, or one of the demonstration words
+  };
+  struct Sentence {
+    std::vector<Token> tokens;
+    std::string end;
+    std::size_t length = 0;
+  };
+
+  static constexpr int kLeftOutPerMille = 30;
+  static constexpr int kSaidOtherwisePerMille = 30;
+
+  Sentence Translate(const PlannedSentence& planned) {
+    Sentence sentence;
+    for (const PlannedWord& word : planned.words) {
+      if (rng_.PerMille(kLeftOutPerMille)) continue;
+      if (word.kind == PlannedWord::kCommon && rng_.PerMille(kSaidOtherwisePerMille)) {
+        Add(sentence, russian_.Word(false), false);
+        continue;
+      }
+      std::string_view russian;
+      switch (word.kind) {
+        case PlannedWord::kCommon: russian = PickForm(EnglishWordsWithRussian()[word.index].russianForms, rng_); break;
+        case PlannedWord::kName: russian = RussianNames()[word.index]; break;
+        case PlannedWord::kDemo: russian = PickForm(kEnglishDemoInRussian[word.index], rng_); break;
+      }
+      if (!russian.empty()) Add(sentence, std::string(russian), word.kind != PlannedWord::kCommon);
+    }
+    if (sentence.tokens.empty()) Add(sentence, russian_.Word(false), false);
+    if (sentence.tokens.size() > 3 && rng_.PerMille(200)) {
+      const auto open = static_cast<std::size_t>(rng_.Between(1, static_cast<int>(sentence.tokens.size()) - 2));
+      const auto close = static_cast<std::size_t>(rng_.Between(static_cast<int>(open), static_cast<int>(sentence.tokens.size()) - 1));
+      const std::string quoteOpen = russian_.QuoteOpen();
+      sentence.tokens[open].quoteOpen = quoteOpen;
+      sentence.tokens[close].quoteClose = russian_.QuoteClose();
+      sentence.tokens[open].keep = sentence.tokens[close].keep = true;
+    }
+    sentence.end = std::string(planned.end) + russian_.Aside();
+    return sentence;
+  }
+
+  void Add(Sentence& sentence, std::string word, bool keep) {
+    const bool first = sentence.tokens.empty();
+    sentence.tokens.push_back(MakeToken(std::move(word), first));
+    sentence.tokens.back().keep = keep || first;
+  }
+
+  Token MakeToken(std::string word, bool sentenceStart) {
+    Token token;
+    if (sentenceStart) word = Capitalised(word);
+    if (rng_.PerMille(12)) word = WithStressMark(word, rng_);
+    if (rng_.PerMille(8)) word = "<i>" + word + "</i>";
+    else if (rng_.PerMille(3)) word = "<b>" + word + "</b>";
+    token.word = std::move(word);
+    token.punctuation = russian_.InnerPunctuation();
+    return token;
+  }
+
+  static std::string Render(const Sentence& sentence) {
+    std::string s;
+    for (std::size_t i = 0; i < sentence.tokens.size(); ++i) {
+      const Token& token = sentence.tokens[i];
+      if (i > 0) s += ' ';
+      s += token.quoteOpen + token.word + token.quoteClose;
+      if (i + 1 < sentence.tokens.size()) s += token.punctuation;
+    }
+    return s + sentence.end;
+  }
+
+  static std::size_t Measure(Sentence& sentence) { return sentence.length = VisibleLength(Render(sentence)); }
+
+  bool RemoveOne(std::size_t& length) {
+    std::vector<std::pair<std::size_t, std::size_t>> removable;
+    for (std::size_t s = 0; s < sentences_.size(); ++s) {
+      for (std::size_t t = 0; t < sentences_[s].tokens.size(); ++t) {
+        if (!sentences_[s].tokens[t].keep) removable.emplace_back(s, t);
+      }
+    }
+    if (removable.empty()) return false;
+    const auto [s, t] = removable[static_cast<std::size_t>(rng_.Below(static_cast<int>(removable.size())))];
+    Sentence& sentence = sentences_[s];
+    sentence.tokens.erase(sentence.tokens.begin() + static_cast<std::ptrdiff_t>(t));
+    length -= sentence.length;
+    length += Measure(sentence);
+    return true;
+  }
+
+  void InsertOne(std::size_t& length) {
+    Sentence& sentence = sentences_[static_cast<std::size_t>(rng_.Below(static_cast<int>(sentences_.size())))];
+    const int at = rng_.Between(1, static_cast<int>(sentence.tokens.size()));
+    sentence.tokens.insert(sentence.tokens.begin() + at, MakeToken(russian_.Word(false), false));
+    length -= sentence.length;
+    length += Measure(sentence);
+  }
+
+  TextWriter& russian_;
+  Rng& rng_;
+  std::vector<Sentence> sentences_;
 };
 
 // A title and its translation. The draws are those of the English title alone, so the English
@@ -402,11 +571,13 @@ class BookGenerator {
       }
       // A Russian paragraph runs 10 to 20 per cent longer than its English counterpart, as
       // translations of this book do; the share varies from paragraph to paragraph.
-      std::vector<std::size_t> lengths;
-      book.pages[kEnglish][page - 1] = PageText(blocks, plan, paper, page, kEnglish, lengths);
+      std::vector<Counterpart> counterparts;
+      book.pages[kEnglish][page - 1] = PageText(blocks, plan, paper, page, kEnglish, counterparts);
       Rng longer(seed_ * 97 + static_cast<std::uint64_t>(page));
-      for (std::size_t& length : lengths) length = length * static_cast<std::size_t>(longer.Between(1095, 1190)) / 1000;
-      book.pages[kRussian][page - 1] = PageText(blocks, plan, paper, page, kRussian, lengths);
+      for (Counterpart& counterpart : counterparts) {
+        counterpart.length = counterpart.length * static_cast<std::size_t>(longer.Between(1095, 1190)) / 1000;
+      }
+      book.pages[kRussian][page - 1] = PageText(blocks, plan, paper, page, kRussian, counterparts);
     }
   }
 
@@ -414,13 +585,20 @@ class BookGenerator {
     return "((" + std::to_string(paragraph) + ":" + std::to_string(section) + ":" + std::to_string(inSection) + "))";
   }
 
-  // One language's page. English paragraphs get their blocks' word counts, and `lengths` receives
-  // each one's visible length; Russian paragraphs are written to the lengths given.
+  // What the Russian of an English paragraph must say, and at what length.
+  struct Counterpart {
+    ParagraphPlan plan;
+    std::size_t length = 0;
+  };
+
+  // One language's page. English paragraphs get their blocks' word counts, and `counterparts`
+  // receives what each says and its visible length; Russian paragraphs translate them.
   template <typename Blocks>
   std::string PageText(const Blocks& blocks, const PaperPlan& plan, int paper, int page, Language lang,
-                       std::vector<std::size_t>& lengths) {
+                       std::vector<Counterpart>& counterparts) {
     Rng rng(seed_ * 40503 + static_cast<std::uint64_t>(page) * 2 + static_cast<std::uint64_t>(lang));
     TextWriter writer(kits_[lang], rng);
+    Translator translator(writer, rng);
     writer.SetDemoChance(paper >= 120 ? 45 : 12);  // the last Part tells the Teacher's life
     std::string text;
     std::size_t paragraph = 0;
@@ -435,11 +613,13 @@ class BookGenerator {
         text += kAuthorOpenings[paper % 4];
         text += "[" + std::string(lang == kEnglish ? "Presented by a Teacher of Light" : "Представлено Учителем Света") + ".]</div>";
       } else if (lang == kEnglish) {
-        const std::string words = writer.ParagraphOfWords(block.words);
-        lengths.push_back(VisibleLength(words));
+        Counterpart& counterpart = counterparts.emplace_back();
+        const std::string words = writer.ParagraphOfWords(block.words, &counterpart.plan);
+        counterpart.length = VisibleLength(words);
         text += words;
       } else {
-        text += writer.ParagraphOfLength(lengths[paragraph++]);
+        const Counterpart& counterpart = counterparts[paragraph++];
+        text += translator.Paragraph(counterpart.plan, counterpart.length);
       }
     }
     return text;

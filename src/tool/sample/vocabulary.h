@@ -9,6 +9,13 @@
 namespace orvelis::sample {
 
 std::span<const std::string_view> EnglishWords();
+// An English word and its translation: Russian forms separated by "|", an empty one for "left out".
+struct EnglishWord {
+  std::string_view english;
+  std::string_view russianForms;
+};
+// The same words as EnglishWords(), in the same order, with their translations.
+std::span<const EnglishWord> EnglishWordsWithRussian();
 std::span<const std::string_view> RussianWords();
 
 enum RussianGender { kMasculine, kFeminine, kNeuter, kPlural };
