@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "book/record_reader.h"
+#include "ground/cp1251.h"
+#include "ground/two_halves.h"
 #include "ground/utf8.h"
 
 namespace orvelis {
@@ -92,13 +94,24 @@ BookResult BookStore::LoadPageTexts(Language language) {
   if (pageTextLoaded_[language]) return {};
   if (!source_) return BookResult::Damaged("the book is not open");
   const std::int32_t position = language == kEnglish ? header_.EnglishTextPos : header_.RussianTextPos;
+  // The stored bytes are gathered first and decoded after, in two halves at once.
   RecordReader reader(*source_, position - 1);
-  std::vector<std::string> pages(kPageCount + 2);
+  std::string raw;
+  raw.reserve(static_cast<std::size_t>(std::max<std::int64_t>(0, source_->Size() - position)));
+  std::vector<std::size_t> ends(kPageCount + 1, 0);
   for (int page = 1; page <= kPageCount; ++page) {
-    if (!reader.ReadString(pages[page])) {
+    if (!reader.AppendRawString(raw)) {
       return BookResult::Damaged("page " + std::to_string(page) + " runs past the end of the file");
     }
+    ends[page] = raw.size();
   }
+  std::vector<std::string> pages(kPageCount + 2);
+  InTwoHalves(1, kPageCount, [&](int first, int last) {
+    for (int page = first; page <= last; ++page) {
+      const std::string_view bytes = std::string_view(raw).substr(ends[page - 1], ends[page] - ends[page - 1]);
+      AppendDecodedCp1251(bytes, pages[page]);
+    }
+  });
   pageText_[language] = std::move(pages);
   pageTextLoaded_[language] = true;
   extents_.pagesEnd[language] = reader.Position();

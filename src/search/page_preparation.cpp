@@ -1,6 +1,9 @@
 #include "search/page_preparation.h"
 
+#include <algorithm>
+
 #include "book/book_store.h"
+#include "ground/two_halves.h"
 
 namespace orvelis {
 namespace {
@@ -59,40 +62,79 @@ std::string StripStressMarks(std::string_view text, Language language) {
   return out;
 }
 
+// One pass over the page: a stress mark gives its vowel, as StripStressMarks does, and the marks
+// become blanks. That equals stripping first and replacing after, since a stripped mark leaves a
+// vowel, which neither completes nor breaks any of the marks. Every replacement is shorter than what
+// it replaces, so the text never outgrows the page.
 std::string PrepareSearchText(std::string_view pageText, Language language) {
-  const std::string stripped = StripStressMarks(pageText, language);
-  // Replacing the ten marks one after another equals one pass: no replacement can form another
-  // mark, and the entities are taken whole before their ";" would be.
-  std::string out(stripped.size() + 2, ' ');
-  char* d = out.data() + 1;  // the leading "." is already a blank
-  const char* s = stripped.data();
-  const char* end = s + stripped.size();
+  enum Class : unsigned char { kKeep, kBlank, kQuoteLead, kEntity, kTag };
+  static constexpr auto kClasses = [] {
+    std::array<Class, 256> classes{};
+    for (const unsigned char c : std::string_view(".\",;)(")) classes[c] = kBlank;
+    classes[0xC2] = kQuoteLead;  // « and » are C2 AB and C2 BB
+    classes['&'] = kEntity;
+    classes['<'] = kTag;
+    return classes;
+  }();
+  thread_local std::string scratch;
+  if (scratch.size() < pageText.size() + 2) scratch.resize(pageText.size() + 2);
+  char* d = scratch.data();
+  *d++ = ' ';  // the leading "."
+  const char* const begin = pageText.data();
+  const char* s = begin;
+  const char* const end = s + pageText.size();
   while (s < end) {
+    const char* run = s;
+    while (s < end && kClasses[static_cast<unsigned char>(*s)] == kKeep) ++s;
+    d = std::copy(run, s, d);
+    if (s == end) break;
     const char c = *s;
-    if (c == '.' || c == '"' || c == ',' || c == ';' || c == ')' || c == '(') {
-      *d++ = ' ';
-      ++s;
-    } else if (c == '\xC2' && end - s >= 2 && (s[1] == '\xAB' || s[1] == '\xBB')) {  // « »
-      *d++ = ' ';
-      s += 2;
-    } else if (c == '&' && end - s >= 6 && (std::string_view(s, 6) == "&#171;" || std::string_view(s, 6) == "&#187;")) {
-      *d++ = ' ';
-      s += 6;
-    } else {
-      *d++ = c;
-      ++s;
+    switch (kClasses[static_cast<unsigned char>(c)]) {
+      case kKeep:
+        break;
+      case kBlank:
+        *d++ = ' ';
+        ++s;
+        continue;
+      case kQuoteLead:
+        if (end - s >= 2 && (s[1] == '\xAB' || s[1] == '\xBB')) {
+          *d++ = ' ';
+          s += 2;
+          continue;
+        }
+        break;
+      case kEntity:
+        if (end - s >= 6 && (std::string_view(s, 6) == "&#171;" || std::string_view(s, 6) == "&#187;")) {
+          *d++ = ' ';
+          s += 6;
+          continue;
+        }
+        break;
+      case kTag:
+        if (language == kRussian) {
+          if (const int vowel = StressedVowelAt(pageText, static_cast<std::size_t>(s - begin)); vowel >= 0) {
+            d = std::copy(kVowels[vowel].begin(), kVowels[vowel].end(), d);
+            s += kStressOpen.size() + 2 + kStressClose.size();
+            continue;
+          }
+        }
+        break;
     }
+    *d++ = c;
+    ++s;
   }
   *d++ = ' ';  // the trailing "."
-  out.resize(static_cast<std::size_t>(d - out.data()));
-  return out;
+  return std::string(scratch.data(), static_cast<std::size_t>(d - scratch.data()));
 }
 
 const std::vector<std::string>& PreparedPages::Of(const BookStore& book, Language language) {
   std::vector<std::string>& pages = pages_[language];
   if (pages.empty() && book.PageTextLoaded(language)) {
     pages.resize(kPageCount + 1);
-    for (int p = 1; p <= kPageCount; ++p) pages[p] = PrepareSearchText(book.GetPageText(p, language), language);
+    // Preparing is most of a first search's time.
+    InTwoHalves(1, kPageCount, [&](int first, int last) {
+      for (int p = first; p <= last; ++p) pages[p] = PrepareSearchText(book.GetPageText(p, language), language);
+    });
   }
   return pages;
 }

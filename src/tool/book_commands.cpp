@@ -69,6 +69,7 @@ int Usage(const std::string& why) {
                "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--forms] [--suggest]\n"
                "  results QUERY [same options] [--sort rating|page] [--group] [--counterparts]\n"
                "  snippets PAGE QUERY [--lang en|ru]\n"
+               "  export-prepared DIR [--lang en|ru]  the text search matches, one file per page\n"
                "  glossary WORD [--lang ru|en]   the other language's words of its aligned paragraphs\n"
                "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"
                "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n"

@@ -9,12 +9,14 @@
 #include "tool/compose_commands.h"
 #include "tool/dictionary_commands.h"
 #include "tool/favorites_commands.h"
+#include "tool/heap_setup.h"
 #include "tool/search_commands.h"
 #include "tool/word_commands.h"
 
 using namespace orvelis::tool;
 
 int main(int argc, char** argv) {
+  orvelis::tool::UseHugePagesForTheHeap();
   const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "forms", "suggest", "help"};
   ToolArgs args(argc, argv, flags);
   if (!args.ok()) return Usage(args.error());
@@ -23,7 +25,7 @@ int main(int argc, char** argv) {
       {"info", RunInfo},       {"page", RunPage},   {"paper", RunPaper},
       {"part", RunPart},       {"export", RunExport}, {"build", RunBuild},
       {"make-sample-book", RunMakeSampleBook}, {"compose", RunCompose}, {"stylesheet", RunStylesheet},
-      {"search", RunSearchCommand}, {"results", RunResults}, {"snippets", RunSnippets},
+      {"search", RunSearchCommand}, {"results", RunResults}, {"snippets", RunSnippets}, {"export-prepared", RunExportPrepared},
       {"favorites", RunFavorites}, {"export-parallel", RunExportParallel}, {"glossary", RunGlossary},
       {"dict", RunDict},
   };

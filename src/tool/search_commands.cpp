@@ -1,11 +1,14 @@
 #include "tool/search_commands.h"
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
 #include "reader/headless_reader.h"
 #include "search/highlight.h"
+#include "search/page_preparation.h"
 #include "search/query_language.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
@@ -115,6 +118,35 @@ int RunSnippets(const ToolArgs& args) {
   SearchSession session;
   if (const int status = session.Open(args, false); status >= 0) return status == kExitUsage ? Usage(usage) : status;
   std::cout << BuildSnippets(session.book, session.regex, static_cast<int>(*page), args.positional()[2]) << "\n";
+  return kExitOk;
+}
+
+int RunExportPrepared(const ToolArgs& args) {
+  const char* usage = "export-prepared DIR [--lang en|ru]";
+  const std::string lang = args.Option("lang").value_or("ru");
+  if (args.positional().size() != 2 || (lang != "en" && lang != "ru")) return Usage(usage);
+  const Language language = lang == "en" ? kEnglish : kRussian;
+  BookStore book;
+  const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
+  for (BookResult r : {book.OpenBook(path), book.LoadPageTexts(language)}) {
+    if (!r) {
+      std::cerr << r.Text() << "\n" << r.detail << "\n";
+      return kExitFailure;
+    }
+  }
+  const std::filesystem::path dir = args.positional()[1];
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  PreparedPages prepared;
+  const std::vector<std::string>& pages = prepared.Of(book, language);
+  for (int page = 1; page <= kPageCount; ++page) {
+    const std::filesystem::path file = dir / (std::to_string(page) + ".txt");
+    std::ofstream out(file, std::ios::binary);
+    if (!(out << pages[page]) || !out.flush()) {
+      std::cerr << "orvelis-tool: cannot write " << file.string() << "\n";
+      return kExitFailure;
+    }
+  }
   return kExitOk;
 }
 

@@ -8,5 +8,7 @@ namespace orvelis::tool {
 int RunSearchCommand(const ToolArgs& args);
 int RunResults(const ToolArgs& args);
 int RunSnippets(const ToolArgs& args);
+// The text search matches, one file per page (DIR/N.txt): what other search tools are measured on.
+int RunExportPrepared(const ToolArgs& args);
 
 }  // namespace orvelis::tool

@@ -325,6 +325,30 @@ TEST(ToolSearch, FormsAndSuggestions) {
   EXPECT_EQ(Tool("search иисус --suggest").out.find('\t'), std::string::npos);  // found: nothing to suggest
 }
 
+// The prepared pages are what other search tools are measured on: one file per page, the page
+// numbered as the search numbers it, with no sentence marks left to stop a word.
+TEST(ToolSearch, ExportPreparedWritesEachPageAsTheSearchSeesIt) {
+  test::TempDir dir;
+  const ToolRun r = Tool("export-prepared " + Quote(dir / "pages"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "pages"), std::filesystem::directory_iterator()),
+            kPageCount);
+  const std::string page1500 = test::ReadFileBytes(dir / "pages" / "1500.txt");
+  EXPECT_EQ(page1500.find_first_of(".,;()"), std::string::npos);
+  EXPECT_EQ(page1500.find("«"), std::string::npos);
+  // The list the search gives for page 1500 counts what the file holds.
+  const std::string list = Tool("search иисус").out;
+  const std::size_t at = list.find(",1500|");
+  ASSERT_NE(at, std::string::npos);
+  const int count = std::stoi(list.substr(at + 6));
+  int inFile = 0;
+  for (std::size_t pos = 0; (pos = page1500.find(" Иисус", pos)) != std::string::npos; ++pos) ++inFile;
+  for (std::size_t pos = 0; (pos = page1500.find(" иисус", pos)) != std::string::npos; ++pos) ++inFile;
+  EXPECT_GE(inFile, count);
+  EXPECT_GT(count, 0);
+  EXPECT_EQ(Tool("export-prepared " + Quote(dir / "x") + " --lang de").status, 1);
+}
+
 TEST(ToolSearch, ResultsPagesAndSnippets) {
   const ToolRun page = Tool("results иисус --sort page --group");
   ASSERT_EQ(page.status, 0) << page.err;

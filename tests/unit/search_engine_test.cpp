@@ -111,6 +111,24 @@ TEST_F(Search, QuotesBracketsAndEntitiesBecomeBlanks) {
   EXPECT_EQ(Find("a.b"), ",");  // a dot in the query never matches: the page's dots are blanks
 }
 
+// Preparation strips stress marks and blanks the marks in one pass over the page; these are the
+// places where a single pass could go wrong against stripping first and blanking after.
+TEST_F(Search, PreparationStripsStressMarksAndBlanksMarksTogether) {
+  const std::string stressed = "<font class=\"emph\">\xD0\x95</font>";  // a stressed capital Е
+  EXPECT_EQ(PrepareSearchText("(в" + stressed + "ра).", kRussian), "  вера   ");
+  EXPECT_EQ(PrepareSearchText("&#171;" + stressed + "&#187;", kRussian), "  е  ");
+  EXPECT_EQ(PrepareSearchText("«" + stressed + "»,", kRussian), "  е   ");
+  // English keeps the tag (its quotes blanked, as everywhere); a tag that is no stress mark stays.
+  EXPECT_EQ(PrepareSearchText("a" + stressed, kEnglish), " a<font class= emph >\xD0\x95</font> ");
+  EXPECT_EQ(PrepareSearchText("<b>x</b>", kRussian), " <b>x</b> ");
+  // Marks cut short at the end of the page stay as they are.
+  EXPECT_EQ(PrepareSearchText("x&#171", kRussian), " x&#171 ");
+  EXPECT_EQ(PrepareSearchText("x\xC2", kRussian), " x\xC2 ");
+  EXPECT_EQ(PrepareSearchText("в<font class=\"emph\">\xD0\xB5</fon", kRussian),
+            " в<font class= emph >\xD0\xB5</fon ");
+  EXPECT_EQ(PrepareSearchText("", kRussian), "  ");
+}
+
 TEST_F(Search, EmptyTermsAndRejectedPatternsReportOnceAndContributeNothing) {
   EXPECT_EQ(Find(" слово"), ",");
   ASSERT_EQ(messages.shown.size(), 1u);
