@@ -8,6 +8,7 @@
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
+#include "ground/caseless_text.h"
 #include "ground/text_replace.h"
 #include "render/parallel_page.h"
 #include "search/page_preparation.h"
@@ -198,7 +199,9 @@ std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, c
 std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, const std::string& query,
                           Language lang, bool withCounterparts) {
   std::string t = "." + book.GetPageText(page, lang) + ".";
-  std::string result;
+  // A snippet already in the list, in any case, is not repeated; for a word in nearly every
+  // sentence that question is asked thousands of times of one page, hence the folded copy.
+  CaselessText snippets;
   const std::string words = QueryToWords(query);
   ReplaceAllExact(t, ".", "   .   ");
   ReplaceAllExact(t, "))", ")) ");
@@ -222,15 +225,16 @@ std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, c
       const std::string ref = ParagraphRefAt(t, pos, lit);
       s = SearchResultParagraph(page, ref, lang, s);
       s = HighlightWords(regex, s, query, lang, true);
-      if (FindIgnoreCase(result, s) != std::string::npos) continue;
-      if (!result.empty()) result += "<br>";
-      result += s;
+      if (snippets.Contains(s)) continue;
+      if (!snippets.Empty()) snippets.Append("<br>");
+      snippets.Append(s);
       if (withCounterparts) {
         const std::string opening = OpeningWords(book.GetPageText(page, OtherLanguageThan(lang)), ref);
-        if (!opening.empty()) result += "<br><i><font color=\"#606060\">" + opening + "</font></i>";
+        if (!opening.empty()) snippets.Append("<br><i><font color=\"#606060\">" + opening + "</font></i>");
       }
     }
   }
+  std::string result = snippets.Text();
   ReplaceAllExact(result, "[[", "<");
   ReplaceAllExact(result, "]]", ">");
   result = RemoveParagraphMarkers(regex, result);

@@ -1,0 +1,81 @@
+#include "ground/caseless_text.h"
+
+#include <algorithm>
+
+#include "ground/utf8.h"
+
+namespace orvelis {
+namespace {
+
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+void AppendAsciiLowered(std::string& out, std::string_view text) {
+  out.reserve(out.size() + text.size());
+  for (const char c : text) out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+}
+
+// UTF-8 of a code point at `d`, as utf8::Append writes it; returns the end.
+char* Encode(char32_t cp, char* d) {
+  if (cp < 0x80) {
+    *d++ = static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    *d++ = static_cast<char>(0xC0 | (cp >> 6));
+    *d++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    *d++ = static_cast<char>(0xE0 | (cp >> 12));
+    *d++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *d++ = static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    *d++ = static_cast<char>(0xF0 | (cp >> 18));
+    *d++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *d++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *d++ = static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return d;
+}
+
+// Each code point upper-cased and written again. A match of one folded text in another starts on
+// a code point, UTF-8 being self-synchronising, so byte search is code point search here. ASCII is
+// folded without decoding; upper-casing never makes a code point longer than three bytes of input.
+void AppendUpperFolded(std::string& out, std::string_view text) {
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * 3);
+  char* d = out.data() + start;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char c = text[pos];
+    if (static_cast<unsigned char>(c) < 0x80) {
+      *d++ = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+      ++pos;
+      continue;
+    }
+    d = Encode(utf8::ToUpper(utf8::Next(text, pos)), d);
+  }
+  out.resize(static_cast<std::size_t>(d - out.data()));
+}
+
+}  // namespace
+
+void CaselessText::Append(std::string_view piece) {
+  text_.append(piece);
+  AppendAsciiLowered(asciiLowered_, piece);
+  AppendUpperFolded(upperFolded_, piece);
+}
+
+bool CaselessText::Contains(std::string_view needle) const {
+  if (needle.empty()) return true;
+  if (IsAscii(needle)) {
+    std::string lowered;
+    AppendAsciiLowered(lowered, needle);
+    return asciiLowered_.find(lowered) != std::string::npos;
+  }
+  std::string folded;
+  AppendUpperFolded(folded, needle);
+  return upperFolded_.find(folded) != std::string::npos;
+}
+
+}  // namespace orvelis
