@@ -53,6 +53,20 @@ void AppendUpperFolded(std::string& out, std::string_view text) {
       ++pos;
       continue;
     }
+    // Two-byte letters (Cyrillic, Latin-1) are most of what is not ASCII: decoded here, as
+    // utf8::Next would, and upper-cased where the case pairs are a fixed distance apart.
+    if ((static_cast<unsigned char>(c) & 0xE0) == 0xC0 && pos + 1 < text.size() &&
+        (static_cast<unsigned char>(text[pos + 1]) & 0xC0) == 0x80) {
+      char32_t cp = (static_cast<char32_t>(c & 0x1F) << 6) | (static_cast<unsigned char>(text[pos + 1]) & 0x3F);
+      pos += 2;
+      if (cp >= 0x0430 && cp <= 0x044F) {
+        cp -= 0x20;
+      } else if (cp < 0x0400 || cp > 0x042F) {
+        cp = utf8::ToUpper(cp);
+      }
+      d = Encode(cp, d);
+      continue;
+    }
     d = Encode(utf8::ToUpper(utf8::Next(text, pos)), d);
   }
   out.resize(static_cast<std::size_t>(d - out.data()));

@@ -85,11 +85,24 @@ bool CutsSpan(const std::vector<Span>& spans, std::size_t boundary) {
 
 }  // namespace
 
-std::string HighlightWords(RegexEngine& regex, const std::string& text, const std::string& query,
-                           Language vowelLanguage, bool convert) {
-  if (query.empty()) return text;
+namespace {
+
+// The pattern of each query word, in the order the words are marked. They depend on the query
+// alone, and snippets mark one query thousands of times in a row, so the last set is kept.
+const std::vector<std::string>& HighlightPatterns(const std::string& query, Language vowelLanguage, bool convert) {
+  struct Key {
+    std::string query;
+    Language language;
+    bool convert;
+    bool operator==(const Key&) const = default;
+  };
+  thread_local Key last{{}, kEnglish, false};
+  thread_local std::vector<std::string> patterns;
+  thread_local bool filled = false;
+  Key key{query, vowelLanguage, convert};
+  if (filled && key == last) return patterns;
+  patterns.clear();
   const std::string words = convert ? QueryToWords(query) : query;
-  std::string result = text;
   for (const std::string& item : SplitAtBlanks(words)) {
     // The "*" runs go in before the stress-mark groups: the groups' own "[^>]*" must stay as it is.
     std::string w = WithWordCharRuns(TrimBlanks(item));
@@ -99,7 +112,20 @@ std::string HighlightWords(RegexEngine& regex, const std::string& text, const st
       }
     }
     if (w.empty()) continue;
-    const std::string pattern = "(" + std::string(kLeading) + ")(" + w + ")(" + std::string(kTrailing) + ")";
+    patterns.push_back("(" + std::string(kLeading) + ")(" + w + ")(" + std::string(kTrailing) + ")");
+  }
+  last = std::move(key);
+  filled = true;
+  return patterns;
+}
+
+}  // namespace
+
+std::string HighlightWords(RegexEngine& regex, const std::string& text, const std::string& query,
+                           Language vowelLanguage, bool convert) {
+  if (query.empty()) return text;
+  std::string result = text;
+  for (const std::string& pattern : HighlightPatterns(query, vowelLanguage, convert)) {
     if (!regex.SetPattern(pattern) || !regex.Test(result)) continue;
     // A word may hold whole tags (a stress mark) but never begins or ends inside a tag or a marker.
     const std::vector<Span> markup = MarkupSpans(regex, result);
