@@ -59,6 +59,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(Action(Cmd::Site), [this] { help_->OpenSite(); });
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
+  Action(Cmd::Site)->setVisible(help_->HasSite());
 
   words_ = new WordTranslation(book_, this);
   connect(words_, &WordTranslation::pageRequested, this, [this](const std::string& key, int paragraph) {
