@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/orvelis/orvelis")
-# The browser engine's own process is in a package of its own that no library pulls in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin")
+# Qt's own Russian texts (dialog buttons), and the English-Russian dictionary the word translation uses.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "dict-freedict-eng-rus")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)
