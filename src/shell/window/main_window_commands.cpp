@@ -66,6 +66,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
     reading_->ShowResult(key, "", kAllLanguages, paragraph, true);
   });
   page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, core_->Composer(), *words_, this);
+  page_->SetMessageSink(messages);
   context_ = new BrowserContextMenu(*commands_, *textStyle_, *focus_, *reading_, *page_, *output_, this);
   for (ReadingPane pane : {ReadingPane::Web1, ReadingPane::Web2, ReadingPane::Top1, ReadingPane::Top2}) {
     context_->Attach(Pane(pane));
