@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "shell/app/single_instance.h"
+#include "shell/app/app_icon.h"
 #include "shell/app/startup.h"
 #include "shell/app/webengine_setup.h"
 #include "gui_support.h"
@@ -303,6 +304,14 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString().startsWith(QStringLiteral(" 500:18 [")), 5000);
     QTest::keyClick(w_, Qt::Key_T, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString(), QStringLiteral("0"), 5000);
+  }
+
+  // The program's own icon, every size the desktops ask for, on the window and in the resources.
+  void theWindowCarriesTheProgramsIcon() {
+    SetApplicationIcon();
+    const QList<QSize> sizes = w_->windowIcon().availableSizes();
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.orvelis.Reader"));
   }
 
   // The translations asked for where there is no word or paragraph say so instead of doing nothing.
