@@ -13,6 +13,7 @@ packages=(
   qt6-translations-l10n
   xvfb xauth xdotool fonts-dejavu-core
   ripgrep poppler-utils
+  scdoc man-db desktop-file-utils appstream dpkg-dev lintian file
 )
 
 missing=()

@@ -7,7 +7,7 @@
 #include "ports/settings_store.h"
 
 #ifndef ORVELIS_WEB_SITE
-#define ORVELIS_WEB_SITE "http://orvelis.invalid"
+#define ORVELIS_WEB_SITE ""
 #endif
 
 namespace orvelis {

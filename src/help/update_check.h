@@ -19,7 +19,8 @@ struct VersionPair {
   int minor = 0;
 };
 
-// The site's address: the setting "site" when present, else the one the program was built with.
+// The site's address: the setting "site" when present, else the one the program was built with;
+// empty when neither gives one, and then the program offers nothing that needs the site.
 std::string WebSiteAddress(const SettingsStore& settings);
 
 // The question to ask when the reply names a newer program or text; nullopt when it names

@@ -10,6 +10,7 @@
 #include "book/section_list.h"
 #include "tool/sample/sample_book.h"
 #include "tool/tool_paths.h"
+#include "tool/tool_usage.h"
 
 namespace orvelis::tool {
 namespace {
@@ -52,30 +53,7 @@ bool NumberAndLanguage(const ToolArgs& args, long long lo, long long hi, int& nu
 
 int Usage(const std::string& why) {
   if (!why.empty()) std::cerr << "orvelis-tool: " << why << "\n";
-  std::cerr << "usage: orvelis-tool [--book PATH] COMMAND ...\n"
-               "  info\n"
-               "  page N [--lang en|ru]          the stored text of page N (1-2097)\n"
-               "  paper N [--lang en|ru]         title, author and sections of Paper N (0-196)\n"
-               "  part N [--lang en|ru]          name and note of Part N (0-4)\n"
-               "  export DIR                     the book as editable plain files\n"
-               "  build DIR OUT                  a book file from such plain files\n"
-               "  make-sample-book OUT [--seed N]\n"
-               "  compose KEY [--lang en|ru] [--pane 0|1] [--fixed-headers] [--paragraph N]\n"
-               "          [--highlight QUERY] [--user-data DIR] [--strip] [--settings FILE] [--parallel]\n"
-               "  stylesheet [--settings FILE] [--user-data DIR]\n"
-               "  export-parallel KEY OUT [--lang en|ru] [--settings FILE]\n"
-               "                                 a page, Paper or Part (page12, doc12, part2) as a parallel\n"
-               "                                 text, HTML or PDF by OUT's ending (.htm, .html, .pdf)\n"
-               "  search QUERY [--lang en|ru|both] [--scope 0-5] [--in-found PREVIOUS_LIST] [--forms] [--suggest]\n"
-               "  results QUERY [same options] [--sort rating|page] [--group] [--counterparts]\n"
-               "  snippets PAGE QUERY [--lang en|ru]\n"
-               "  export-prepared DIR [--lang en|ru]  the text search matches, one file per page\n"
-               "  glossary WORD [--lang ru|en]   the other language's words of its aligned paragraphs\n"
-               "  favorites show FILE | add FILE FOLDER_KEY NAME --text-file F | add-folder FILE KEY NAME\n"
-               "            | move FILE SRC DST [--answer yes|no|cancel] | delete FILE KEY [--answer yes|no]\n"
-               "  dict WORD [--index FILE --data FILE]\n"
-               "                                 the word's definitions in the English-Russian dictionary\n"
-               "                                 (dict-freedict-eng-rus) or in the dictd files given\n";
+  std::cerr << FullUsage();
   return kExitUsage;
 }
 

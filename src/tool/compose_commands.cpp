@@ -69,10 +69,10 @@ bool WriteFileWhole(const std::filesystem::path& path, const std::string& bytes)
   return !ec;
 }
 
-// The PDF is laid out by the reader's browser engine in orvelis-pdf, beside the tool: the HTML goes
+// The PDF is laid out by the reader's browser engine in orvelis-pdf (see PdfHelperPath): the HTML goes
 // to a file of its own beside the output, the PDF to one more, renamed over OUT once complete.
 int WritePdf(const std::string& htmlBytes, const std::filesystem::path& out) {
-  const std::filesystem::path printer = ExecutableDir() / "orvelis-pdf";
+  const std::filesystem::path printer = PdfHelperPath();
   if (access(printer.c_str(), X_OK) != 0) {
     std::cerr << "orvelis-tool: PDF needs " << printer.string() << ", which is not there\n";
     return kExitFailure;

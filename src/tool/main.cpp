@@ -2,6 +2,7 @@
 // books), used by people scripting a book and by the end-to-end tests.
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <set>
 
@@ -11,16 +12,26 @@
 #include "tool/favorites_commands.h"
 #include "tool/heap_setup.h"
 #include "tool/search_commands.h"
+#include "tool/tool_usage.h"
 #include "tool/word_commands.h"
 
 using namespace orvelis::tool;
 
 int main(int argc, char** argv) {
   orvelis::tool::UseHugePagesForTheHeap();
-  const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "forms", "suggest", "help"};
+  const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "forms", "suggest", "help",
+                                       "version"};
   ToolArgs args(argc, argv, flags);
   if (!args.ok()) return Usage(args.error());
-  if (args.Flag("help") || args.positional().empty()) return Usage("");
+  if (args.Flag("version")) {
+    std::cout << ToolVersion();
+    return 0;
+  }
+  if (args.Flag("help") && args.positional().empty()) {
+    std::cout << FullUsage();
+    return 0;
+  }
+  if (args.positional().empty()) return Usage("");
   const std::map<std::string, std::function<int(const ToolArgs&)>> commands = {
       {"info", RunInfo},       {"page", RunPage},   {"paper", RunPaper},
       {"part", RunPart},       {"export", RunExport}, {"build", RunBuild},
@@ -31,5 +42,9 @@ int main(int argc, char** argv) {
   };
   const auto it = commands.find(args.positional().front());
   if (it == commands.end()) return Usage("unknown command '" + args.positional().front() + "'");
+  if (args.Flag("help")) {
+    std::cout << CommandUsage(it->first).value_or(FullUsage());
+    return 0;
+  }
   return it->second(args);
 }

@@ -74,6 +74,33 @@ TEST_F(ToolOnTinyBook, WrongArgumentsPrintUsageWithStatus1) {
   }
 }
 
+TEST(ToolSelf, VersionAndHelpPrintOnStdoutWithStatus0) {
+  const ToolRun version = Tool("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "orvelis-tool 3.4\n");
+  const ToolRun help = Tool("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("usage: orvelis-tool [--book PATH] COMMAND", 0), 0u) << help.out;
+  EXPECT_EQ(help.err, "");
+}
+
+TEST(ToolSelf, EveryCommandHasItsOwnHelp) {
+  for (const std::string command : {"info", "page", "paper", "part", "export", "build", "make-sample-book", "compose",
+                                    "stylesheet", "export-parallel", "search", "results", "snippets", "glossary",
+                                    "favorites", "dict"}) {
+    const ToolRun r = Tool(command + " --help");
+    EXPECT_EQ(r.status, 0) << command;
+    const std::string head = "usage: orvelis-tool [--book PATH] " + command;
+    EXPECT_EQ(r.out.rfind(head, 0), 0u) << r.out;
+    EXPECT_NE(std::string(" \n").find(r.out[head.size()]), std::string::npos) << r.out;
+    // One command's help, not the whole list.
+    EXPECT_LE(std::count(r.out.begin(), r.out.end(), '\n'), 4) << r.out;
+  }
+  const ToolRun unknown = Tool("frobnicate --help");
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_NE(unknown.err.find("unknown command 'frobnicate'"), std::string::npos);
+}
+
 TEST_F(ToolOnTinyBook, ADamagedBookGivesTheMessageAndStatus2) {
   std::string bytes = test::TinyBookBytes();
   bytes.pop_back();

@@ -20,6 +20,9 @@
 #include "shell/help/help_commands.h"
 #include "shell/window/main_window.h"
 #include "shell/platform/qt_settings_store.h"
+#include "help/update_check.h"
+#include "ports/settings_store.h"
+#include "shell/window/command_table.h"
 
 using namespace orvelis;
 
@@ -151,6 +154,28 @@ class HelpUpdateTest : public QObject {
     QCOMPARE(env_.TakeMessages(), UpdateQuestion(QStringLiteral("Доступна новая версия приложения - 9.9     \r\n"
                                                                 "Доступна новая версия текста книги - 9.9     ")));
     QCOMPARE(server.Checks(), 1);
+  }
+
+  // Without a site address nothing that needs the site is offered, and no check goes out; with
+  // one, all of it is back.
+  void withoutASiteItsCommandsAreHiddenAndNothingIsChecked() {
+    if (!WebSiteAddress(MemorySettingsStore()).empty()) QSKIP("this build has a site address");
+    const QStringList siteItems = {QStringLiteral("zAboutOrvel"), QStringLiteral("zAboutPhor"),
+                                   QStringLiteral("zAboutAutoUpd"), QStringLiteral("zAboutUpd")};
+    for (const QString& site : {QString(), QStringLiteral("http://127.0.0.1:1")}) {
+      Start(site);
+      const bool hasSite = !site.isEmpty();
+      for (const QString& name : siteItems) {
+        QAction* item = w_->findChild<QAction*>(name);
+        QVERIFY2(item, qPrintable(name));
+        QCOMPARE(item->isVisible(), hasSite);
+      }
+      QVERIFY(w_->findChild<QAction*>(QStringLiteral("zAboutVer"))->isVisible());
+      QCOMPARE(w_->Action(Cmd::Site)->isVisible(), hasSite);
+      // The check's page is asked for at start-up or never.
+      QCOMPARE(w_->Help().UpdateCheckPane()->url().path(), hasSite ? QString::fromLatin1(kCheckPath) : QString());
+      Stop();
+    }
   }
 
   void theRulesWindowClosesOnItsLinkAndReturnsToItsPlace() {

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "shell/app/single_instance.h"
+#include "shell/app/app_icon.h"
 #include "shell/app/startup.h"
 #include "shell/app/webengine_setup.h"
 #include "gui_support.h"
@@ -303,6 +304,35 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString().startsWith(QStringLiteral(" 500:18 [")), 5000);
     QTest::keyClick(w_, Qt::Key_T, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(test::Eval(Web1(), blocks).toString(), QStringLiteral("0"), 5000);
+  }
+
+  // The program's own icon, every size the desktops ask for, on the window and in the resources.
+  void theWindowCarriesTheProgramsIcon() {
+    SetApplicationIcon();
+    const QList<QSize> sizes = w_->windowIcon().availableSizes();
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.orvelis.Reader"));
+  }
+
+  // The translations asked for where there is no word or paragraph say so instead of doing nothing.
+  void aTranslationWithNothingUnderThePointerSaysWhy() {
+    Show("page500");
+    // The page's top left corner: its margin, above the header; no text, no paragraph.
+    const QVariantList corner = test::Eval(Web1(), QStringLiteral(
+        "(function(){var e=document.elementFromPoint(1,1);"
+        "return [e?e.tagName:'', !!(e&&e.closest&&e.closest('p[title]'))];})()")).toList();
+    QCOMPARE(corner.size(), 2);
+    QVERIFY2(!corner[1].toBool(), qPrintable(corner[0].toString()));
+    for (const QString& item : {QStringLiteral("Перевод абзаца"), QStringLiteral("Перевод слова")}) {
+      test::RightClick(Web1(), QPoint(1, 1));
+      QTRY_VERIFY(w_->ContextMenu()->isVisible());
+      QVERIFY(test::ClickMenuItem(w_->ContextMenu(), item));
+      QString box;
+      // The log is taken as it grows; the macro's last look must see what its loop saw.
+      QTRY_VERIFY2_WITH_TIMEOUT(!(box += env_.TakeMessages()).isEmpty(), qPrintable(item), 5000);
+      QVERIFY2(box.startsWith(item + QStringLiteral("|Здесь нет ")), qPrintable(box));
+    }
+    QCOMPARE(test::Eval(Web1(), QStringLiteral("document.querySelectorAll('div.orvelis-counterpart').length")).toInt(), 0);
   }
 
   // A right click on a word: its glossary, gathered off the window's thread, in a panel of its

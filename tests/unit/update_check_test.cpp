@@ -44,7 +44,7 @@ TEST(UpdateAddresses, TheSiteComesFromTheBuildOrTheSettings) {
   // Whatever site this build was configured with, without the slashes that may end it.
   std::string configured = ORVELIS_CONFIGURED_WEB_SITE;
   while (!configured.empty() && configured.back() == '/') configured.pop_back();
-  ASSERT_FALSE(configured.empty());
+  // An empty one is no site at all: the window then offers nothing that needs it.
   EXPECT_EQ(WebSiteAddress(settings), configured);
   settings.Write("site", "http://127.0.0.1:8080/");
   EXPECT_EQ(WebSiteAddress(settings), "http://127.0.0.1:8080");

@@ -10,7 +10,12 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "reader/reader_command_line.h"
+#include "shell/app/app_icon.h"
 #include "shell/app/startup.h"
 #include "shell/app/process_clock.h"
 #include "shell/app/qt_translations.h"
@@ -45,10 +50,20 @@ void ReportStartup(Reader& reader) {
 }  // namespace orvelis
 
 int main(int argc, char** argv) {
+  // The command line is read before anything needs a display: --help and --version work anywhere.
+  const orvelis::ReaderCommandLine line = orvelis::ParseReaderCommandLine({argv, argv + argc});
+  if (const std::optional<int> status = orvelis::AnswerWithoutWindow(line)) return *status;
+  std::vector<std::string> toolkitWords = line.toolkitArguments;
+  std::vector<char*> toolkitArgv;
+  for (std::string& word : toolkitWords) toolkitArgv.push_back(word.data());
+  toolkitArgv.push_back(nullptr);
+  int toolkitArgc = static_cast<int>(toolkitWords.size());
+
   orvelis::PrepareWebEngine();
-  QApplication app(argc, argv);
+  QApplication app(toolkitArgc, toolkitArgv.data());
+  orvelis::SetApplicationIcon();
   if (!orvelis::InstallQtTranslations()) qWarning("orvelis: Qt's Russian translations are not installed");
-  orvelis::Reader reader;
+  orvelis::Reader reader(line.book);
   reader.Start();
   if (const QString shot = qEnvironmentVariable("ORVELIS_SCREENSHOT"); !shot.isEmpty()) {
     QTimer::singleShot(6000, &app, [&app, &reader, shot] {

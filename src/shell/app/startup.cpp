@@ -1,7 +1,6 @@
 #include "shell/app/startup.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -12,6 +11,7 @@
 #include "favorites/favorites_file.h"
 #include "favorites/user_data_folder.h"
 #include "ground/app_info.h"
+#include "reader/book_location.h"
 #include "shell/window/main_window.h"
 #include "shell/platform/qt_message_sink.h"
 #include "shell/platform/qt_settings_store.h"
@@ -19,16 +19,13 @@
 
 namespace orvelis {
 
-QString BookPath() {
-  const QDir programFolder(QCoreApplication::applicationDirPath());
-  const QString beside = programFolder.filePath(QStringLiteral("book.dat"));
-  if (QFile::exists(beside)) return beside;
-  const QString installed = programFolder.filePath(QStringLiteral("../share/orvelis/book.dat"));
-  return QFile::exists(installed) ? installed : beside;
+BookLocation LocateBook(const std::optional<std::string>& given) {
+  return FindBook(given, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
 }
 
-Reader::Reader()
-    : instance_(std::make_unique<SingleInstance>()),
+Reader::Reader(std::optional<std::string> bookOnCommandLine)
+    : bookOnCommandLine_(std::move(bookOnCommandLine)),
+      instance_(std::make_unique<SingleInstance>()),
       settings_(std::make_unique<QtSettingsStore>()),
       messages_(std::make_unique<QtMessageSink>()) {}
 
@@ -61,7 +58,14 @@ bool Reader::StartUp() {
   const std::string imagesProblem = ExtractImages(paths.UserDataFolder);
   favorites_ = std::make_unique<FavoritesStore>(paths.FavoritesPath, *messages_);
 
-  BookResult opened = book_.OpenBook(BookPath().toStdString());
+  const BookLocation location = LocateBook(bookOnCommandLine_);
+  if (!location.found) {
+    messages_->Show({MissingBookText(location), kMissingBookCaption, MessageIcon::Critical, MessageButtons::Ok});
+    splash_.reset();
+    exitCode_ = kDamagedBookExitCode;
+    return false;
+  }
+  BookResult opened = book_.OpenBook(*location.found);
   // The favourites open with a book that opened, before its tables are read; a file read only in
   // part is reported once the window shows what could be read.
   if (opened) favorites_->LoadFavorites(true);

@@ -4,11 +4,14 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QWebEnginePage;
 
 #include "book/book_store.h"
 #include "favorites/favorites_store.h"
+#include "reader/book_location.h"
 
 namespace orvelis {
 
@@ -22,7 +25,8 @@ class Reader final : public QObject {
   Q_OBJECT
 
  public:
-  Reader();
+  // Without a book on the command line the reader looks beside itself, then in the data folder.
+  explicit Reader(std::optional<std::string> bookOnCommandLine = std::nullopt);
   ~Reader() override;
 
   // Shows the splash; a second later runs StartUp. The application's exit code tells the outcome.
@@ -37,6 +41,7 @@ class Reader final : public QObject {
   FavoritesStore* Favorites() const { return favorites_.get(); }
 
  private:
+  std::optional<std::string> bookOnCommandLine_;
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<QWebEnginePage> warmUp_;
   std::unique_ptr<SingleInstance> instance_;
@@ -48,10 +53,10 @@ class Reader final : public QObject {
   int exitCode_ = 0;
 };
 
-// book.dat beside the program, else in the installed data folder (share/orvelis).
-QString BookPath();
+// The command line's book, else book.dat beside the program, else in the installed data folder.
+BookLocation LocateBook(const std::optional<std::string>& given);
 
-// Exit status of a run that could not open its book.
+// Exit status of a run that could not find or open its book.
 inline constexpr int kDamagedBookExitCode = 2;
 
 }  // namespace orvelis

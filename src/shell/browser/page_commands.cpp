@@ -11,8 +11,22 @@
 #include "shell/platform/qt_text.h"
 #include "shell/reading/reading_area.h"
 #include "shell/window/pane_focus.h"
+#include "ports/message_sink.h"
 
 namespace orvelis {
+namespace {
+
+constexpr const char* kWordCaption = "Перевод слова";
+constexpr const char* kNoWord = "Здесь нет слова: выделите одно слово на странице книги или вызовите меню на нём.";
+constexpr const char* kParagraphCaption = "Перевод абзаца";
+constexpr const char* kNoParagraph =
+    "Здесь нет абзаца книги: выделите текст в абзаце на странице книги или вызовите меню на нём.";
+
+}  // namespace
+
+void PageCommands::TellWhy(const char* caption, const char* text) const {
+  if (messages_) messages_->Show({text, caption, MessageIcon::Information, MessageButtons::Ok});
+}
 
 PageCommands::PageCommands(PaneFocus& focus, ReadingArea& reading, FavoritesPanel& favorites, PageComposer& composer,
                            WordTranslation& words, QWidget* window)
@@ -37,7 +51,10 @@ void PageCommands::SetMenuPoint(BrowserPane* pane, QPoint at) {
 
 void PageCommands::TranslateWord() {
   BrowserPane* pane = focus_.Browser();
-  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) return;
+  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) {
+    TellWhy(kWordCaption, kNoWord);
+    return;
+  }
   const QPoint at = menuPane_ == pane && menuPoint_ ? *menuPoint_ : QPoint(-1, -1);
   // The selection when it is one word, else the word under the point the menu was asked at.
   const QString find = QStringLiteral(R"js((function(x, y){
@@ -56,13 +73,20 @@ void PageCommands::TranslateWord() {
   const bool parallel = reading_.Locator().LayoutMode() == kLayoutParallel;
   pane->RunScript(find, [this, paneIndex, parallel](const QVariant& answer) {
     const QString word = answer.toString();
-    if (!word.isEmpty()) words_.ShowWordOfPane(S(word), paneIndex, parallel);
+    if (word.isEmpty()) {
+      TellWhy(kWordCaption, kNoWord);
+      return;
+    }
+    words_.ShowWordOfPane(S(word), paneIndex, parallel);
   });
 }
 
 void PageCommands::ToggleCounterpart() {
   BrowserPane* pane = focus_.Browser();
-  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) return;
+  if (pane != reading_.Pane(ReadingPane::Web1) && pane != reading_.Pane(ReadingPane::Web2)) {
+    TellWhy(kParagraphCaption, kNoParagraph);
+    return;
+  }
   const QPoint at = menuPane_ == pane && menuPoint_ ? *menuPoint_ : QPoint(-1, -1);
   menuPoint_.reset();
   // Marks the paragraph and answers its tooltip; a block already under it is taken away instead.
@@ -86,8 +110,14 @@ void PageCommands::ToggleCounterpart() {
     return [p.title, cell ? cell.cellIndex : 0];
   })(%1, %2))js").arg(at.x()).arg(at.y());
   pane->RunScript(find, [this, pane = QPointer<BrowserPane>(pane)](const QVariant& answer) {
+    if (!pane) return;
+    // null: no paragraph there; an empty text: a shown translation was taken away.
+    if (answer.isNull() || !answer.isValid()) {
+      TellWhy(kParagraphCaption, kNoParagraph);
+      return;
+    }
     const QVariantList found = answer.toList();
-    if (!pane || found.size() != 2) return;
+    if (found.size() != 2) return;
     // The language the paragraph is in: the second pane's, or the right-hand column's, is the other.
     const int paneIndex = (pane == reading_.Pane(ReadingPane::Web2) ? 1 : 0) ^ (found[1].toInt() == 1 ? 1 : 0);
     std::string html = composer_.Counterpart(S(found[0].toString()), paneIndex);

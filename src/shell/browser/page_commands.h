@@ -15,6 +15,7 @@ namespace orvelis {
 class BrowserPane;
 class FavoritesPanel;
 class FindBar;
+class MessageSink;
 class PageComposer;
 class PaneFocus;
 class ReadingArea;
@@ -44,6 +45,8 @@ class PageCommands final : public QObject {
   void TranslateWord();
   // Where the context menu was asked for (pane coordinates); ToggleCounterpart takes it from there.
   void SetMenuPoint(BrowserPane* pane, QPoint at);
+  // Where a command that finds nothing to act on says so.
+  void SetMessageSink(MessageSink& messages) { messages_ = &messages; }
 
  private:
   PaneFocus& focus_;
@@ -55,6 +58,9 @@ class PageCommands final : public QObject {
   WordTranslation& words_;
   QPointer<BrowserPane> menuPane_;
   std::optional<QPoint> menuPoint_;
+  MessageSink* messages_ = nullptr;
+
+  void TellWhy(const char* caption, const char* text) const;
 };
 
 }  // namespace orvelis

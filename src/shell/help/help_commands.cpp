@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QMenuBar>
+#include <QStringList>
 #include <QUrl>
 #include <QVariant>
 
@@ -23,6 +24,9 @@ namespace orvelis {
 namespace {
 
 VersionPair AppVersion() { return {kVersionMajor, kVersionMinor}; }
+
+const QStringList kSiteActionNames = {QStringLiteral("zAboutOrvel"), QStringLiteral("zAboutPhor"),
+                                      QStringLiteral("zAboutAutoUpd"), QStringLiteral("zAboutUpd")};
 
 }  // namespace
 
@@ -62,7 +66,13 @@ void HelpCommands::AddMenu(QMenuBar* bar) {
       ->setObjectName(QStringLiteral("zAboutUpd"));
   about->addAction(QStringLiteral("О программе"), this, &HelpCommands::ShowAbout)
       ->setObjectName(QStringLiteral("zAboutVer"));
+  // Without a site address nothing that needs the site is offered.
+  for (QAction* action : about->actions()) {
+    if (kSiteActionNames.contains(action->objectName())) action->setVisible(HasSite());
+  }
 }
+
+bool HelpCommands::HasSite() const { return !WebSiteAddress(settings_).empty(); }
 
 void HelpCommands::SetAutoCheckUpdates(bool on) {
   autoCheck_ = on;
@@ -108,7 +118,10 @@ void HelpCommands::Restyle() {
 }
 
 // The hidden pane loads the check page; no network, no answer: nothing happens and nothing waits.
-void HelpCommands::StartUpdateCheck() { wbChkVer_->load(QUrl(Q(WebSiteAddress(settings_) + kAutoCheckPath))); }
+void HelpCommands::StartUpdateCheck() {
+  if (!HasSite()) return;
+  wbChkVer_->load(QUrl(Q(WebSiteAddress(settings_) + kAutoCheckPath)));
+}
 
 void HelpCommands::OnUpdateReply() {
   wbChkVer_->RunScript(QStringLiteral("document.body ? document.body.innerText : ''"), [this](const QVariant& reply) {

@@ -36,7 +36,10 @@ class HelpCommands final : public QObject {
   void ShowHelp();
   void ShowRules();
   void CheckForUpdate();  // the menu's check: opens the update page
-  void StartUpdateCheck();
+  void StartUpdateCheck();  // nothing without a site address
+  // Whether the build or the settings give the site's address; without it the site's commands
+  // are hidden.
+  bool HasSite() const;
   void OpenSite();
   void ShowAbout();
   bool AutoCheckUpdates() const { return autoCheck_; }

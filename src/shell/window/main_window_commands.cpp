@@ -59,12 +59,14 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(Action(Cmd::Site), [this] { help_->OpenSite(); });
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
+  Action(Cmd::Site)->setVisible(help_->HasSite());
 
   words_ = new WordTranslation(book_, this);
   connect(words_, &WordTranslation::pageRequested, this, [this](const std::string& key, int paragraph) {
     reading_->ShowResult(key, "", kAllLanguages, paragraph, true);
   });
   page_ = new PageCommands(*focus_, *reading_, *favoritesPanel_, core_->Composer(), *words_, this);
+  page_->SetMessageSink(messages);
   context_ = new BrowserContextMenu(*commands_, *textStyle_, *focus_, *reading_, *page_, *output_, this);
   for (ReadingPane pane : {ReadingPane::Web1, ReadingPane::Web2, ReadingPane::Top1, ReadingPane::Top2}) {
     context_->Attach(Pane(pane));
