@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the benchmarks: the sample book's path and the process's peak memory.
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -8,7 +9,12 @@
 
 namespace orvelis::bench {
 
-inline const char* SampleBookPath() { return ORVELIS_SAMPLE_BOOK; }
+// ORVELIS_BENCH_BOOK=FILE measures another book of the same structure (scripts/make-scaled-book.sh
+// makes one with pages eight times longer).
+inline const char* SampleBookPath() {
+  const char* other = std::getenv("ORVELIS_BENCH_BOOK");
+  return other && *other ? other : ORVELIS_SAMPLE_BOOK;
+}
 
 // The sample book with its records and both languages' pages loaded, Russian shown.
 inline bool OpenWholeSampleBook(BookStore& store) {
