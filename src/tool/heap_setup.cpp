@@ -1,5 +1,6 @@
 #include "tool/heap_setup.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,7 +12,7 @@
 
 namespace orvelis::tool {
 
-void UseHugePagesForTheHeap() {
+void UseHugePagesForTheHeap(std::size_t expectedBytes) {
 #if defined(__GLIBC__) && defined(__linux__)
   constexpr std::size_t kMiB = 1 << 20;
   constexpr std::size_t kHugePage = 2 * kMiB;
@@ -20,7 +21,7 @@ void UseHugePagesForTheHeap() {
   mallopt(M_MMAP_THRESHOLD, 512 * kMiB);
   mallopt(M_TRIM_THRESHOLD, 1024 * kMiB);
   mallopt(M_ARENA_MAX, 1);
-  mallopt(M_TOP_PAD, 96 * kMiB);
+  mallopt(M_TOP_PAD, static_cast<int>(std::clamp(expectedBytes, 64 * kMiB, 1536 * kMiB)));
   void* probe = std::malloc(kHugePage);
   if (!probe) return;
   const auto top = reinterpret_cast<std::uintptr_t>(sbrk(0));
@@ -28,6 +29,8 @@ void UseHugePagesForTheHeap() {
   std::free(probe);
   if (top > begin) (void)madvise(reinterpret_cast<void*>(begin), top - begin, MADV_HUGEPAGE);
   mallopt(M_TOP_PAD, 0);
+#else
+  (void)expectedBytes;
 #endif
 }
 

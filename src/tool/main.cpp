@@ -1,6 +1,7 @@
 // orvelis-tool: the core of the reader from the command line (inspect, export, build and compose
 // books), used by people scripting a book and by the end-to-end tests.
 
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -12,17 +13,22 @@
 #include "tool/favorites_commands.h"
 #include "tool/heap_setup.h"
 #include "tool/search_commands.h"
+#include "tool/tool_paths.h"
 #include "tool/tool_usage.h"
 #include "tool/word_commands.h"
 
 using namespace orvelis::tool;
 
 int main(int argc, char** argv) {
-  orvelis::tool::UseHugePagesForTheHeap();
   const std::set<std::string> flags = {"fixed-headers", "strip", "parallel", "group", "counterparts", "forms", "suggest", "help",
                                        "version"};
   ToolArgs args(argc, argv, flags);
   if (!args.ok()) return Usage(args.error());
+  // A run allocates a few times the book's size: its raw, decoded and prepared text.
+  std::error_code unknownSize;
+  const std::uintmax_t bookSize =
+      std::filesystem::file_size(args.Option("book").value_or(DefaultBookPath().string()), unknownSize);
+  UseHugePagesForTheHeap(unknownSize ? 0 : static_cast<std::size_t>(bookSize) * 3);
   if (args.Flag("version")) {
     std::cout << ToolVersion();
     return 0;
