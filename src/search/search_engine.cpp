@@ -11,10 +11,11 @@
 #include "render/stylesheet.h"
 #include "search/query_language.h"
 #include "words/word_forms_query.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
-std::string ResultCountText(int pages) { return "Результаты (страниц: " + std::to_string(pages) + ")"; }
+std::string ResultCountText(int pages) { return Tr(ORVELIS_TR_NOOP("Core", "Результаты (страниц: %1)"), {std::to_string(pages)}); }
 
 PageRange SearchScope(int k) {
   const BookTables& t = FillBookTables();

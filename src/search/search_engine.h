@@ -14,6 +14,7 @@
 #include "search/query_limits.h"
 #include "search/search_results.h"
 #include "words/book_vocabulary.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
@@ -23,8 +24,8 @@ class RegexEngine;
 class SearchView;
 class Stylesheet;
 
-inline constexpr const char* kQueryFormatError = "Ошибочный формат строки поиска";
-inline constexpr const char* kSearchCaption = "Поиск по книге";
+inline constexpr const char* kQueryFormatError = ORVELIS_TR_NOOP("Core", "Ошибочный формат строки поиска");
+inline constexpr const char* kSearchCaption = ORVELIS_TR_NOOP("Core", "Поиск по книге");
 
 struct PageRange {
   int first = 1;

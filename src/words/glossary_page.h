@@ -8,10 +8,11 @@
 
 #include "book/book_format.h"
 #include "words/glossary.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
-inline constexpr const char* kGlossaryWorking = "Идет подсчет по всей книге...";
+inline constexpr const char* kGlossaryWorking = ORVELIS_TR_NOOP("Core", "Идет подсчет по всей книге...");
 
 std::string GlossaryPageHtml(const std::string& word, Language from, const std::vector<GlossaryCandidate>& candidates);
 

@@ -1,6 +1,7 @@
 #include "shell/window/left_panel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -36,7 +37,7 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
       commands_(commands),
       book_(book),
       picLeftMenuHead_(new QWidget(form)),
-      lblLeftMenuCapt_(new QLabel(QStringLiteral("Книга"), picLeftMenuHead_)),
+      lblLeftMenuCapt_(new QLabel(QCoreApplication::translate("LeftPanel", "Книга"), picLeftMenuHead_)),
       tbClose_(new QToolButton(picLeftMenuHead_)),
       picSplitter_(new SplitterBar(Qt::Vertical, QStringLiteral("picSplitter"), form)) {
   panels_[0]->setObjectName(QStringLiteral("fraBook"));
@@ -49,7 +50,7 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
   lblLeftMenuCapt_->setObjectName(QStringLiteral("lblLeftMenuCapt"));
   tbClose_->setObjectName(QStringLiteral("tbClose"));
   tbClose_->setIcon(NamedIcon(QStringLiteral("close")));
-  tbClose_->setToolTip(QStringLiteral("Закрыть"));
+  tbClose_->setToolTip(QCoreApplication::translate("LeftPanel", "Закрыть"));
   tbClose_->setAutoRaise(true);
   connect(tbClose_, &QToolButton::clicked, this, [this] { Show(0); });
   head->addWidget(lblLeftMenuCapt_, 1);
