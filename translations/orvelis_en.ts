@@ -472,7 +472,7 @@ The page navigation buttons may be shown without pictures. The program will try 
     </message>
     <message>
         <source>-- Вся книга --</source>
-        <translation>-- The whole book --</translation>
+        <translation>-- Whole book --</translation>
     </message>
     <message>
         <source>Книга (русский текст)</source>
@@ -569,6 +569,70 @@ sudo apt install %2</source>
         <translation>The English-Russian dictionary is not installed: the file %1 is missing.
 To install it, run the command
 sudo apt install %2</translation>
+    </message>
+    <message>
+        <source>Идет обработка запроса...</source>
+        <translation>Processing the query...</translation>
+    </message>
+    <message>
+        <source>Похожие слова для &amp;laquo;%1&amp;raquo;: </source>
+        <translation>Similar words for &amp;laquo;%1&amp;raquo;: </translation>
+    </message>
+    <message>
+        <source>Русский:</source>
+        <translation>Russian:</translation>
+    </message>
+    <message>
+        <source>Английский:</source>
+        <translation>English:</translation>
+    </message>
+    <message>
+        <source>Ничего не найдено</source>
+        <translation>Nothing found</translation>
+    </message>
+    <message>
+        <source>Отменить группировку результатов поиска по Документам</source>
+        <translation>Stop grouping the search results by Paper</translation>
+    </message>
+    <message>
+        <source>отменить группировку результатов поиска</source>
+        <translation>ungroup the search results</translation>
+    </message>
+    <message>
+        <source>Группировать результаты поиска по Документам</source>
+        <translation>Group the search results by Paper</translation>
+    </message>
+    <message>
+        <source>группировать результаты поиска</source>
+        <translation>group the search results</translation>
+    </message>
+    <message>
+        <source>сортировка по:</source>
+        <translation>sort by:</translation>
+    </message>
+    <message>
+        <source>рейтингу</source>
+        <translation>rating</translation>
+    </message>
+    <message>
+        <source>страницам</source>
+        <translation>pages</translation>
+    </message>
+    <message>
+        <source>Cортировать результаты по рейтингу</source>
+        <translation>Sort the results by rating</translation>
+    </message>
+    <message>
+        <source>Cортировать результаты по порядковым номерам страниц</source>
+        <translation>Sort the results by page number</translation>
+    </message>
+    <message>
+        <source>Рейтинг страницы</source>
+        <translation>Rating of the page</translation>
+    </message>
+    <message>
+        <source>Рейтинг Документа</source>
+        <translation>Rating of the Paper</translation>
     </message>
 </context>
 <context>
@@ -773,7 +837,7 @@ sudo apt install %2</translation>
     <name>SearchPanel</name>
     <message>
         <source>Введите фразу для поиска:</source>
-        <translation>Enter a phrase to search for:</translation>
+        <translation>Phrase to search for:</translation>
     </message>
     <message>
         <source>Правила написания запросов в строку поиска</source>

@@ -36,10 +36,10 @@ SearchEngine::SearchEngine(BookStore& book, RegexEngine& regex, const Stylesheet
 
 void SearchEngine::ShowSearchProgress() {
   view_.WriteSearchDocument(
-      "<html><title>Поиск по книге</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
-      stylesheet_.StyleSheetHtml() +
-      "<body style=\"padding:5 5 5 5\"><center><br><br><font color=\"red\"><b>Идет обработка "
-      "запроса...</b></font></center></body></html>");
+      "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге")) +
+      "</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
+      stylesheet_.StyleSheetHtml() + "<body style=\"padding:5 5 5 5\"><center><br><br><font color=\"red\"><b>" +
+      Tr(ORVELIS_TR_NOOP("Core", "Идет обработка запроса...")) + "</b></font></center></body></html>");
   view_.ProcessEvents();
 }
 

@@ -20,6 +20,8 @@
 #include "ground/app_info.h"
 #include "ports/setting_names.h"
 #include "shell/app/startup.h"
+#include "shell/browser/browser_pane.h"
+#include "shell/search/search_panel.h"
 #include "shell/platform/qt_settings_store.h"
 
 using namespace orvelis;
@@ -84,12 +86,12 @@ class InterfaceLanguageTest : public QObject {
     test::ClickToolbar(w_, w_->ToolbarAction(6));
     auto* panel = w_->findChild<QWidget*>(QStringLiteral("fraSearch"));
     QTRY_VERIFY(panel->isVisible());
-    QCOMPARE(TextOf<QLabel>(panel, "lblSearchWord"), QStringLiteral("Enter a phrase to search for:"));
+    QCOMPARE(TextOf<QLabel>(panel, "lblSearchWord"), QStringLiteral("Phrase to search for:"));
     QCOMPARE(TextOf<QPushButton>(panel, "cmdSearch"), QStringLiteral("Search"));
     QCOMPARE(TextOf<QCheckBox>(panel, "chkSearchBothLanguages"), QStringLiteral("Search both languages"));
     QCOMPARE(TextOf<QLabel>(panel, "lblSearchres"), QStringLiteral("Results (pages: 0)"));
     QCOMPARE(panel->findChild<QComboBox*>(QStringLiteral("cmbParts"))->itemText(0),
-             QStringLiteral("-- The whole book --"));
+             QStringLiteral("-- Whole book --"));
     QCOMPARE(TextOf<QLabel>(w_, "lblLeftMenuCapt"), QStringLiteral("Search (Russian text)"));
     // A query's count is composed in the core, with the number inside the translated text.
     auto* query = panel->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
@@ -98,6 +100,12 @@ class InterfaceLanguageTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(TextOf<QLabel>(panel, "lblSearchres").startsWith(QStringLiteral("Results (pages: ")) &&
                                  TextOf<QLabel>(panel, "lblSearchres") != QStringLiteral("Results (pages: 0)"),
                              20000);
+    // The results page's own labels too; the snippets are the book's.
+    BrowserPane* results = w_->Search().ResultsPane();
+    QVERIFY(test::WaitLoaded(results));
+    const QString page = test::Eval(results, QStringLiteral("document.body.innerText")).toString();
+    QVERIFY2(page.contains(QStringLiteral("group the search results")) && page.contains(QStringLiteral("sort by:")),
+             qPrintable(page.left(300)));
   }
 
   void goToDialogAndItsMessageAreEnglish() {

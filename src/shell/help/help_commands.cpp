@@ -15,6 +15,7 @@
 #include "help/update_check.h"
 #include "ports/message_sink.h"
 #include "render/stylesheet.h"
+#include "shell/app/qt_translations.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/help/about_dialog.h"
 #include "shell/help/help_window.h"
@@ -71,7 +72,8 @@ void HelpCommands::SetAutoCheckUpdates(bool on) {
 }
 
 std::string HelpCommands::HelpPageHtml(bool rules) const {
-  return HelpWindowDocument(stylesheet_.StyleSheetHtml(), rules ? RulesText() : HelpText());
+  const HelpLanguage language = RussianInterface() ? HelpLanguage::Russian : HelpLanguage::English;
+  return HelpWindowDocument(stylesheet_.StyleSheetHtml(), rules ? RulesText(language) : HelpText(language), language);
 }
 
 void HelpCommands::ShowHelp() {
