@@ -11,8 +11,8 @@
 
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_model.h"
-#include "ports/message_sink.h"
 #include "ground/ui_text.h"
+#include "ports/message_sink.h"
 
 namespace orvelis {
 
@@ -24,7 +24,8 @@ enum class FavoritesChange {
 
 inline constexpr const char* kDeleteCaption = ORVELIS_TR_NOOP("Core", "Удаление записи");
 inline constexpr const char* kMoveFolderCaption = ORVELIS_TR_NOOP("Core", "Перемещение папки");
-inline constexpr const char* kMoveRefusedText = ORVELIS_TR_NOOP("Core", "Папку нельзя переместить внутрь нее самой или ее вложенных папок.");
+inline constexpr const char* kMoveRefusedText =
+    ORVELIS_TR_NOOP("Core", "Папку нельзя переместить внутрь нее самой или ее вложенных папок.");
 inline constexpr const char* kMoveTooDeepText =
     ORVELIS_TR_NOOP("Core", "Папку нельзя переместить сюда: папки оказались бы вложены глубже 256 уровней.");
 

@@ -31,7 +31,11 @@ std::string WriteUserDataImages(const std::filesystem::path& folder, const std::
     if (r.outcome != ReplaceOutcome::Written && failed++ == 0) firstFailure = image.name + ": " + Tr(r.reason.c_str());
   }
   if (failed == 0) return {};
-  return Tr(ORVELIS_TR_NOOP("Core", "Не удалось записать изображения для страниц в папку %1 (не записано файлов: %2 из %3; %4).\r\nКнопки перехода по страницам могут отображаться без рисунков. При следующем запуске программа попробует записать их снова."), {folder.string(), std::to_string(failed), std::to_string(images.size()), firstFailure});
+  return Tr(ORVELIS_TR_NOOP("Core",
+                            "Не удалось записать изображения для страниц в папку %1 (не записано файлов: %2 из %3; "
+                            "%4).\r\nКнопки перехода по страницам могут отображаться без рисунков. При следующем "
+                            "запуске программа попробует записать их снова."),
+            {folder.string(), std::to_string(failed), std::to_string(images.size()), firstFailure});
 }
 
 }  // namespace orvelis

@@ -1,10 +1,11 @@
 #include "favorites/whole_file.h"
-#include "ground/ui_text.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "ground/ui_text.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+
 #include "ground/ui_text.h"
 
 namespace orvelis {

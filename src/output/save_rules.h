@@ -4,6 +4,7 @@
 // takes the program's own navigation out of it.
 
 #include <string>
+
 #include "ground/ui_text.h"
 
 namespace orvelis {
@@ -19,11 +20,13 @@ inline constexpr const char* kSaveDialogTitle = ORVELIS_TR_NOOP("Core", "Сох�
 inline constexpr const char* kHtmlFileType = ORVELIS_TR_NOOP("Core", "Веб-страница, HTML (*.htm *.html)");
 inline constexpr const char* kTextFileType = ORVELIS_TR_NOOP("Core", "Текстовый файл (*.txt)");
 inline constexpr const char* kPdfFileType = ORVELIS_TR_NOOP("Core", "Документ PDF (*.pdf)");
-inline constexpr const char* kOverwriteQuestion = ORVELIS_TR_NOOP("Core", "Файл с таким именем уже существует. Перезаписать?");
+inline constexpr const char* kOverwriteQuestion =
+    ORVELIS_TR_NOOP("Core", "Файл с таким именем уже существует. Перезаписать?");
 inline constexpr const char* kOverwriteCaption = ORVELIS_TR_NOOP("Core", "Сохранение файла");
 inline constexpr const char* kSaveErrorCaption = ORVELIS_TR_NOOP("Core", "Ошибка сохранения файла");
 // The parallel text is made of a page's paragraphs; contents pages have none.
-inline constexpr const char* kParallelNeedsPage = ORVELIS_TR_NOOP("Core", "Параллельный текст составляется для страниц книги. Откройте страницу.");
+inline constexpr const char* kParallelNeedsPage =
+    ORVELIS_TR_NOOP("Core", "Параллельный текст составляется для страниц книги. Откройте страницу.");
 inline constexpr const char* kParallelCaption = ORVELIS_TR_NOOP("Core", "Параллельный текст");
 
 struct SaveName {

@@ -23,9 +23,11 @@ enum class QueryStatus { Done, TooLong, TooManyWords, OverBudget };
 inline std::string QueryStatusMessage(QueryStatus status) {
   switch (status) {
     case QueryStatus::TooLong:
-      return Tr(ORVELIS_TR_NOOP("Core", "Слишком длинная строка поиска (не более %1 знаков)"), {std::to_string(kMaxQueryCharacters)});
+      return Tr(ORVELIS_TR_NOOP("Core", "Слишком длинная строка поиска (не более %1 знаков)"),
+                {std::to_string(kMaxQueryCharacters)});
     case QueryStatus::TooManyWords:
-      return Tr(ORVELIS_TR_NOOP("Core", "Слишком много слов в строке поиска (не более %1)"), {std::to_string(kMaxQueryWords)});
+      return Tr(ORVELIS_TR_NOOP("Core", "Слишком много слов в строке поиска (не более %1)"),
+                {std::to_string(kMaxQueryWords)});
     case QueryStatus::OverBudget:
       return Tr(ORVELIS_TR_NOOP("Core", "Слишком сложная строка поиска: поиск прерван"));
     case QueryStatus::Done:

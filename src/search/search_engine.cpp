@@ -5,17 +5,19 @@
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
+#include "ground/ui_text.h"
 #include "ground/utf8.h"
 #include "ports/message_sink.h"
 #include "ports/search_view.h"
 #include "render/stylesheet.h"
 #include "search/query_language.h"
 #include "words/word_forms_query.h"
-#include "ground/ui_text.h"
 
 namespace orvelis {
 
-std::string ResultCountText(int pages) { return Tr(ORVELIS_TR_NOOP("Core", "Результаты (страниц: %1)"), {std::to_string(pages)}); }
+std::string ResultCountText(int pages) {
+  return Tr(ORVELIS_TR_NOOP("Core", "Результаты (страниц: %1)"), {std::to_string(pages)});
+}
 
 PageRange SearchScope(int k) {
   const BookTables& t = FillBookTables();

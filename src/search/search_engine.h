@@ -4,17 +4,17 @@
 #include <array>
 #include <chrono>
 #include <memory>
-#include <vector>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "book/book_format.h"
 #include "ground/match_deadline.h"
+#include "ground/ui_text.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/search_results.h"
 #include "words/book_vocabulary.h"
-#include "ground/ui_text.h"
 
 namespace orvelis {
 

@@ -6,13 +6,13 @@
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/html_escape.h"
+#include "ground/query_link.h"
+#include "ground/ui_text.h"
+#include "ports/search_view.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "search/query_language.h"
-#include "ground/query_link.h"
 #include "words/word_forms_query.h"
-#include "ports/search_view.h"
-#include "ground/ui_text.h"
 
 namespace orvelis {
 namespace {
@@ -89,8 +89,9 @@ std::string CSearchResults::Snippets(int page, const std::string& query) {
     if (!foundIn_[lang][static_cast<std::size_t>(page)]) continue;
     if (!html.empty()) html += "<br>";
     const std::string& marked = languageQueries_[lang].empty() ? query : languageQueries_[lang];
-    html += std::string("<b>") + (lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Русский:")) : Tr(ORVELIS_TR_NOOP("Core", "Английский:"))) + "</b> " +
-            BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
+    html += std::string("<b>") +
+            (lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Русский:")) : Tr(ORVELIS_TR_NOOP("Core", "Английский:"))) +
+            "</b> " + BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
   }
   return html;
 }
@@ -175,17 +176,20 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
     h += group ? "<a href=\"!ungroup\" target=\"_self\" title=\"" +
                      Tr(ORVELIS_TR_NOOP("Core", "Отменить группировку результатов поиска по Документам")) + "\"><b>" +
                      Tr(ORVELIS_TR_NOOP("Core", "отменить группировку результатов поиска")) + "</b></a><br>"
-               : "<a href=\"!group\" target=\"_self\" title=\"" + Tr(ORVELIS_TR_NOOP("Core", "Группировать результаты поиска по Документам")) +
-                     "\"><b>" + Tr(ORVELIS_TR_NOOP("Core", "группировать результаты поиска")) + "</b></a><br>";
+               : "<a href=\"!group\" target=\"_self\" title=\"" +
+                     Tr(ORVELIS_TR_NOOP("Core", "Группировать результаты поиска по Документам")) + "\"><b>" +
+                     Tr(ORVELIS_TR_NOOP("Core", "группировать результаты поиска")) + "</b></a><br>";
     h += "<hr noshade size=1>" + Tr(ORVELIS_TR_NOOP("Core", "сортировка по:")) + " &nbsp; ";
     const std::string byRating = Tr(ORVELIS_TR_NOOP("Core", "рейтингу"));
     const std::string byPage = Tr(ORVELIS_TR_NOOP("Core", "страницам"));
-    h += options_.sortByRating == 1 ? "<b>" + byRating + "</b>"
-                                    : "<a href=\"^rate\" title=\"" + Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по рейтингу")) +
-                                          "\" target=\"_self\">" + byRating + "</a>";
+    h += options_.sortByRating == 1
+             ? "<b>" + byRating + "</b>"
+             : "<a href=\"^rate\" title=\"" + Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по рейтингу")) +
+                   "\" target=\"_self\">" + byRating + "</a>";
     h += "&nbsp; ";
     h += options_.sortByRating != 0
-             ? "<a href=\"^page\" title=\"" + Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по порядковым номерам страниц")) +
+             ? "<a href=\"^page\" title=\"" +
+                   Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по порядковым номерам страниц")) +
                    "\" target=\"_self\">" + byPage + "</a>"
              : "<b>" + byPage + "</b>";
     h += "<hr noshade size=1>";

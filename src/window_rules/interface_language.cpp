@@ -10,9 +10,12 @@ InterfaceChoice ParseInterfaceChoice(std::string_view value) {
 
 std::string InterfaceChoiceValue(InterfaceChoice choice) {
   switch (choice) {
-    case InterfaceChoice::Russian: return "ru";
-    case InterfaceChoice::English: return "en";
-    case InterfaceChoice::System: break;
+    case InterfaceChoice::Russian:
+      return "ru";
+    case InterfaceChoice::English:
+      return "en";
+    case InterfaceChoice::System:
+      break;
   }
   return "";
 }

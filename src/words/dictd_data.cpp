@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "words/dictionary_files.h"
 #include "ground/ui_text.h"
+#include "words/dictionary_files.h"
 
 namespace orvelis {
 namespace {
@@ -36,7 +36,8 @@ DictionaryResult DictdData::Open(const std::filesystem::path& path) {
     form_ = Form::Chunked;
     return {};
   }
-  if (fileSize_ > kMaxInflatedDictionary) return Damaged(ORVELIS_TR_NOOP("Core", "распакованные данные слишком велики"));
+  if (fileSize_ > kMaxInflatedDictionary)
+    return Damaged(ORVELIS_TR_NOOP("Core", "распакованные данные слишком велики"));
   std::string whole;
   if (!ReadFileRange(file_, 0, fileSize_, whole)) return UnreadableDictionaryFile(path);
   if (!InflateGzip(whole, kMaxInflatedDictionary, inflated_, reason)) return Damaged(reason);

@@ -1,4 +1,5 @@
 #include "words/dictionary_files.h"
+
 #include "ground/ui_text.h"
 
 namespace orvelis {

@@ -1,9 +1,10 @@
 #include "words/dictzip.h"
-#include "ground/ui_text.h"
 
 #include <zlib.h>
 
 #include <limits>
+
+#include "ground/ui_text.h"
 
 namespace orvelis {
 namespace {
@@ -171,7 +172,9 @@ bool InflateGzip(std::string_view file, std::size_t maxOutput, std::string& out,
   inflateEnd(&stream);
   if (status == Z_STREAM_END) return true;
   // Z_BUF_ERROR: no progress was possible, which with all input given means the stream is cut off.
-  reason = status == Z_BUF_ERROR ? kCutShort : status == Z_MEM_ERROR ? ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки") : kCorrupt;
+  reason = status == Z_BUF_ERROR ? kCutShort
+           : status == Z_MEM_ERROR ? ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки")
+                                   : kCorrupt;
   return false;
 }
 

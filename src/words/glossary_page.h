@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "book/book_format.h"
-#include "words/glossary.h"
 #include "ground/ui_text.h"
+#include "words/glossary.h"
 
 namespace orvelis {
 

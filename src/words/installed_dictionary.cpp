@@ -1,7 +1,8 @@
 #include "words/installed_dictionary.h"
-#include "ground/ui_text.h"
 
 #include <system_error>
+
+#include "ground/ui_text.h"
 
 namespace orvelis {
 namespace {
@@ -14,7 +15,10 @@ bool IsFile(const std::filesystem::path& path) {
 }
 
 std::string MissingMessage(const std::filesystem::path& missing) {
-  return Tr(ORVELIS_TR_NOOP("Core", "Англо-русский словарь не установлен: нет файла %1.\nЧтобы установить его, выполните команду\nsudo apt install %2"), {missing.string(), kEnglishRussianPackage});
+  return Tr(ORVELIS_TR_NOOP("Core",
+                            "Англо-русский словарь не установлен: нет файла %1.\nЧтобы установить его, выполните "
+                            "команду\nsudo apt install %2"),
+            {missing.string(), kEnglishRussianPackage});
 }
 
 }  // namespace

@@ -16,13 +16,13 @@
 #include <QTranslator>
 #include <memory>
 
-#include "gui_support.h"
 #include "ground/app_info.h"
+#include "gui_support.h"
 #include "ports/setting_names.h"
 #include "shell/app/startup.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/search/search_panel.h"
 #include "shell/platform/qt_settings_store.h"
+#include "shell/search/search_panel.h"
 
 using namespace orvelis;
 
@@ -70,9 +70,9 @@ class InterfaceLanguageTest : public QObject {
 
   void menusAndTooltipsAreEnglish() {
     Start();
-    QCOMPARE(MenuTitles(w_), (QStringList{QStringLiteral("File"), QStringLiteral("Tools"), QStringLiteral("Navigation"),
-                                          QStringLiteral("Language"), QStringLiteral("Text Settings"),
-                                          QStringLiteral("About")}));
+    QCOMPARE(MenuTitles(w_),
+             (QStringList{QStringLiteral("File"), QStringLiteral("Tools"), QStringLiteral("Navigation"),
+                          QStringLiteral("Language"), QStringLiteral("Text Settings"), QStringLiteral("About")}));
     QCOMPARE(w_->ToolbarAction(1)->toolTip(), QStringLiteral("Back to the previously viewed page"));
     QCOMPARE(w_->ToolbarAction(6)->toolTip(), QStringLiteral("Search"));
     QCOMPARE(w_->ToolbarAction(17)->text(), QStringLiteral("Russian"));
@@ -90,8 +90,7 @@ class InterfaceLanguageTest : public QObject {
     QCOMPARE(TextOf<QPushButton>(panel, "cmdSearch"), QStringLiteral("Search"));
     QCOMPARE(TextOf<QCheckBox>(panel, "chkSearchBothLanguages"), QStringLiteral("Search both languages"));
     QCOMPARE(TextOf<QLabel>(panel, "lblSearchres"), QStringLiteral("Results (pages: 0)"));
-    QCOMPARE(panel->findChild<QComboBox*>(QStringLiteral("cmbParts"))->itemText(0),
-             QStringLiteral("-- Whole book --"));
+    QCOMPARE(panel->findChild<QComboBox*>(QStringLiteral("cmbParts"))->itemText(0), QStringLiteral("-- Whole book --"));
     QCOMPARE(TextOf<QLabel>(w_, "lblLeftMenuCapt"), QStringLiteral("Search (Russian text)"));
     // A query's count is composed in the core, with the number inside the translated text.
     auto* query = panel->findChild<QLineEdit*>(QStringLiteral("txtSearch"));
@@ -133,8 +132,8 @@ class InterfaceLanguageTest : public QObject {
     Start();
     auto* english = w_->findChild<QAction*>(QStringLiteral("zLangUiEnglish"));
     QVERIFY(english && english->isChecked());
-    QVERIFY(test::ChooseMenu(w_, {QStringLiteral("Language"), QStringLiteral("Interface Language"),
-                                  QStringLiteral("Русский")}));
+    QVERIFY(test::ChooseMenu(
+        w_, {QStringLiteral("Language"), QStringLiteral("Interface Language"), QStringLiteral("Русский")}));
     QCOMPARE(env_.TakeMessages(),
              QStringLiteral("The ORVELIS Book v 3.4|The interface language will change the next time the program "
                             "starts.\n"));
@@ -146,9 +145,9 @@ class InterfaceLanguageTest : public QObject {
     InstallQtTranslations();
     QVERIFY(RussianInterface());
     Start();
-    QCOMPARE(MenuTitles(w_), (QStringList{QStringLiteral("Файл"), QStringLiteral("Инструменты"),
-                                          QStringLiteral("Навигация"), QStringLiteral("Язык"),
-                                          QStringLiteral("Настройка текста"), QStringLiteral("О программе")}));
+    QCOMPARE(MenuTitles(w_),
+             (QStringList{QStringLiteral("Файл"), QStringLiteral("Инструменты"), QStringLiteral("Навигация"),
+                          QStringLiteral("Язык"), QStringLiteral("Настройка текста"), QStringLiteral("О программе")}));
     QCOMPARE(w_->ToolbarAction(1)->toolTip(), QStringLiteral("Назад на предыдущую просмотренную страницу"));
     QCOMPARE(QString::fromStdString(ApplicationTitle()), QStringLiteral("Книга Орвелис v 3.4"));
     QVERIFY(w_->findChild<QAction*>(QStringLiteral("zLangUiRussian"))->isChecked());

@@ -95,10 +95,14 @@ class TranslationsTest : public QObject {
     QStringList faults;
     for (const Entry& e : entries) {
       const QString where = e.context + QStringLiteral(" | ") + e.source;
-      if (!e.type.isEmpty()) faults << where + QStringLiteral(" (") + e.type + QStringLiteral(")");
-      else if (e.translation.trimmed().isEmpty()) faults << where + QStringLiteral(" (empty)");
-      else if (e.translation.contains(cyrillic)) faults << where + QStringLiteral(" (left in Russian)");
-      else if (Placeholders(e.source) != Placeholders(e.translation)) faults << where + QStringLiteral(" (placeholders)");
+      if (!e.type.isEmpty())
+        faults << where + QStringLiteral(" (") + e.type + QStringLiteral(")");
+      else if (e.translation.trimmed().isEmpty())
+        faults << where + QStringLiteral(" (empty)");
+      else if (e.translation.contains(cyrillic))
+        faults << where + QStringLiteral(" (left in Russian)");
+      else if (Placeholders(e.source) != Placeholders(e.translation))
+        faults << where + QStringLiteral(" (placeholders)");
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("untranslated texts:\n  ") + Listed(faults)));
   }

@@ -15,8 +15,9 @@ namespace {
 
 // A catalogue of two texts, as the shell's would be.
 std::string TestCatalogue(const char* original) {
-  if (std::strcmp(original, "Файл избранного %1 доступен только для чтения.\r\nИзменения избранного не будут "
-                            "сохранены: они останутся только до закрытия программы.") == 0) {
+  if (std::strcmp(original,
+                  "Файл избранного %1 доступен только для чтения.\r\nИзменения избранного не будут "
+                  "сохранены: они останутся только до закрытия программы.") == 0) {
     return "The favorites file %1 is read-only.";
   }
   if (std::strcmp(original, "Слишком много слов в строке поиска (не более %1)") == 0) return "%1 words at most";

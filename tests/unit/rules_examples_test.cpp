@@ -111,9 +111,9 @@ BookStore* EnglishRulesExamples::book = nullptr;
 
 TEST_F(EnglishRulesExamples, ThePageShowsEveryExampleAndHoldsNoRussian) {
   const std::string rules = RulesText(HelpLanguage::English);
-  for (const char* example : {"jesus christ", "'jesus christ'", "m?ssiah", "god* man", "Jesus + Christ",
-                              "Jesus | Christ", "Jesus ! Nazareth", "Christ | Jesus Nazareth", "(Christ | Jesus) came",
-                              "(Jesus|Christ|messiah|teacher) b?thlehem"}) {
+  for (const char* example :
+       {"jesus christ", "'jesus christ'", "m?ssiah", "god* man", "Jesus + Christ", "Jesus | Christ", "Jesus ! Nazareth",
+        "Christ | Jesus Nazareth", "(Christ | Jesus) came", "(Jesus|Christ|messiah|teacher) b?thlehem"}) {
     EXPECT_NE(rules.find(example), std::string::npos) << example;
   }
   const std::string help = HelpWindowDocument("", HelpText(HelpLanguage::English), HelpLanguage::English);

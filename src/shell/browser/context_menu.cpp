@@ -22,7 +22,8 @@ BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& styl
       page_(page) {
   setObjectName(QStringLiteral("zContext"));
   const auto item = [this](const char* text, const char* name, const std::function<void()>& run) {
-    addAction(QCoreApplication::translate("BrowserContextMenu", text), this, run)->setObjectName(QString::fromLatin1(name));
+    addAction(QCoreApplication::translate("BrowserContextMenu", text), this, run)
+        ->setObjectName(QString::fromLatin1(name));
   };
   addAction(commands.FixHeaders());
   item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Назад"), "zContextBack", [this] { reading_.Locator().GoBack(); });
@@ -30,15 +31,21 @@ BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& styl
   addSeparator()->setObjectName(QStringLiteral("zContextSep1"));
   item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Выделить все"), "zContextSelectAll", [&page] { page.SelectAll(); });
   item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Копировать"), "zContextCopy", [&page] { page.Copy(); });
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Добавить в Избранное"), "zContextAddFavor", [&page] { page.AddFavorite(); });
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Сохранить содержимое как..."), "zContextSaveAs", [&output] { output.SaveAs(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Добавить в Избранное"), "zContextAddFavor",
+       [&page] { page.AddFavorite(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Сохранить содержимое как..."), "zContextSaveAs",
+       [&output] { output.SaveAs(); });
   item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Поиск на странице"), "zContextFind", [&page] { page.FindOnPage(); });
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод абзаца"), "zContextCounterpart", [&page] { page.ToggleCounterpart(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод абзаца"), "zContextCounterpart",
+       [&page] { page.ToggleCounterpart(); });
   Item(QStringLiteral("zContextCounterpart"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   Item(QStringLiteral("zContextCounterpart"))->setShortcutContext(Qt::WidgetShortcut);  // the window's own
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод слова"), "zContextWordTranslation", [&page] { page.TranslateWord(); });
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Предпросмотр печати"), "zContextPrintPreview", [this, &output] { output.Preview(focus_.Browser()); });
-  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Печать"), "zContextPrint", [this, &output] { output.Print(focus_.Browser()); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод слова"), "zContextWordTranslation",
+       [&page] { page.TranslateWord(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Предпросмотр печати"), "zContextPrintPreview",
+       [this, &output] { output.Preview(focus_.Browser()); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Печать"), "zContextPrint",
+       [this, &output] { output.Print(focus_.Browser()); });
   QMenu* font = addMenu(QCoreApplication::translate("BrowserContextMenu", "Настройка текста"));
   font->setObjectName(QStringLiteral("zContextFont"));
   style.FillMenu(font, {"zContextFontName", "zContextFontColor", "zContextFontSize", "zContextFontSizeSz"});

@@ -2,13 +2,13 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QToolButton>
 #include <QWebEngineFindTextResult>
+#include <algorithm>
 
 #include "shell/browser/browser_pane.h"
 #include "shell/window/toolbar_icons.h"
@@ -70,9 +70,10 @@ void FindBar::FindNext(bool backward) {
   const QWebEnginePage::FindFlags flags = backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
   pane_->page()->findText(text_->text(), flags, [bar = QPointer<FindBar>(this)](const QWebEngineFindTextResult& result) {
     if (!bar) return;
-    bar->count_->setText(bar->text_->text().isEmpty()
-                             ? QString()
-                             : QCoreApplication::translate("FindBar", "%1 из %2").arg(result.activeMatch()).arg(result.numberOfMatches()));
+    bar->count_->setText(bar->text_->text().isEmpty() ? QString()
+                                                      : QCoreApplication::translate("FindBar", "%1 из %2")
+                                                            .arg(result.activeMatch())
+                                                            .arg(result.numberOfMatches()));
   });
 }
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "navigation/go_to_rules.h"
-#include "ports/setting_names.h"
 #include "ports/message_sink.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 #include "shell/platform/qt_text.h"
 

@@ -8,8 +8,8 @@
 #include "book/book_store.h"
 #include "navigation/link_protocol.h"
 #include "shell/platform/qt_text.h"
-#include "words/glossary.h"
 #include "words/dictionary_section.h"
+#include "words/glossary.h"
 #include "words/glossary_page.h"
 
 namespace orvelis {

@@ -44,9 +44,11 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::str
   txtAdd_ = new QLineEdit(this);
   txtAdd_->setObjectName(QStringLiteral("txtAdd"));
   layout->addWidget(txtAdd_);
-  chkTranslation_ = new QCheckBox(QCoreApplication::translate("FavoritesAddDialog", "Сохранить вместе с переводом"), this);
+  chkTranslation_ =
+      new QCheckBox(QCoreApplication::translate("FavoritesAddDialog", "Сохранить вместе с переводом"), this);
   chkTranslation_->setObjectName(QStringLiteral("chkFavorTranslation"));
-  chkTranslation_->setToolTip(QCoreApplication::translate("FavoritesAddDialog", "Сохранить те же абзацы на другом языке под выделенным фрагментом"));
+  chkTranslation_->setToolTip(QCoreApplication::translate(
+      "FavoritesAddDialog", "Сохранить те же абзацы на другом языке под выделенным фрагментом"));
   chkTranslation_->setChecked(KeepTranslation);
   chkTranslation_->setVisible(!withTranslation_.empty());
   layout->addWidget(chkTranslation_);
@@ -98,7 +100,8 @@ void FavoritesAddDialog::ShowHideFolderList() {
   // The translation's check box, when offered, adds its own row.
   const int translationRow = withTranslation_.empty() ? 0 : chkTranslation_->sizeHint().height() + 6;
   setFixedHeight(TwipsToPixels(ShowFolders ? 3990 : 1900) + translationRow);
-  cmdShowFolders_->setText(QCoreApplication::translate("FavoritesAddDialog", "Папки") + QLatin1Char(' ') + (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
+  cmdShowFolders_->setText(QCoreApplication::translate("FavoritesAddDialog", "Папки") + QLatin1Char(' ') +
+                           (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
 }
 
 void FavoritesAddDialog::cmdShowFolders_Click() {
@@ -108,8 +111,8 @@ void FavoritesAddDialog::cmdShowFolders_Click() {
 }
 
 void FavoritesAddDialog::cmdCreateFolders_Click() {
-  const QString name =
-      QInputDialog::getText(this, QCoreApplication::translate("FavoritesAddDialog", "Создание папки"), QCoreApplication::translate("FavoritesAddDialog", "Введите имя папки"));
+  const QString name = QInputDialog::getText(this, QCoreApplication::translate("FavoritesAddDialog", "Создание папки"),
+                                             QCoreApplication::translate("FavoritesAddDialog", "Введите имя папки"));
   if (!name.isEmpty()) CreateFolder(name);
 }
 
@@ -131,8 +134,8 @@ void FavoritesAddDialog::cmdOK_Click() {
   if (name.isEmpty()) {
     messages_.Show({S(QCoreApplication::translate("FavoritesAddDialog",
                                                   "Введите имя, под которым фрагмент будет сохранен в избранном")),
-                    S(QCoreApplication::translate("FavoritesAddDialog", "Добавление Избранное")),
-                    MessageIcon::Critical, MessageButtons::Ok});
+                    S(QCoreApplication::translate("FavoritesAddDialog", "Добавление Избранное")), MessageIcon::Critical,
+                    MessageButtons::Ok});
     return;
   }
   // A refused add (the store said why) keeps the dialog open with the reader's text.

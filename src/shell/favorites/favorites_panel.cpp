@@ -11,11 +11,11 @@
 
 #include "favorites/favorites_store.h"
 #include "ground/html_escape.h"
-#include "render/stylesheet.h"
 #include "ground/text_replace.h"
 #include "navigation/link_protocol.h"
 #include "ports/setting_names.h"
 #include "ports/settings_store.h"
+#include "render/stylesheet.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/favorites/favorites_add_dialog.h"
 #include "shell/favorites/favorites_tree.h"
@@ -88,13 +88,19 @@ void FavoritesPanel::CreateMenu() {
   menu_->addAction(QCoreApplication::translate("FavoritesPanel", "Печать"), this, [this] { emit printRequested(); })
       ->setObjectName(QStringLiteral("zContFavorPrint"));
   menu_->addSeparator()->setObjectName(QStringLiteral("zContFavorSep1"));
-  menu_->addAction(QCoreApplication::translate("FavoritesPanel", "Переименовать"), this, [this] {
-    if (QTreeWidgetItem* item = tree_->currentItem()) tree_->editItem(item);
-  })->setObjectName(QStringLiteral("zContFavorRename"));
-  menu_->addAction(QCoreApplication::translate("FavoritesPanel", "Удалить"), this, [this] {
-    QTreeWidgetItem* item = tree_->currentItem();
-    if (item && FavoriteKey(item) != QLatin1String("f")) Delete(FavoriteKey(item), item->text(0));
-  })->setObjectName(QStringLiteral("zContFavorDelete"));
+  menu_
+      ->addAction(QCoreApplication::translate("FavoritesPanel", "Переименовать"), this,
+                  [this] {
+                    if (QTreeWidgetItem* item = tree_->currentItem()) tree_->editItem(item);
+                  })
+      ->setObjectName(QStringLiteral("zContFavorRename"));
+  menu_
+      ->addAction(QCoreApplication::translate("FavoritesPanel", "Удалить"), this,
+                  [this] {
+                    QTreeWidgetItem* item = tree_->currentItem();
+                    if (item && FavoriteKey(item) != QLatin1String("f")) Delete(FavoriteKey(item), item->text(0));
+                  })
+      ->setObjectName(QStringLiteral("zContFavorDelete"));
 }
 
 void FavoritesPanel::CreateView(QWidget* viewParent, DocumentScheme& documents) {

@@ -67,7 +67,8 @@ QTreeWidgetItem* NewFavoriteNode(const QString& key, const QString& text, const 
 }
 
 void FillFavoritesTree(CFavorites& root, QTreeWidget* tree, bool fragments) {
-  QTreeWidgetItem* top = NewFavoriteNode(QStringLiteral("f"), QCoreApplication::translate("FavoritesTree", "Избранное"), QStringLiteral("favor"));
+  QTreeWidgetItem* top = NewFavoriteNode(QStringLiteral("f"), QCoreApplication::translate("FavoritesTree", "Избранное"),
+                                         QStringLiteral("favor"));
   tree->addTopLevelItem(top);
   top->setExpanded(true);
   tree->setCurrentItem(top);

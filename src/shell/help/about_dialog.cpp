@@ -1,8 +1,8 @@
 #include "shell/help/about_dialog.h"
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -26,7 +26,9 @@ AboutDialog::AboutDialog(int textMajor, int textMinor, MessageSink& messages, QW
   big.setPointSizeF(big.pointSizeF() * 1.4);
   big.setBold(true);
   title->setFont(big);
-  auto* version = new QLabel(QCoreApplication::translate("AboutDialog", "электронная версия текста: %1.%2").arg(textMajor).arg(textMinor), this);
+  auto* version = new QLabel(
+      QCoreApplication::translate("AboutDialog", "электронная версия текста: %1.%2").arg(textMajor).arg(textMinor),
+      this);
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* description = new QLabel(
       QCoreApplication::translate("AboutDialog",

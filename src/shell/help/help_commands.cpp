@@ -48,19 +48,25 @@ HelpCommands::HelpCommands(QWidget* window, BookStore& book, SettingsStore& sett
 void HelpCommands::AddMenu(QMenuBar* bar) {
   QMenu* about = bar->addMenu(QCoreApplication::translate("HelpCommands", "О программе"));
   about->setObjectName(QStringLiteral("zAbout"));
-  about->addAction(QCoreApplication::translate("HelpCommands", "Справка"), this, &HelpCommands::ShowHelp)->setObjectName(QStringLiteral("zHelp"));
+  about->addAction(QCoreApplication::translate("HelpCommands", "Справка"), this, &HelpCommands::ShowHelp)
+      ->setObjectName(QStringLiteral("zHelp"));
   about->addAction(QUrl(Q(WebSiteAddress(settings_))).host(), this, &HelpCommands::OpenSite)
       ->setObjectName(QStringLiteral("zAboutOrvel"));
-  about->addAction(QCoreApplication::translate("HelpCommands", "Форум читателей"), this, [this] { openUrl_(Q(WebSiteAddress(settings_) + kForumPath)); })
+  about
+      ->addAction(QCoreApplication::translate("HelpCommands", "Форум читателей"), this,
+                  [this] { openUrl_(Q(WebSiteAddress(settings_) + kForumPath)); })
       ->setObjectName(QStringLiteral("zAboutPhor"));
-  zAboutAutoUpd_ = about->addAction(QCoreApplication::translate("HelpCommands", "Автоматически проверять наличие новых версий"), this, [this] {
-    SetAutoCheckUpdates(!autoCheck_);
-    emit settingsChanged();
-  });
+  zAboutAutoUpd_ = about->addAction(
+      QCoreApplication::translate("HelpCommands", "Автоматически проверять наличие новых версий"), this, [this] {
+        SetAutoCheckUpdates(!autoCheck_);
+        emit settingsChanged();
+      });
   zAboutAutoUpd_->setObjectName(QStringLiteral("zAboutAutoUpd"));
   zAboutAutoUpd_->setCheckable(true);
   zAboutAutoUpd_->setChecked(autoCheck_);
-  about->addAction(QCoreApplication::translate("HelpCommands", "Проверить обновление"), this, &HelpCommands::CheckForUpdate)
+  about
+      ->addAction(QCoreApplication::translate("HelpCommands", "Проверить обновление"), this,
+                  &HelpCommands::CheckForUpdate)
       ->setObjectName(QStringLiteral("zAboutUpd"));
   about->addAction(QCoreApplication::translate("HelpCommands", "О программе"), this, &HelpCommands::ShowAbout)
       ->setObjectName(QStringLiteral("zAboutVer"));

@@ -1,5 +1,7 @@
 // Output: saving the shown document as HTML, text or PDF; printing and print preview.
 
+#include "shell/output/output_commands.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,18 +20,17 @@
 #include <memory>
 #include <optional>
 
-#include "ground/cp1251.h"
-#include "output/save_rules.h"
 #include "book/book_key.h"
 #include "book/book_tables.h"
+#include "ground/cp1251.h"
+#include "output/save_rules.h"
+#include "ports/message_sink.h"
 #include "render/page_composer.h"
 #include "render/parallel_export.h"
-#include "ports/message_sink.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/output/output_commands.h"
+#include "shell/platform/qt_text.h"
 #include "shell/reading/reading_area.h"
 #include "shell/window/pane_focus.h"
-#include "shell/platform/qt_text.h"
 
 namespace orvelis {
 namespace {
@@ -82,8 +83,7 @@ void OutputCommands::SaveDialog(const QString& proposedName) {
 
 bool OutputCommands::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex, bool withText) {
   if (chooseSaveFile_) return chooseSaveFile_(proposed, path, typeIndex);
-  const QStringList all = {Q(Tr(kHtmlFileType)), Q(Tr(kTextFileType)),
-                           Q(Tr(kPdfFileType))};
+  const QStringList all = {Q(Tr(kHtmlFileType)), Q(Tr(kTextFileType)), Q(Tr(kPdfFileType))};
   QStringList types = all;
   if (!withText) types.removeAt(1);
   QString chosenType = types.first();

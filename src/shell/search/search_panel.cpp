@@ -16,11 +16,11 @@
 #include <QVBoxLayout>
 
 #include "book/book_key.h"
-#include "search/search_engine.h"
-#include "window_rules/book_tree_model.h"
 #include "navigation/link_protocol.h"
+#include "search/search_engine.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/platform/qt_text.h"
+#include "window_rules/book_tree_model.h"
 
 namespace orvelis {
 namespace {
@@ -91,10 +91,12 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   chkBothLanguages_->setToolTip(QCoreApplication::translate("SearchPanel", "Искать в русском и в английском тексте"));
   chkCounterparts_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "С переводом абзаца"), this);
   chkCounterparts_->setObjectName(QStringLiteral("chkSearchCounterparts"));
-  chkCounterparts_->setToolTip(QCoreApplication::translate("SearchPanel", "Под каждой находкой показывать начало того же абзаца на другом языке"));
+  chkCounterparts_->setToolTip(QCoreApplication::translate(
+      "SearchPanel", "Под каждой находкой показывать начало того же абзаца на другом языке"));
   chkWordForms_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "все формы слова"), this);
   chkWordForms_->setObjectName(QStringLiteral("chkSearchWordForms"));
-  chkWordForms_->setToolTip(QCoreApplication::translate("SearchPanel", "Искать каждое слово запроса во всех его формах"));
+  chkWordForms_->setToolTip(
+      QCoreApplication::translate("SearchPanel", "Искать каждое слово запроса во всех его формах"));
   search->addWidget(chkWordForms_);
   connect(chkWordForms_, &QCheckBox::toggled, this, [this](bool on) {
     if (!options_ || options_->wordForms == on) return;

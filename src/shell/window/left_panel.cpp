@@ -10,14 +10,14 @@
 
 #include "book/book_store.h"
 #include "shell/favorites/favorites_panel.h"
-#include "shell/search/search_panel.h"
-#include "shell/window/window_commands.h"
-#include "window_rules/book_tree_model.h"
-#include "window_rules/layout_rules.h"
 #include "shell/platform/qt_text.h"
+#include "shell/search/search_panel.h"
 #include "shell/window/splitter_bar.h"
 #include "shell/window/toolbar_ctl.h"
 #include "shell/window/toolbar_icons.h"
+#include "shell/window/window_commands.h"
+#include "window_rules/book_tree_model.h"
+#include "window_rules/layout_rules.h"
 
 namespace orvelis {
 namespace {

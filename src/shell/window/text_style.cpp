@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "render/font_choices.h"
 #include "ports/setting_names.h"
 #include "ports/settings_store.h"
+#include "render/font_choices.h"
 #include "shell/platform/qt_text.h"
 
 namespace orvelis {

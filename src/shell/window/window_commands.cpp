@@ -34,21 +34,38 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(w
   // The history is empty at start; the locator enables these as it fills.
   Action(Cmd::Back)->setEnabled(false);
   Action(Cmd::Forward)->setEnabled(false);
-  fixHeaders_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Фиксировать заголовки"), window), "zContextFixTop");
+  fixHeaders_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Фиксировать заголовки"), window),
+                      "zContextFixTop");
   fixHeaders_->setCheckable(true);
-  syncByParagraph_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Синхронизировать прокрутку по абзацам"), window), "zLangSyncPar");
+  syncByParagraph_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Синхронизировать прокрутку по абзацам"), window),
+            "zLangSyncPar");
   syncByParagraph_->setCheckable(true);
-  syncByParagraph_->setToolTip(QCoreApplication::translate("WindowCommands", "Держать в обоих окнах один и тот же абзац"));
-  parallelText_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Параллельный текст"), window), "zLangPar");
+  syncByParagraph_->setToolTip(
+      QCoreApplication::translate("WindowCommands", "Держать в обоих окнах один и тот же абзац"));
+  parallelText_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Параллельный текст"), window), "zLangPar");
   parallelText_->setCheckable(true);
-  parallelText_->setToolTip(QCoreApplication::translate("WindowCommands", "Текст на двух языках в одном окне, абзац рядом с абзацем"));
-  printPreview_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
-  saveParallelPage_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Сохранить страницу параллельным текстом..."), window), "zFileParSavePage");
-  saveParallelPaper_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Сохранить Документ параллельным текстом..."), window), "zFileParSavePaper");
-  printParallelPage_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать страницы параллельным текстом"), window), "zFileParPrintPage");
-  printParallelPaper_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать Документа параллельным текстом"), window), "zFileParPrintPaper");
+  parallelText_->setToolTip(
+      QCoreApplication::translate("WindowCommands", "Текст на двух языках в одном окне, абзац рядом с абзацем"));
+  printPreview_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Предпросмотр печати из основного окна"), window),
+            "zFilePrintPreview");
+  saveParallelPage_ = Named(
+      new QAction(QCoreApplication::translate("WindowCommands", "Сохранить страницу параллельным текстом..."), window),
+      "zFileParSavePage");
+  saveParallelPaper_ = Named(
+      new QAction(QCoreApplication::translate("WindowCommands", "Сохранить Документ параллельным текстом..."), window),
+      "zFileParSavePaper");
+  printParallelPage_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать страницы параллельным текстом"), window),
+            "zFileParPrintPage");
+  printParallelPaper_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать Документа параллельным текстом"), window),
+            "zFileParPrintPaper");
   for (QAction* action : {saveParallelPage_, saveParallelPaper_, printParallelPage_, printParallelPaper_}) {
-    action->setToolTip(QCoreApplication::translate("WindowCommands", "Текст на двух языках, абзац рядом с абзацем, с названием Документа на обоих"));
+    action->setToolTip(QCoreApplication::translate(
+        "WindowCommands", "Текст на двух языках, абзац рядом с абзацем, с названием Документа на обоих"));
   }
   exit_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Выход"), window), "zFileExit");
 }
@@ -94,7 +111,8 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   addAll(language_, kLayoutMenu);
   language_->insertAction(Action(Cmd::SyncScroll), parallelText_);
   language_->addAction(syncByParagraph_);
-  style.FillMenu(menu(QT_TRANSLATE_NOOP("WindowCommands", "Настройка текста"), "zPreferences"), {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
+  style.FillMenu(menu(QT_TRANSLATE_NOOP("WindowCommands", "Настройка текста"), "zPreferences"),
+                 {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
   help.AddMenu(bar);
   CToolbarCtl flat;  // flat, as the main window has always shown its toolbar
   flat.Attach(toolbar);
