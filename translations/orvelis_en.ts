@@ -634,6 +634,34 @@ sudo apt install %2</translation>
         <source>Рейтинг Документа</source>
         <translation>Rating of the Paper</translation>
     </message>
+    <message>
+        <source>Словарь</source>
+        <translation>Dictionary</translation>
+    </message>
+    <message>
+        <source>В словаре нет слова &amp;laquo;%1&amp;raquo;</source>
+        <translation>The dictionary has no word &amp;laquo;%1&amp;raquo;</translation>
+    </message>
+    <message>
+        <source>в английском тексте</source>
+        <translation>in the English text</translation>
+    </message>
+    <message>
+        <source>в русском тексте</source>
+        <translation>in the Russian text</translation>
+    </message>
+    <message>
+        <source>Слово не встречается в абзацах, которые есть на обоих языках.</source>
+        <translation>The word does not occur in the paragraphs that exist in both languages.</translation>
+    </message>
+    <message>
+        <source>стр.</source>
+        <translation>p.</translation>
+    </message>
+    <message>
+        <source>Оценка: коэффициент Дайса по парам абзацев; число: пары, где есть оба слова.</source>
+        <translation>Score: the Dice coefficient over pairs of paragraphs; number: the pairs that hold both words.</translation>
+    </message>
 </context>
 <context>
     <name>FavoritesAddDialog</name>
