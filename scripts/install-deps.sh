@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev
   clang libclang-rt-14-dev
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   xvfb xauth xdotool fonts-dejavu-core
   ripgrep poppler-utils
   scdoc man-db desktop-file-utils appstream dpkg-dev lintian file

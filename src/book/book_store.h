@@ -11,11 +11,12 @@
 
 #include "book/book_format.h"
 #include "book/byte_source.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
-inline constexpr const char* kDamagedBookText = "Файл book.dat поврежден";
-inline constexpr const char* kDamagedBookCaption = "Ошибка чтения файла";
+inline constexpr const char* kDamagedBookText = ORVELIS_TR_NOOP("Core", "Файл book.dat поврежден");
+inline constexpr const char* kDamagedBookCaption = ORVELIS_TR_NOOP("Core", "Ошибка чтения файла");
 
 // Outcome of an operation that reads the book; on failure it carries the damaged-file message
 // for the shell to show, and a technical detail for logs and the command-line tool.

@@ -5,8 +5,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "ground/cp1251.h"
 #include "favorites/whole_file.h"
+#include "ground/cp1251.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 namespace fs = std::filesystem;
@@ -37,8 +38,8 @@ bool PutRecord(std::string& out, int flags, const std::string& name, const std::
   const std::string nameBytes = EncodeCp1251(name, Unmappable::Question);
   const std::string textBytes = EncodeCp1251(text, Unmappable::NumericReference);
   if (nameBytes.size() > kMaxFavoritesFieldBytes || textBytes.size() > kMaxFavoritesFieldBytes) {
-    error = "Запись \"" + name.substr(0, 60) + "\" слишком длинна для файла избранного (больше " +
-            std::to_string(kMaxFavoritesFieldBytes) + " байт).";
+    error = Tr(ORVELIS_TR_NOOP("Core", "Запись \"%1\" слишком длинна для файла избранного (больше %2 байт)."),
+               {name.substr(0, 60), std::to_string(kMaxFavoritesFieldBytes)});
     return false;
   }
   PutUInt16(out, static_cast<std::size_t>(flags));
@@ -79,7 +80,8 @@ bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string&
     const int i = open.back().next++;
     CFavorites* sub = f.Folder(i).get();
     if (open.size() > static_cast<std::size_t>(kMaxFavoritesDepth)) {
-      error = "Папки избранного вложены глубже " + std::to_string(kMaxFavoritesDepth) + " уровней.";
+      error = Tr(ORVELIS_TR_NOOP("Core", "Папки избранного вложены глубже %1 уровней."),
+                 {std::to_string(kMaxFavoritesDepth)});
       return false;
     }
     int flags = kFavoriteFolderFlag;
@@ -94,8 +96,8 @@ bool WriteFolderRecords(const CFavorites& folder, std::string& out, std::string&
 namespace {
 
 std::string SaveFailure(const fs::path& path, const std::string& reason) {
-  return "Не удалось сохранить избранное в файл " + path.string() + ": " + reason +
-         "\r\nФайл избранного остался прежним.";
+  return Tr(ORVELIS_TR_NOOP("Core", "Не удалось сохранить избранное в файл %1: %2\r\nФайл избранного остался прежним."),
+            {path.string(), Tr(reason.c_str())});
 }
 
 }  // namespace
@@ -212,15 +214,18 @@ FavoritesLoad LoadFavorites(const fs::path& path, CFavorites& root) {
 }
 
 std::string UnreadableFileText(const fs::path& path, const std::string& reason) {
-  return "Не удалось прочитать файл избранного " + path.string() + ": " + reason +
-         ".\r\nПоказано пустое избранное. Чтобы не затереть этот файл, изменения избранного не будут "
-         "сохраняться в него до закрытия программы.";
+  return Tr(
+      ORVELIS_TR_NOOP("Core",
+                      "Не удалось прочитать файл избранного %1: %2.\r\nПоказано пустое избранное. Чтобы не затереть "
+                      "этот файл, изменения избранного не будут сохраняться в него до закрытия программы."),
+      {path.string(), Tr(reason.c_str())});
 }
 
 std::string ReadOnlyFileText(const fs::path& path) {
-  return "Файл избранного " + path.string() +
-         " доступен только для чтения.\r\nИзменения избранного не будут сохранены: они останутся только до "
-         "закрытия программы.";
+  return Tr(ORVELIS_TR_NOOP("Core",
+                            "Файл избранного %1 доступен только для чтения.\r\nИзменения избранного не будут "
+                            "сохранены: они останутся только до закрытия программы."),
+            {path.string()});
 }
 
 FavoritesResult SerializeFavorites(const CFavorites& root, std::string& bytes) {
@@ -247,7 +252,8 @@ FavoritesResult SaveFavorites(const CFavorites& root, const fs::path& path, cons
     const fs::perms permissions = fs::status(*target, ec).permissions();
     if (read == ReadOutcome::Failed ||
         (read == ReadOutcome::Read && !WriteNewFile(backup, original, permissions, reason))) {
-      return {false, SaveFailure(path, "копия " + backup.string() + " не записана: " + reason)};
+      return {false, SaveFailure(path, Tr(ORVELIS_TR_NOOP("Core", "копия %1 не записана: %2"),
+                                          {backup.string(), Tr(reason.c_str())}))};
     }
   }
   const ReplaceResult replaced = ReplaceWholeFile(*target, bytes);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "favorites/favorites_model.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
@@ -55,7 +56,7 @@ struct FavoritesResult {
   bool readOnly = false;  // a save refused because the file is read-only: nothing was written
 };
 
-inline constexpr const char* kFavoritesCaption = "Избранное";
+inline constexpr const char* kFavoritesCaption = ORVELIS_TR_NOOP("Core", "Избранное");
 
 struct FavoritesLoad {
   FavoritesResult result;       // not ok: the file could not be read at all

@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "ground/ui_text.h"
 #include "ports/message_sink.h"
 
 namespace orvelis {
 
 inline constexpr int kMaxFavoritesListLength = 32767;
 inline constexpr int kMaxFavoritesDepth = 256;
-inline constexpr const char* kIndexErrorText = "Ошибка индекса";
-inline constexpr const char* kListFullText = "В папке уже 32767 записей: больше добавить нельзя.";
+inline constexpr const char* kIndexErrorText = ORVELIS_TR_NOOP("Core", "Ошибка индекса");
+inline constexpr const char* kListFullText =
+    ORVELIS_TR_NOOP("Core", "В папке уже 32767 записей: больше добавить нельзя.");
 
 // What a change of the model refused; the caller decides whether and when to say so.
 enum class FavoritesError { None, BadIndex, ListFull };

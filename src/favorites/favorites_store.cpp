@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ground/ui_text.h"
 #include "ports/message_sink.h"
 
 namespace orvelis {
@@ -21,26 +22,36 @@ int FolderKeyDepth(const std::string& folderKey) {
 std::string IncompleteLoadText(const std::filesystem::path& path, const FavoritesReadReport& report,
                                const std::filesystem::path& backup) {
   const auto counts = [](const FavoritesReadReport::Dropped& d) {
-    return "папок: " + std::to_string(d.folders) + ", записей: " + std::to_string(d.fragments);
+    return Tr(ORVELIS_TR_NOOP("Core", "папок: %1, записей: %2"),
+              {std::to_string(d.folders), std::to_string(d.fragments)});
   };
-  std::string text = "Файл избранного " + path.string() + " прочитан не полностью. Не загружено:";
+  std::string text =
+      Tr(ORVELIS_TR_NOOP("Core", "Файл избранного %1 прочитан не полностью. Не загружено:"), {path.string()});
   if (report.tooDeep.Any()) {
-    text += "\r\n- папки ниже " + std::to_string(kMaxFavoritesDepth) + "-го уровня вложенности со всем содержимым (" +
-            counts(report.tooDeep) + ");";
+    text += "\r\n" + Tr(ORVELIS_TR_NOOP("Core", "- папки ниже %1-го уровня вложенности со всем содержимым (%2);"),
+                        {std::to_string(kMaxFavoritesDepth), counts(report.tooDeep)});
   }
   if (report.overFull.Any()) {
-    const std::string first = "«" + (report.firstFullFolder.empty() ? std::string("Избранное") : report.firstFullFolder) + "»";
-    text += "\r\n- то, что не поместилось в " +
-            (report.fullFolders == 1 ? "папку " + first
-                                     : "папки (всего " + std::to_string(report.fullFolders) + ", первая - " + first + ")") +
-            ": в папке может быть не больше " + std::to_string(kMaxFavoritesListLength) + " папок и " +
-            std::to_string(kMaxFavoritesListLength) + " записей (" + counts(report.overFull) + ");";
+    const std::string first =
+        report.firstFullFolder.empty() ? Tr(ORVELIS_TR_NOOP("Core", "Избранное")) : report.firstFullFolder;
+    const std::string limit = std::to_string(kMaxFavoritesListLength);
+    text += "\r\n" + (report.fullFolders == 1
+                          ? Tr(ORVELIS_TR_NOOP("Core",
+                                               "- то, что не поместилось в папку «%1»: в папке может быть не больше %2 "
+                                               "папок и %2 записей (%3);"),
+                               {first, limit, counts(report.overFull)})
+                          : Tr(ORVELIS_TR_NOOP("Core",
+                                               "- то, что не поместилось в папки (всего %1, первая - «%2»): в папке "
+                                               "может быть не больше %3 папок и %3 записей (%4);"),
+                               {std::to_string(report.fullFolders), first, limit, counts(report.overFull)}));
   }
-  if (report.cutShort) text += "\r\n- последняя запись: файл обрывается посреди нее;";
+  if (report.cutShort) text += "\r\n" + Tr(ORVELIS_TR_NOOP("Core", "- последняя запись: файл обрывается посреди нее;"));
   text.back() = '.';
-  return text + "\r\nПоказано то, что удалось прочитать. Файл не будет перезаписан, пока вы не измените "
-                "избранное; перед первым сохранением он будет скопирован в файл " +
-         backup.filename().string() + " в той же папке.";
+  return text + "\r\n" +
+         Tr(ORVELIS_TR_NOOP("Core",
+                            "Показано то, что удалось прочитать. Файл не будет перезаписан, пока вы не измените "
+                            "избранное; перед первым сохранением он будет скопирован в файл %1 в той же папке."),
+            {backup.filename().string()});
 }
 
 FavoritesStore::FavoritesStore(const std::filesystem::path& favoritesPath, MessageSink& messages)
@@ -137,8 +148,10 @@ FavoritesChange FavoritesStore::DeleteFavorite(const std::string& key, const std
   int position = 0;
   const bool fragment = !key.empty() && key[0] == 'd';
   const std::string question =
-      fragment ? "Вы уверены, что хотите удалить запись \"" + text + "\" ?"
-               : "Вы уверены, что хотите удалить папку \"" + text + "\" и все ее вложенные папки и записи?";
+      fragment ? Tr(ORVELIS_TR_NOOP("Core", "Вы уверены, что хотите удалить запись \"%1\" ?"), {text})
+               : Tr(ORVELIS_TR_NOOP("Core",
+                                    "Вы уверены, что хотите удалить папку \"%1\" и все ее вложенные папки и записи?"),
+                    {text});
   const MessageAnswer answer =
       messages_.Show({question, kDeleteCaption, MessageIcon::Question, MessageButtons::YesNo});
   if (answer == MessageAnswer::Yes) {
@@ -189,8 +202,10 @@ FavoritesChange FavoritesStore::MoveFavorite(const std::string& source, const st
   int k = 0;
   CFavorites* targetFolder = root_->GetFolderFromKey(target, targetParent, k);
   if (!folder || !targetFolder) return FavoritesChange::None;
-  const std::string question = "Вы хотите скопировать папку \"" + folder->FolderName + "\" внутрь папки \"" +
-                               targetFolder->FolderName + "\".\r\nНажмите \"Нет\" для перемещение папки на том же уровне.";
+  const std::string question = Tr(ORVELIS_TR_NOOP("Core",
+                                                  "Вы хотите скопировать папку \"%1\" внутрь папки \"%2\".\r\nНажмите "
+                                                  "\"Нет\" для перемещение папки на том же уровне."),
+                                  {folder->FolderName, targetFolder->FolderName});
   const MessageAnswer answer =
       messages_.Show({question, kMoveFolderCaption, MessageIcon::Question, MessageButtons::YesNoCancel});
   if (answer == MessageAnswer::Yes || answer == MessageAnswer::No) {

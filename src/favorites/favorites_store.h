@@ -11,6 +11,7 @@
 
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_model.h"
+#include "ground/ui_text.h"
 #include "ports/message_sink.h"
 
 namespace orvelis {
@@ -21,11 +22,12 @@ enum class FavoritesChange {
   Refused   // the move would detach a folder from the collection; nothing changed
 };
 
-inline constexpr const char* kDeleteCaption = "Удаление записи";
-inline constexpr const char* kMoveFolderCaption = "Перемещение папки";
-inline constexpr const char* kMoveRefusedText = "Папку нельзя переместить внутрь нее самой или ее вложенных папок.";
+inline constexpr const char* kDeleteCaption = ORVELIS_TR_NOOP("Core", "Удаление записи");
+inline constexpr const char* kMoveFolderCaption = ORVELIS_TR_NOOP("Core", "Перемещение папки");
+inline constexpr const char* kMoveRefusedText =
+    ORVELIS_TR_NOOP("Core", "Папку нельзя переместить внутрь нее самой или ее вложенных папок.");
 inline constexpr const char* kMoveTooDeepText =
-    "Папку нельзя переместить сюда: папки оказались бы вложены глубже 256 уровней.";
+    ORVELIS_TR_NOOP("Core", "Папку нельзя переместить сюда: папки оказались бы вложены глубже 256 уровней.");
 
 class FavoritesStore {
  public:

@@ -1,6 +1,7 @@
 #include "favorites/user_data_images.h"
 
 #include "favorites/whole_file.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 namespace {
@@ -27,13 +28,14 @@ std::string WriteUserDataImages(const std::filesystem::path& folder, const std::
     RemoveStaleTemporaryFile(folder / image.name);
     if (!NeedsWriting(folder, image)) continue;
     const ReplaceResult r = ReplaceWholeFile(folder / image.name, image.bytes);
-    if (r.outcome != ReplaceOutcome::Written && failed++ == 0) firstFailure = image.name + ": " + r.reason;
+    if (r.outcome != ReplaceOutcome::Written && failed++ == 0) firstFailure = image.name + ": " + Tr(r.reason.c_str());
   }
   if (failed == 0) return {};
-  return "Не удалось записать изображения для страниц в папку " + folder.string() + " (не записано файлов: " +
-         std::to_string(failed) + " из " + std::to_string(images.size()) + "; " + firstFailure +
-         ").\r\nКнопки перехода по страницам могут отображаться без рисунков. При следующем запуске программа "
-         "попробует записать их снова.";
+  return Tr(ORVELIS_TR_NOOP("Core",
+                            "Не удалось записать изображения для страниц в папку %1 (не записано файлов: %2 из %3; "
+                            "%4).\r\nКнопки перехода по страницам могут отображаться без рисунков. При следующем "
+                            "запуске программа попробует записать их снова."),
+            {folder.string(), std::to_string(failed), std::to_string(images.size()), firstFailure});
 }
 
 }  // namespace orvelis

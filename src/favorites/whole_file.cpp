@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "ground/ui_text.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,25 +20,25 @@ std::string SystemErrorText(int error) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return "нет прав доступа";
+      return ORVELIS_TR_NOOP("Core", "нет прав доступа");
     case ENOSPC:
-      return "на диске нет места";
+      return ORVELIS_TR_NOOP("Core", "на диске нет места");
 #ifdef EDQUOT
     case EDQUOT:
-      return "превышена дисковая квота";
+      return ORVELIS_TR_NOOP("Core", "превышена дисковая квота");
 #endif
     case EROFS:
-      return "файловая система доступна только для чтения";
+      return ORVELIS_TR_NOOP("Core", "файловая система доступна только для чтения");
     case EISDIR:
-      return "на этом месте папка, а не файл";
+      return ORVELIS_TR_NOOP("Core", "на этом месте папка, а не файл");
     case ENOTDIR:
-      return "часть пути - не папка";
+      return ORVELIS_TR_NOOP("Core", "часть пути - не папка");
     case ENOENT:
-      return "папка не существует";
+      return ORVELIS_TR_NOOP("Core", "папка не существует");
     case ELOOP:
-      return "символические ссылки идут по кругу";
+      return ORVELIS_TR_NOOP("Core", "символические ссылки идут по кругу");
     case EIO:
-      return "ошибка ввода-вывода";
+      return ORVELIS_TR_NOOP("Core", "ошибка ввода-вывода");
     default:
       return std::strerror(error);
   }
@@ -129,7 +131,7 @@ ReadOutcome ReadWholeFile(const fs::path& path, std::string& bytes, std::string&
     return ReadOutcome::Failed;
   }
   if (!S_ISREG(st.st_mode)) {  // a pipe or a device could block or never end
-    reason = "это не обычный файл";
+    reason = ORVELIS_TR_NOOP("Core", "это не обычный файл");
     return ReadOutcome::Failed;
   }
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -187,7 +189,7 @@ ReplaceResult ReplaceWholeFile(const fs::path& path, std::string_view bytes) {
   }
   if (exists && IsReadOnlyFile(*target)) {
     result.outcome = ReplaceOutcome::ReadOnly;
-    result.reason = "файл доступен только для чтения";
+    result.reason = ORVELIS_TR_NOOP("Core", "файл доступен только для чтения");
     return result;
   }
 
@@ -244,14 +246,14 @@ ReadOutcome ReadWholeFile(const fs::path& path, std::string& bytes, std::string&
   const fs::file_status st = fs::status(path, ec);
   if (st.type() == fs::file_type::not_found) return ReadOutcome::Missing;
   if (st.type() != fs::file_type::regular) {
-    reason = ec ? ec.message() : "это не обычный файл";
+    reason = ec ? ec.message() : ORVELIS_TR_NOOP("Core", "это не обычный файл");
     return ReadOutcome::Failed;
   }
   std::ifstream in(path, std::ios::binary);
   std::ostringstream content;
   if (in) content << in.rdbuf();
   if (!in || in.bad()) {
-    reason = "файл не удалось прочитать";
+    reason = ORVELIS_TR_NOOP("Core", "файл не удалось прочитать");
     return ReadOutcome::Failed;
   }
   bytes = content.str();
@@ -281,7 +283,7 @@ ReplaceResult ReplaceWholeFile(const fs::path& path, std::string_view bytes) {
   result.target = *target;
   if (IsReadOnlyFile(*target)) {
     result.outcome = ReplaceOutcome::ReadOnly;
-    result.reason = "файл доступен только для чтения";
+    result.reason = ORVELIS_TR_NOOP("Core", "файл доступен только для чтения");
     return result;
   }
   const fs::path temp = TemporaryFileFor(*target);
@@ -290,7 +292,7 @@ ReplaceResult ReplaceWholeFile(const fs::path& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
-      result.reason = "ошибка записи";
+      result.reason = ORVELIS_TR_NOOP("Core", "ошибка записи");
       std::error_code ignored;
       fs::remove(temp, ignored);
       return result;
@@ -310,14 +312,14 @@ ReplaceResult ReplaceWholeFile(const fs::path& path, std::string_view bytes) {
 bool WriteNewFile(const fs::path& path, std::string_view bytes, fs::perms permissions, std::string& reason) {
   std::error_code ec;
   if (fs::exists(fs::symlink_status(path, ec))) {
-    reason = "файл уже существует";
+    reason = ORVELIS_TR_NOOP("Core", "файл уже существует");
     return false;
   }
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
   if (!out) {
-    reason = "ошибка записи";
+    reason = ORVELIS_TR_NOOP("Core", "ошибка записи");
     return false;
   }
   out.close();

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 inline constexpr int kVersionMajor = 3;
@@ -10,7 +12,8 @@ inline constexpr int kVersionMinor = 4;
 
 // "Книга Орвелис v 3.4": the application title and the main window's caption.
 inline std::string ApplicationTitle() {
-  return "Книга Орвелис v " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+  return Tr(ORVELIS_TR_NOOP("Core", "Книга Орвелис v %1.%2"),
+            {std::to_string(kVersionMajor), std::to_string(kVersionMinor)});
 }
 
 }  // namespace orvelis

@@ -1,39 +1,21 @@
 #include "help/help_pages.h"
 
+#include "help/help_page_parts.h"
+
 namespace orvelis {
-namespace {
 
-constexpr const char* kOpening =
-    "<table width=\"100%\" align=\"center\" cellpadding=\"3\" cellspacing=\"0\" border=\"0\">"
-    "<tr><td width=\"100%\" class=\"add_not_txt\"><div align=\"justify\">";
-constexpr const char* kCloseBar =
-    "<hr noshade size=\"1\"><center><a href=\"@close\" target=\"_self\" title=\"Закрыть окно\"><b>закрыть "
-    "окно</b></a></center>";
-
-std::string Example(const std::string& query) {
-  return "<center><i><font color=\"" + std::string(kExampleColor) + "\">" + query + "</font></i></center>";
-}
-
-std::string SymbolRow(const std::string& symbol, const std::string& explanation) {
-  return "<tr><td width=\"10%\" align=\"center\" class=\"add_not_txt\"><b>" + symbol +
-         "</b></td><td width=\"90%\" class=\"add_not_txt1\">" + explanation + "</td></tr>";
-}
-
-std::string Colored(const std::string& query) {
-  return "<font color=\"" + std::string(kExampleColor) + "\"><i>" + query + "</i></font>";
-}
-
-}  // namespace
-
-std::string HelpWindowDocument(const std::string& styleSheetHtml, const std::string& body) {
-  return "<html><title>Правила написания запросов в строку поиска</title><META HTTP-EQUIV=\"Content-Type\" "
-         "CONTENT=\"text/html;CHARSET=Windows-1251\"><body>" +
+std::string HelpWindowDocument(const std::string& styleSheetHtml, const std::string& body, HelpLanguage language) {
+  return std::string("<html><title>") +
+         (language == HelpLanguage::English ? "How to Write Search Queries"
+                                            : "Правила написания запросов в строку поиска") +
+         "</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\"><body>" +
          styleSheetHtml +
          "<table width=\"100%\" cellpadding=\"10\" cellspacing=\"0\" border=\"0\"><tr><td width=\"100%\">" + body +
          "<br></td></tr></table></BODY></HTML>";
 }
 
-std::string HelpText() {
+std::string HelpText(HelpLanguage language) {
+  if (language == HelpLanguage::English) return EnglishHelpText();
   return std::string(kOpening) +
          "<center><b>Уважаемые пользователи программы «Книга Орвелис»!</b></center>"
          "<br>В этой программе собран английский текст Книги и его русский перевод."
@@ -58,10 +40,11 @@ std::string HelpText() {
          "<br><br>Меню «О программе» ведет на сайт и форум читателей Книги и проверяет наличие новых версий."
          "<br><br>Желаем вам радости от чтения!"
          "</div></td></tr></table>" +
-         kCloseBar;
+         CloseBar(HelpLanguage::Russian);
 }
 
-std::string RulesText() {
+std::string RulesText(HelpLanguage language) {
+  if (language == HelpLanguage::English) return EnglishRulesText();
   return std::string(kOpening) +
          "<center><b>Примеры простых запросов</b></center>"
          "<br>Запрос из одного или нескольких слов находит текст, где есть все эти слова в любом порядке:" +
@@ -90,7 +73,7 @@ std::string RulesText() {
          Example("(Иисус|Христос|мессия|учитель) в?флеем") +
          "Такой запрос находит текст, где упомянуты и кто-то из первой группы, и второе слово."
          "</div></td></tr></table>" +
-         kCloseBar;
+         CloseBar(HelpLanguage::Russian);
 }
 
 }  // namespace orvelis

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "ground/regex_engine.h"
+#include "ground/ui_text.h"
 #include "ports/setting_names.h"
 #include "ports/settings_store.h"
 
@@ -54,15 +55,15 @@ std::optional<std::string> UpdateQuestion(RegexEngine& regex, const std::string&
   if (!appNewer && !textNewer) return std::nullopt;
   std::string message;
   if (appNewer) {
-    message = "Доступна новая версия приложения - " + std::to_string(newApp.major) + "." +
-              std::to_string(newApp.minor) + "     ";
+    message = Tr(ORVELIS_TR_NOOP("Core", "Доступна новая версия приложения - %1.%2     "),
+                 {std::to_string(newApp.major), std::to_string(newApp.minor)});
   }
   if (textNewer) {
     if (!message.empty()) message += "\r\n";
-    message += "Доступна новая версия текста книги - " + std::to_string(newText.major) + "." +
-               std::to_string(newText.minor) + "     ";
+    message += Tr(ORVELIS_TR_NOOP("Core", "Доступна новая версия текста книги - %1.%2     "),
+                  {std::to_string(newText.major), std::to_string(newText.minor)});
   }
-  return message + "\r\n\r\nПерейти на сайт обновлений ?";
+  return message + "\r\n\r\n" + Tr(ORVELIS_TR_NOOP("Core", "Перейти на сайт обновлений ?"));
 }
 
 std::string UpdatePageAddress(const std::string& site, VersionPair app, VersionPair text) {

@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 class RegexEngine;
 class SettingsStore;
 
-inline constexpr const char* kUpdateCaption = "Автоматическое Обновление";
+inline constexpr const char* kUpdateCaption = ORVELIS_TR_NOOP("Core", "Автоматическое Обновление");
 inline constexpr const char* kAutoCheckPath = "/book/local_ver/auto_chk.asp";
 inline constexpr const char* kUpdatePath = "/book/local_ver/chk.asp";
 inline constexpr const char* kForumPath = "/forum/";

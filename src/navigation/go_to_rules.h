@@ -5,16 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 class SettingsStore;
 
-inline constexpr const char* kGoToErrorCaption = "Ошибка ввода";
-inline constexpr const char* kNotANumberText = "Введенное значение должно быть числом";
-inline constexpr const char* kPageRangeText = "Номер страницы должен быть в диапазоне от 1 до 2097";
-inline constexpr const char* kPaperRangeText = "Номер Документа должен быть в диапазоне от 1 до 196";
-inline constexpr const char* kPagePrompt = "Введите номер страницы (1-2097) :";
-inline constexpr const char* kPaperPrompt = "Введите номер Документа (1-196) :";
+inline constexpr const char* kGoToErrorCaption = ORVELIS_TR_NOOP("Core", "Ошибка ввода");
+inline constexpr const char* kNotANumberText = ORVELIS_TR_NOOP("Core", "Введенное значение должно быть числом");
+inline constexpr const char* kPageRangeText =
+    ORVELIS_TR_NOOP("Core", "Номер страницы должен быть в диапазоне от 1 до 2097");
+inline constexpr const char* kPaperRangeText =
+    ORVELIS_TR_NOOP("Core", "Номер Документа должен быть в диапазоне от 1 до 196");
+inline constexpr const char* kPagePrompt = ORVELIS_TR_NOOP("Core", "Введите номер страницы (1-2097) :");
+inline constexpr const char* kPaperPrompt = ORVELIS_TR_NOOP("Core", "Введите номер Документа (1-196) :");
 
 struct GoToResult {
   std::string key;    // "page" + n or "doc" + n when accepted

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 class RegexEngine;
@@ -13,17 +15,19 @@ class RegexEngine;
 enum class SaveSource { Web1 = 1, Web2 = 2, Rules = 3, Search = 4, Favorites = 5 };
 
 // The save dialog's file types, in order: 1 HTML, 2 text, 3 PDF.
-inline constexpr const char* kSaveDialogTitle = "Сохранение Документа";
+inline constexpr const char* kSaveDialogTitle = ORVELIS_TR_NOOP("Core", "Сохранение Документа");
 // Each pattern on its own, as file dialogs read them: "(*.htm,*.html)" would be one pattern.
-inline constexpr const char* kHtmlFileType = "Веб-страница, HTML (*.htm *.html)";
-inline constexpr const char* kTextFileType = "Текстовый файл (*.txt)";
-inline constexpr const char* kPdfFileType = "Документ PDF (*.pdf)";
-inline constexpr const char* kOverwriteQuestion = "Файл с таким именем уже существует. Перезаписать?";
-inline constexpr const char* kOverwriteCaption = "Сохранение файла";
-inline constexpr const char* kSaveErrorCaption = "Ошибка сохранения файла";
+inline constexpr const char* kHtmlFileType = ORVELIS_TR_NOOP("Core", "Веб-страница, HTML (*.htm *.html)");
+inline constexpr const char* kTextFileType = ORVELIS_TR_NOOP("Core", "Текстовый файл (*.txt)");
+inline constexpr const char* kPdfFileType = ORVELIS_TR_NOOP("Core", "Документ PDF (*.pdf)");
+inline constexpr const char* kOverwriteQuestion =
+    ORVELIS_TR_NOOP("Core", "Файл с таким именем уже существует. Перезаписать?");
+inline constexpr const char* kOverwriteCaption = ORVELIS_TR_NOOP("Core", "Сохранение файла");
+inline constexpr const char* kSaveErrorCaption = ORVELIS_TR_NOOP("Core", "Ошибка сохранения файла");
 // The parallel text is made of a page's paragraphs; contents pages have none.
-inline constexpr const char* kParallelNeedsPage = "Параллельный текст составляется для страниц книги. Откройте страницу.";
-inline constexpr const char* kParallelCaption = "Параллельный текст";
+inline constexpr const char* kParallelNeedsPage =
+    ORVELIS_TR_NOOP("Core", "Параллельный текст составляется для страниц книги. Откройте страницу.");
+inline constexpr const char* kParallelCaption = ORVELIS_TR_NOOP("Core", "Параллельный текст");
 
 struct SaveName {
   std::string base;       // the path without the extension

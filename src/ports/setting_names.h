@@ -53,6 +53,9 @@ inline constexpr const char* kFavoritesExpanded = "f_exp";  // expanded favourit
 inline constexpr const char* kGoToKind = "fp_t";  // 0 page, 1 Paper; anything else 0
 inline constexpr const char* kWebSite = "site";   // the program's web site; empty: the built-in one
 
+// The interface's language (window_rules/interface_language), independent of the book's ("lang").
+inline constexpr const char* kInterfaceLanguage = "ui_lang";  // "ru", "en"; anything else: the system's
+
 // A window's placement: state (0/1/2 as "ws") and top, left, width, height in twips.
 struct PlacementNames {
   const char* state;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 inline constexpr std::size_t kMaxQueryCharacters = 2000;
@@ -21,11 +23,13 @@ enum class QueryStatus { Done, TooLong, TooManyWords, OverBudget };
 inline std::string QueryStatusMessage(QueryStatus status) {
   switch (status) {
     case QueryStatus::TooLong:
-      return "Слишком длинная строка поиска (не более " + std::to_string(kMaxQueryCharacters) + " знаков)";
+      return Tr(ORVELIS_TR_NOOP("Core", "Слишком длинная строка поиска (не более %1 знаков)"),
+                {std::to_string(kMaxQueryCharacters)});
     case QueryStatus::TooManyWords:
-      return "Слишком много слов в строке поиска (не более " + std::to_string(kMaxQueryWords) + ")";
+      return Tr(ORVELIS_TR_NOOP("Core", "Слишком много слов в строке поиска (не более %1)"),
+                {std::to_string(kMaxQueryWords)});
     case QueryStatus::OverBudget:
-      return "Слишком сложная строка поиска: поиск прерван";
+      return Tr(ORVELIS_TR_NOOP("Core", "Слишком сложная строка поиска: поиск прерван"));
     case QueryStatus::Done:
       break;
   }

@@ -5,6 +5,7 @@
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
+#include "ground/ui_text.h"
 #include "ground/utf8.h"
 #include "ports/message_sink.h"
 #include "ports/search_view.h"
@@ -14,7 +15,9 @@
 
 namespace orvelis {
 
-std::string ResultCountText(int pages) { return "Результаты (страниц: " + std::to_string(pages) + ")"; }
+std::string ResultCountText(int pages) {
+  return Tr(ORVELIS_TR_NOOP("Core", "Результаты (страниц: %1)"), {std::to_string(pages)});
+}
 
 PageRange SearchScope(int k) {
   const BookTables& t = FillBookTables();
@@ -35,10 +38,10 @@ SearchEngine::SearchEngine(BookStore& book, RegexEngine& regex, const Stylesheet
 
 void SearchEngine::ShowSearchProgress() {
   view_.WriteSearchDocument(
-      "<html><title>Поиск по книге</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
-      stylesheet_.StyleSheetHtml() +
-      "<body style=\"padding:5 5 5 5\"><center><br><br><font color=\"red\"><b>Идет обработка "
-      "запроса...</b></font></center></body></html>");
+      "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге")) +
+      "</title><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;CHARSET=Windows-1251\">" +
+      stylesheet_.StyleSheetHtml() + "<body style=\"padding:5 5 5 5\"><center><br><br><font color=\"red\"><b>" +
+      Tr(ORVELIS_TR_NOOP("Core", "Идет обработка запроса...")) + "</b></font></center></body></html>");
   view_.ProcessEvents();
 }
 

@@ -4,12 +4,13 @@
 #include <array>
 #include <chrono>
 #include <memory>
-#include <vector>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "book/book_format.h"
 #include "ground/match_deadline.h"
+#include "ground/ui_text.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
 #include "search/search_results.h"
@@ -23,8 +24,8 @@ class RegexEngine;
 class SearchView;
 class Stylesheet;
 
-inline constexpr const char* kQueryFormatError = "Ошибочный формат строки поиска";
-inline constexpr const char* kSearchCaption = "Поиск по книге";
+inline constexpr const char* kQueryFormatError = ORVELIS_TR_NOOP("Core", "Ошибочный формат строки поиска");
+inline constexpr const char* kSearchCaption = ORVELIS_TR_NOOP("Core", "Поиск по книге");
 
 struct PageRange {
   int first = 1;

@@ -6,12 +6,13 @@
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/html_escape.h"
+#include "ground/query_link.h"
+#include "ground/ui_text.h"
+#include "ports/search_view.h"
 #include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "search/query_language.h"
-#include "ground/query_link.h"
 #include "words/word_forms_query.h"
-#include "ports/search_view.h"
 
 namespace orvelis {
 namespace {
@@ -65,7 +66,7 @@ std::string CSearchResults::CorrectionsHtml() const {
     const std::vector<std::string>& close = correction.second;
     const auto place = std::find_if(words.begin(), words.end(), [&](const QueryWord& w) { return w.text == word; });
     if (place == words.end()) continue;
-    html += "<p>Похожие слова для &laquo;" + HtmlEscape(word) + "&raquo;: ";
+    html += "<p>" + Tr(ORVELIS_TR_NOOP("Core", "Похожие слова для &laquo;%1&raquo;: "), {HtmlEscape(word)});
     for (std::size_t i = 0; i < close.size(); ++i) {
       const std::string corrected =
           typedQuery_.substr(0, place->at) + close[i] + typedQuery_.substr(place->at + word.size());
@@ -88,8 +89,9 @@ std::string CSearchResults::Snippets(int page, const std::string& query) {
     if (!foundIn_[lang][static_cast<std::size_t>(page)]) continue;
     if (!html.empty()) html += "<br>";
     const std::string& marked = languageQueries_[lang].empty() ? query : languageQueries_[lang];
-    html += std::string("<b>") + (lang == kRussian ? "Русский:" : "Английский:") + "</b> " +
-            BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
+    html += std::string("<b>") +
+            (lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Русский:")) : Tr(ORVELIS_TR_NOOP("Core", "Английский:"))) +
+            "</b> " + BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
   }
   return html;
 }
@@ -161,7 +163,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
   const std::string paperWord(PaperWord(lang));
 
   std::string& h = html_;
-  h = "<html><title>Поиск по книге";
+  h = "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге"));
   if (!scopeTitle.empty()) h += " - " + HtmlEscape(scopeTitle);
   // The query is the user's text: it is shown, never interpreted (a query may hold "</title>").
   h += " - [" + HtmlEscape(query) +
@@ -169,23 +171,31 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
        stylesheet_.StyleSheetHtml() + "<body style=\"padding:5 5 5 5\">";
   if (pages_.size() <= 1) {
     view_.SetResultCountText(ResultCountText(0));
-    h += "<br><br><h4>Ничего не найдено</h4>" + CorrectionsHtml();
+    h += "<br><br><h4>" + Tr(ORVELIS_TR_NOOP("Core", "Ничего не найдено")) + "</h4>" + CorrectionsHtml();
   } else {
-    h += group ? "<a href=\"!ungroup\" target=\"_self\" title=\"Отменить группировку результатов поиска по "
-                 "Документам\"><b>отменить группировку результатов поиска</b></a><br>"
-               : "<a href=\"!group\" target=\"_self\" title=\"Группировать результаты поиска по "
-                 "Документам\"><b>группировать результаты поиска</b></a><br>";
-    h += "<hr noshade size=1>сортировка по: &nbsp; ";
+    h += group ? "<a href=\"!ungroup\" target=\"_self\" title=\"" +
+                     Tr(ORVELIS_TR_NOOP("Core", "Отменить группировку результатов поиска по Документам")) + "\"><b>" +
+                     Tr(ORVELIS_TR_NOOP("Core", "отменить группировку результатов поиска")) + "</b></a><br>"
+               : "<a href=\"!group\" target=\"_self\" title=\"" +
+                     Tr(ORVELIS_TR_NOOP("Core", "Группировать результаты поиска по Документам")) + "\"><b>" +
+                     Tr(ORVELIS_TR_NOOP("Core", "группировать результаты поиска")) + "</b></a><br>";
+    h += "<hr noshade size=1>" + Tr(ORVELIS_TR_NOOP("Core", "сортировка по:")) + " &nbsp; ";
+    const std::string byRating = Tr(ORVELIS_TR_NOOP("Core", "рейтингу"));
+    const std::string byPage = Tr(ORVELIS_TR_NOOP("Core", "страницам"));
     h += options_.sortByRating == 1
-             ? "<b>рейтингу</b>"
-             : "<a href=\"^rate\" title=\"Cортировать результаты по рейтингу\" target=\"_self\">рейтингу</a>";
+             ? "<b>" + byRating + "</b>"
+             : "<a href=\"^rate\" title=\"" + Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по рейтингу")) +
+                   "\" target=\"_self\">" + byRating + "</a>";
     h += "&nbsp; ";
-    h += options_.sortByRating != 0 ? "<a href=\"^page\" title=\"Cортировать результаты по порядковым номерам "
-                                      "страниц\" target=\"_self\">страницам</a>"
-                                    : "<b>страницам</b>";
+    h += options_.sortByRating != 0
+             ? "<a href=\"^page\" title=\"" +
+                   Tr(ORVELIS_TR_NOOP("Core", "Cортировать результаты по порядковым номерам страниц")) +
+                   "\" target=\"_self\">" + byPage + "</a>"
+             : "<b>" + byPage + "</b>";
     h += "<hr noshade size=1>";
     const auto pageBar = [&](int row) {
-      return RatingBar(pages_[row][1], maxPageCount_, "6F6FFB", "EEEEFF", "Рейтинг страницы");
+      return RatingBar(pages_[row][1], maxPageCount_, "6F6FFB", "EEEEFF",
+                       Tr(ORVELIS_TR_NOOP("Core", "Рейтинг страницы")));
     };
     if (!group) {
       for (std::size_t i = 1; i < pages_.size(); ++i) {
@@ -206,7 +216,9 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
         h += kEntryTable;
         h += std::to_string(j) + ". <a href=\"@doc" + std::to_string(g) + "\" target=\"_self\" title=\"" + paperWord +
              " " + std::to_string(g) + ". " + title(g) + "\">" + num(g) + title(g) + "</a></td>";
-        h += kRatingCell + RatingBar(groups_[j][1], maxGroupCount_, "B8B251", "FBF8C6", "Рейтинг Документа") +
+        h += kRatingCell +
+             RatingBar(groups_[j][1], maxGroupCount_, "B8B251", "FBF8C6",
+                       Tr(ORVELIS_TR_NOOP("Core", "Рейтинг Документа"))) +
              "</td></tr>";
         for (std::size_t v = 1; v < pages_.size(); ++v) {
           if (pages_[v][2] != g) continue;

@@ -1,8 +1,9 @@
 #include "window_rules/book_tree_model.h"
 
+#include "book/book_key.h"
 #include "book/book_store.h"
 #include "book/book_tables.h"
-#include "book/book_key.h"
+#include "ground/ui_text.h"
 
 namespace orvelis {
 
@@ -44,17 +45,22 @@ std::string ExpandedImage(const std::string& image) { return image == "doc" ? im
 std::string CollapsedImage(const std::string& image) { return image == "doc" ? image : "book"; }
 
 std::vector<std::string> PartsSelectorEntries(Language lang) {
-  std::vector<std::string> entries = {"-- Вся книга --", lang == kEnglish ? "Foreword" : "Предисловие"};
+  std::vector<std::string> entries = {Tr(ORVELIS_TR_NOOP("Core", "-- Вся книга --")),
+                                      lang == kEnglish ? "Foreword" : "Предисловие"};
   for (int k = 1; k <= 4; ++k) entries.push_back(std::string(lang == kEnglish ? "Part " : "Часть ") + RomanNumber(k));
   return entries;
 }
 
 std::string LeftPanelCaption(int panel, Language lang) {
-  const std::string word = lang == kRussian ? "русский" : "английский";
   switch (panel) {
-    case 1: return "Книга (" + word + " текст)";
-    case 2: return "Поиск (" + word + " текст)";
-    case 3: return "Избранное";
+    case 1:
+      return lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Книга (русский текст)"))
+                              : Tr(ORVELIS_TR_NOOP("Core", "Книга (английский текст)"));
+    case 2:
+      return lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Поиск (русский текст)"))
+                              : Tr(ORVELIS_TR_NOOP("Core", "Поиск (английский текст)"));
+    case 3:
+      return Tr(ORVELIS_TR_NOOP("Core", "Избранное"));
     default: return {};
   }
 }

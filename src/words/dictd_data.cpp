@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ground/ui_text.h"
 #include "words/dictionary_files.h"
 
 namespace orvelis {
@@ -12,7 +13,7 @@ namespace {
 constexpr std::uint64_t kHeaderReadLimit = 128 << 10;
 constexpr std::size_t kCachedChunks = 4;
 
-const char* kPastTheEnd = "статья выходит за конец данных";
+const char* kPastTheEnd = ORVELIS_TR_NOOP("Core", "статья выходит за конец данных");
 
 bool FitsIn(std::uint64_t offset, std::uint64_t length, std::uint64_t size) {
   return offset <= size && length <= size - offset;
@@ -35,7 +36,8 @@ DictionaryResult DictdData::Open(const std::filesystem::path& path) {
     form_ = Form::Chunked;
     return {};
   }
-  if (fileSize_ > kMaxInflatedDictionary) return Damaged("распакованные данные слишком велики");
+  if (fileSize_ > kMaxInflatedDictionary)
+    return Damaged(ORVELIS_TR_NOOP("Core", "распакованные данные слишком велики"));
   std::string whole;
   if (!ReadFileRange(file_, 0, fileSize_, whole)) return UnreadableDictionaryFile(path);
   if (!InflateGzip(whole, kMaxInflatedDictionary, inflated_, reason)) return Damaged(reason);
@@ -46,7 +48,7 @@ DictionaryResult DictdData::Open(const std::filesystem::path& path) {
 
 DictionaryResult DictdData::Read(std::uint64_t offset, std::uint64_t length, std::string& out) {
   out.clear();
-  if (length > kMaxDefinitionLength) return Damaged("статья длиннее 16 МиБ");
+  if (length > kMaxDefinitionLength) return Damaged(ORVELIS_TR_NOOP("Core", "статья длиннее 16 МиБ"));
   switch (form_) {
     case Form::Plain:
       return ReadPlain(offset, length, out);
@@ -107,7 +109,7 @@ const std::string* DictdData::Chunk(std::size_t index, DictionaryResult& result)
   // Every chunk but the last holds exactly the chunk length; a shorter one means the offsets of
   // everything after it would be wrong.
   if (index + 1 < layout_.ChunkCount() && chunk.bytes.size() != layout_.chunkLength) {
-    result = Damaged("сжатые данные испорчены");
+    result = Damaged(ORVELIS_TR_NOOP("Core", "сжатые данные испорчены"));
     return nullptr;
   }
   if (cache_.size() == kCachedChunks) cache_.erase(cache_.begin());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ground/ui_text.h"
 #include "ground/utf8.h"
 
 namespace orvelis {
@@ -92,13 +93,15 @@ DictionaryResult DictdIndex::Parse(std::string_view bytes, const std::filesystem
     if (line.empty()) continue;
     std::string_view headword, offset, length;
     if (!SplitLine(line, headword, offset, length)) {
-      return DamagedDictionaryFile(path, "строка " + std::to_string(lineNumber) +
-                                             " указателя не состоит из слова, смещения и длины");
+      return DamagedDictionaryFile(
+          path, Tr(ORVELIS_TR_NOOP("Core", "строка %1 указателя не состоит из слова, смещения и длины"),
+                   {std::to_string(lineNumber)}));
     }
     const auto offsetValue = DecodeDictdNumber(offset);
     const auto lengthValue = DecodeDictdNumber(length);
     if (!offsetValue || !lengthValue) {
-      return DamagedDictionaryFile(path, "неверное число в строке " + std::to_string(lineNumber) + " указателя");
+      return DamagedDictionaryFile(
+          path, Tr(ORVELIS_TR_NOOP("Core", "неверное число в строке %1 указателя"), {std::to_string(lineNumber)}));
     }
     Row row;
     row.keyStart = keys_.size();

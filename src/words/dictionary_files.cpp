@@ -1,5 +1,7 @@
 #include "words/dictionary_files.h"
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 DictionaryResult OpenDictionaryFile(const std::filesystem::path& path, std::ifstream& file, std::uint64_t& size) {
@@ -20,7 +22,7 @@ DictionaryResult ReadWholeDictionaryFile(const std::filesystem::path& path, std:
   std::ifstream file;
   std::uint64_t size = 0;
   if (DictionaryResult r = OpenDictionaryFile(path, file, size); !r) return r;
-  if (size > limit) return DamagedDictionaryFile(path, "файл слишком велик");
+  if (size > limit) return DamagedDictionaryFile(path, ORVELIS_TR_NOOP("Core", "файл слишком велик"));
   if (!ReadFileRange(file, 0, size, out)) return UnreadableDictionaryFile(path);
   return {};
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 struct DictionaryResult {
@@ -23,15 +25,15 @@ struct DictionaryLookup {
 };
 
 inline DictionaryResult MissingDictionaryFile(const std::filesystem::path& path) {
-  return {false, "Не удалось открыть словарь: нет файла " + path.string()};
+  return {false, Tr(ORVELIS_TR_NOOP("Core", "Не удалось открыть словарь: нет файла %1"), {path.string()})};
 }
 
 inline DictionaryResult UnreadableDictionaryFile(const std::filesystem::path& path) {
-  return {false, "Не удалось прочитать файл словаря " + path.string()};
+  return {false, Tr(ORVELIS_TR_NOOP("Core", "Не удалось прочитать файл словаря %1"), {path.string()})};
 }
 
 inline DictionaryResult DamagedDictionaryFile(const std::filesystem::path& path, const std::string& reason) {
-  return {false, "Файл словаря " + path.string() + " поврежден: " + reason};
+  return {false, Tr(ORVELIS_TR_NOOP("Core", "Файл словаря %1 поврежден: %2"), {path.string(), Tr(reason.c_str())})};
 }
 
 }  // namespace orvelis

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 namespace {
 
@@ -13,8 +15,8 @@ constexpr unsigned char kName = 0x08;
 constexpr unsigned char kComment = 0x10;
 constexpr unsigned char kReservedFlags = 0xE0;
 
-const char* kCutShort = "сжатые данные обрываются";
-const char* kCorrupt = "сжатые данные испорчены";
+const char* kCutShort = ORVELIS_TR_NOOP("Core", "сжатые данные обрываются");
+const char* kCorrupt = ORVELIS_TR_NOOP("Core", "сжатые данные испорчены");
 
 unsigned Byte(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes[at]); }
 unsigned Le16(std::string_view bytes, std::size_t at) { return Byte(bytes, at) | (Byte(bytes, at + 1) << 8); }
@@ -22,13 +24,13 @@ unsigned Le16(std::string_view bytes, std::size_t at) { return Byte(bytes, at) |
 // Reads the RA subfield's body; false when it is not version 1 or its sizes do not add up.
 bool ReadChunkTable(std::string_view body, GzipLayout& layout, std::string& reason) {
   if (body.size() < 6 || Le16(body, 0) != 1) {
-    reason = "неизвестная версия таблицы блоков";
+    reason = ORVELIS_TR_NOOP("Core", "неизвестная версия таблицы блоков");
     return false;
   }
   const unsigned length = Le16(body, 2);
   const unsigned count = Le16(body, 4);
   if (length == 0 || count == 0 || body.size() != 6 + 2 * std::size_t{count}) {
-    reason = "таблица блоков не сходится";
+    reason = ORVELIS_TR_NOOP("Core", "таблица блоков не сходится");
     return false;
   }
   layout.chunkLength = length;
@@ -42,12 +44,12 @@ bool ReadChunkTable(std::string_view body, GzipLayout& layout, std::string& reas
 bool ReadExtraField(std::string_view extra, GzipLayout& layout, std::string& reason) {
   for (std::size_t at = 0; at < extra.size();) {
     if (extra.size() - at < 4) {
-      reason = "дополнительное поле заголовка испорчено";
+      reason = ORVELIS_TR_NOOP("Core", "дополнительное поле заголовка испорчено");
       return false;
     }
     const std::size_t length = Le16(extra, at + 2);
     if (extra.size() - at - 4 < length) {
-      reason = "дополнительное поле заголовка испорчено";
+      reason = ORVELIS_TR_NOOP("Core", "дополнительное поле заголовка испорчено");
       return false;
     }
     if (extra[at] == 'R' && extra[at + 1] == 'A' && !ReadChunkTable(extra.substr(at + 4, length), layout, reason)) {
@@ -69,7 +71,7 @@ bool SkipZeroTerminated(std::string_view head, std::size_t& at) {
 bool ReadHeaderFields(std::string_view head, GzipLayout& layout, std::string& reason) {
   const unsigned flags = Byte(head, 3);
   if (flags & kReservedFlags) {
-    reason = "неизвестные флаги в заголовке";
+    reason = ORVELIS_TR_NOOP("Core", "неизвестные флаги в заголовке");
     return false;
   }
   std::size_t at = 10;
@@ -100,7 +102,7 @@ bool ReadHeaderFields(std::string_view head, GzipLayout& layout, std::string& re
 bool ReadGzipLayout(std::string_view head, std::uint64_t fileSize, GzipLayout& layout, std::string& reason) {
   layout = GzipLayout{};
   if (head.size() < 10 || Byte(head, 0) != 0x1F || Byte(head, 1) != 0x8B || Byte(head, 2) != 8) {
-    reason = "это не файл gzip";
+    reason = ORVELIS_TR_NOOP("Core", "это не файл gzip");
     return false;
   }
   if (!ReadHeaderFields(head, layout, reason)) return false;
@@ -117,7 +119,7 @@ bool InflateChunk(std::string_view compressed, std::size_t maxOutput, std::strin
   out.assign(maxOutput + 1, '\0');
   z_stream stream{};
   if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) {
-    reason = "не хватило памяти для распаковки";
+    reason = ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки");
     return false;
   }
   // A chunk is at most 64 KiB compressed and uncompressed, so one call sees all of it.
@@ -134,7 +136,7 @@ bool InflateChunk(std::string_view compressed, std::size_t maxOutput, std::strin
     return false;
   }
   if (status == Z_MEM_ERROR) {
-    reason = "не хватило памяти для распаковки";
+    reason = ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки");
     return false;
   }
   return true;
@@ -144,7 +146,7 @@ bool InflateGzip(std::string_view file, std::size_t maxOutput, std::string& out,
   out.clear();
   z_stream stream{};
   if (inflateInit2(&stream, MAX_WBITS + 16) != Z_OK) {
-    reason = "не хватило памяти для распаковки";
+    reason = ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки");
     return false;
   }
   int status = Z_OK;
@@ -163,14 +165,16 @@ bool InflateGzip(std::string_view file, std::size_t maxOutput, std::string& out,
     out.append(buffer, sizeof buffer - stream.avail_out);
     if (out.size() > maxOutput) {
       inflateEnd(&stream);
-      reason = "распакованные данные слишком велики";
+      reason = ORVELIS_TR_NOOP("Core", "распакованные данные слишком велики");
       return false;
     }
   }
   inflateEnd(&stream);
   if (status == Z_STREAM_END) return true;
   // Z_BUF_ERROR: no progress was possible, which with all input given means the stream is cut off.
-  reason = status == Z_BUF_ERROR ? kCutShort : status == Z_MEM_ERROR ? "не хватило памяти для распаковки" : kCorrupt;
+  reason = status == Z_BUF_ERROR ? kCutShort
+           : status == Z_MEM_ERROR ? ORVELIS_TR_NOOP("Core", "не хватило памяти для распаковки")
+                                   : kCorrupt;
   return false;
 }
 

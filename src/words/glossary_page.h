@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "book/book_format.h"
+#include "ground/ui_text.h"
 #include "words/glossary.h"
 
 namespace orvelis {
 
-inline constexpr const char* kGlossaryWorking = "Идет подсчет по всей книге...";
+inline constexpr const char* kGlossaryWorking = ORVELIS_TR_NOOP("Core", "Идет подсчет по всей книге...");
 
 std::string GlossaryPageHtml(const std::string& word, Language from, const std::vector<GlossaryCandidate>& candidates);
 

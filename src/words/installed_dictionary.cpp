@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 namespace {
 
@@ -13,8 +15,10 @@ bool IsFile(const std::filesystem::path& path) {
 }
 
 std::string MissingMessage(const std::filesystem::path& missing) {
-  return std::string("Англо-русский словарь не установлен: нет файла ") + missing.string() +
-         ".\nЧтобы установить его, выполните команду\nsudo apt install " + kEnglishRussianPackage;
+  return Tr(ORVELIS_TR_NOOP("Core",
+                            "Англо-русский словарь не установлен: нет файла %1.\nЧтобы установить его, выполните "
+                            "команду\nsudo apt install %2"),
+            {missing.string(), kEnglishRussianPackage});
 }
 
 }  // namespace

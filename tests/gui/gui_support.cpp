@@ -75,6 +75,9 @@ QString Title(BrowserPane* pane) { return Eval(pane, QStringLiteral("document.ti
 
 void PrepareGuiTestProcess() {
   if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+  // The tests read the interface's Russian originals whatever the machine's locale; the programs
+  // they start inherit it. A test of another language chooses it in the settings, which win.
+  qputenv("LANGUAGE", "ru");
 }
 
 void ClickToolbar(QMainWindow* window, QAction* action) {

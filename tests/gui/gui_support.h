@@ -93,7 +93,7 @@ bool PressKeysThroughDisplay(const QString& keys);
 // not load.
 bool GoTo(MainWindow* window, int page, bool paper = false);
 
-// Sets the environment and prepares the browser engine; call first in main().
+// Sets the environment: the browser engine's flags and a Russian system language; call first in main().
 void PrepareGuiTestProcess();
 
 // Starts the reader as the program does and waits for its first page; null when start-up failed.

@@ -87,5 +87,67 @@ TEST_F(RulesExamples, TheOperators) {
   EXPECT_TRUE(search.messages.shown.empty());
 }
 
+// The English interface's page gives examples in English, which must hold on the English text.
+class EnglishRulesExamples : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    book = new BookStore;
+    ASSERT_TRUE(book->OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
+    ASSERT_TRUE(book->LoadPaperRecords());
+    ASSERT_TRUE(book->LoadPageTexts(kEnglish));
+    book->SetCurrentLanguage(kEnglish);
+  }
+  static void TearDownTestSuite() { delete book; }
+  std::set<int> Find(const std::string& query) { return Pages(search.engine.EvaluateWholeQuery({query})); }
+  bool Has(int page, const std::string& word) {
+    search.regex.SetPattern(" " + word + " ");
+    return search.regex.Test(PrepareSearchText(book->GetPageText(page, kEnglish), kEnglish));
+  }
+
+  static BookStore* book;
+  HeadlessReader search{*book};
+};
+BookStore* EnglishRulesExamples::book = nullptr;
+
+TEST_F(EnglishRulesExamples, ThePageShowsEveryExampleAndHoldsNoRussian) {
+  const std::string rules = RulesText(HelpLanguage::English);
+  for (const char* example :
+       {"jesus christ", "'jesus christ'", "m?ssiah", "god* man", "Jesus + Christ", "Jesus | Christ", "Jesus ! Nazareth",
+        "Christ | Jesus Nazareth", "(Christ | Jesus) came", "(Jesus|Christ|messiah|teacher) b?thlehem"}) {
+    EXPECT_NE(rules.find(example), std::string::npos) << example;
+  }
+  const std::string help = HelpWindowDocument("", HelpText(HelpLanguage::English), HelpLanguage::English);
+  EXPECT_NE(help.find("href=\"@close\""), std::string::npos);
+  for (const std::string& page : {rules, help}) {
+    // Cyrillic letters in UTF-8 begin with the bytes 0xD0..0xD3.
+    for (char c : page) ASSERT_FALSE(static_cast<unsigned char>(c) >= 0xD0 && static_cast<unsigned char>(c) <= 0xD3);
+  }
+}
+
+TEST_F(EnglishRulesExamples, EveryExampleFindsWhatThePageSays) {
+  const std::set<int> both = Find("jesus christ");
+  ASSERT_FALSE(both.empty());
+  for (int page : both) EXPECT_TRUE(Has(page, "jesus") && Has(page, "christ")) << page;
+  const std::set<int> phrase = Find("'jesus christ'");
+  ASSERT_FALSE(phrase.empty());
+  for (int page : phrase) EXPECT_TRUE(both.count(page)) << page;
+  EXPECT_LT(phrase.size(), both.size());
+  EXPECT_FALSE(Find("m?ssiah").empty());
+  EXPECT_FALSE(Find("god* man").empty());
+  EXPECT_FALSE(Find("SPIRIT").empty());
+  EXPECT_EQ(Find("SPIRIT"), Find("spirit"));
+  EXPECT_EQ(Find("Jesus + Christ"), Find("Jesus Christ"));
+  const std::set<int> without = Find("Jesus ! Nazareth");
+  ASSERT_FALSE(without.empty());
+  for (int page : without) EXPECT_FALSE(Has(page, "nazareth")) << page;
+  const std::set<int> grouped = Find("(Christ | Jesus) came");
+  ASSERT_FALSE(grouped.empty());
+  for (int page : grouped) EXPECT_TRUE(Has(page, "came") && (Has(page, "christ") || Has(page, "jesus")));
+  const std::set<int> complex = Find("(Jesus|Christ|messiah|teacher) b?thlehem");
+  ASSERT_FALSE(complex.empty());
+  for (int page : complex) EXPECT_TRUE(Has(page, "bethlehem")) << page;
+  EXPECT_TRUE(search.messages.shown.empty());
+}
+
 }  // namespace
 }  // namespace orvelis

@@ -1,5 +1,7 @@
 #include "shell/browser/context_menu.h"
 
+#include <QCoreApplication>
+
 #include "shell/browser/browser_pane.h"
 #include "shell/browser/page_commands.h"
 #include "shell/output/output_commands.h"
@@ -13,31 +15,38 @@ namespace orvelis {
 BrowserContextMenu::BrowserContextMenu(WindowCommands& commands, TextStyle& style, PaneFocus& focus,
                                        ReadingArea& reading, PageCommands& page, OutputCommands& output,
                                        QWidget* parent)
-    : QMenu(QStringLiteral("Кoнтекстное меню браузера"), parent),
+    : QMenu(QCoreApplication::translate("BrowserContextMenu", "Кoнтекстное меню браузера"), parent),
       commands_(commands),
       focus_(focus),
       reading_(reading),
       page_(page) {
   setObjectName(QStringLiteral("zContext"));
   const auto item = [this](const char* text, const char* name, const std::function<void()>& run) {
-    addAction(QString::fromUtf8(text), this, run)->setObjectName(QString::fromLatin1(name));
+    addAction(QCoreApplication::translate("BrowserContextMenu", text), this, run)
+        ->setObjectName(QString::fromLatin1(name));
   };
   addAction(commands.FixHeaders());
-  item("Назад", "zContextBack", [this] { reading_.Locator().GoBack(); });
-  item("Вперед", "zContextForw", [this] { reading_.Locator().GoForward(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Назад"), "zContextBack", [this] { reading_.Locator().GoBack(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Вперед"), "zContextForw", [this] { reading_.Locator().GoForward(); });
   addSeparator()->setObjectName(QStringLiteral("zContextSep1"));
-  item("Выделить все", "zContextSelectAll", [&page] { page.SelectAll(); });
-  item("Копировать", "zContextCopy", [&page] { page.Copy(); });
-  item("Добавить в Избранное", "zContextAddFavor", [&page] { page.AddFavorite(); });
-  item("Сохранить содержимое как...", "zContextSaveAs", [&output] { output.SaveAs(); });
-  item("Поиск на странице", "zContextFind", [&page] { page.FindOnPage(); });
-  item("Перевод абзаца", "zContextCounterpart", [&page] { page.ToggleCounterpart(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Выделить все"), "zContextSelectAll", [&page] { page.SelectAll(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Копировать"), "zContextCopy", [&page] { page.Copy(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Добавить в Избранное"), "zContextAddFavor",
+       [&page] { page.AddFavorite(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Сохранить содержимое как..."), "zContextSaveAs",
+       [&output] { output.SaveAs(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Поиск на странице"), "zContextFind", [&page] { page.FindOnPage(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод абзаца"), "zContextCounterpart",
+       [&page] { page.ToggleCounterpart(); });
   Item(QStringLiteral("zContextCounterpart"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   Item(QStringLiteral("zContextCounterpart"))->setShortcutContext(Qt::WidgetShortcut);  // the window's own
-  item("Перевод слова", "zContextWordTranslation", [&page] { page.TranslateWord(); });
-  item("Предпросмотр печати", "zContextPrintPreview", [this, &output] { output.Preview(focus_.Browser()); });
-  item("Печать", "zContextPrint", [this, &output] { output.Print(focus_.Browser()); });
-  QMenu* font = addMenu(QStringLiteral("Настройка текста"));
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Перевод слова"), "zContextWordTranslation",
+       [&page] { page.TranslateWord(); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Предпросмотр печати"), "zContextPrintPreview",
+       [this, &output] { output.Preview(focus_.Browser()); });
+  item(QT_TRANSLATE_NOOP("BrowserContextMenu", "Печать"), "zContextPrint",
+       [this, &output] { output.Print(focus_.Browser()); });
+  QMenu* font = addMenu(QCoreApplication::translate("BrowserContextMenu", "Настройка текста"));
   font->setObjectName(QStringLiteral("zContextFont"));
   style.FillMenu(font, {"zContextFontName", "zContextFontColor", "zContextFontSize", "zContextFontSizeSz"});
 }

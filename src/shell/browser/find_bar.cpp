@@ -1,13 +1,14 @@
 #include "shell/browser/find_bar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QToolButton>
 #include <QWebEngineFindTextResult>
+#include <algorithm>
 
 #include "shell/browser/browser_pane.h"
 #include "shell/window/toolbar_icons.h"
@@ -19,22 +20,22 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(true);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(6, 3, 3, 3);
-  auto* label = new QLabel(QStringLiteral("Найти:"), this);
+  auto* label = new QLabel(QCoreApplication::translate("FindBar", "Найти:"), this);
   text_ = new QLineEdit(this);
   text_->setObjectName(QStringLiteral("txtFind"));
   auto* previous = new QToolButton(this);
   previous->setObjectName(QStringLiteral("cmdFindPrevious"));
   previous->setIcon(ToolbarIcon(10));
-  previous->setToolTip(QStringLiteral("Предыдущее совпадение"));
+  previous->setToolTip(QCoreApplication::translate("FindBar", "Предыдущее совпадение"));
   auto* next = new QToolButton(this);
   next->setObjectName(QStringLiteral("cmdFindNext"));
   next->setIcon(ToolbarIcon(12));
-  next->setToolTip(QStringLiteral("Следующее совпадение"));
+  next->setToolTip(QCoreApplication::translate("FindBar", "Следующее совпадение"));
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("lblFindCount"));
   auto* close = new QToolButton(this);
   close->setIcon(NamedIcon(QStringLiteral("close")));
-  close->setToolTip(QStringLiteral("Закрыть"));
+  close->setToolTip(QCoreApplication::translate("FindBar", "Закрыть"));
   for (QWidget* w : std::initializer_list<QWidget*>{label, text_, previous, next, count_, close}) row->addWidget(w);
   connect(text_, &QLineEdit::textChanged, this, [this] { FindNext(false); });
   connect(text_, &QLineEdit::returnPressed, this, [this] { FindNext(false); });
@@ -69,9 +70,10 @@ void FindBar::FindNext(bool backward) {
   const QWebEnginePage::FindFlags flags = backward ? QWebEnginePage::FindBackward : QWebEnginePage::FindFlags();
   pane_->page()->findText(text_->text(), flags, [bar = QPointer<FindBar>(this)](const QWebEngineFindTextResult& result) {
     if (!bar) return;
-    bar->count_->setText(bar->text_->text().isEmpty()
-                             ? QString()
-                             : QStringLiteral("%1 из %2").arg(result.activeMatch()).arg(result.numberOfMatches()));
+    bar->count_->setText(bar->text_->text().isEmpty() ? QString()
+                                                      : QCoreApplication::translate("FindBar", "%1 из %2")
+                                                            .arg(result.activeMatch())
+                                                            .arg(result.numberOfMatches()));
   });
 }
 

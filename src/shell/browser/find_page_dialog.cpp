@@ -1,5 +1,6 @@
 #include "shell/browser/find_page_dialog.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "navigation/go_to_rules.h"
-#include "ports/setting_names.h"
 #include "ports/message_sink.h"
+#include "ports/setting_names.h"
 #include "ports/settings_store.h"
 #include "shell/platform/qt_text.h"
 
@@ -19,14 +20,14 @@ namespace orvelis {
 FindPageDialog::FindPageDialog(SettingsStore& settings, MessageSink& messages, QWidget* parent)
     : QDialog(parent), settings_(settings), messages_(messages) {
   setObjectName(QStringLiteral("frFindPage"));
-  setWindowTitle(QStringLiteral("Перейти"));
+  setWindowTitle(QCoreApplication::translate("FindPageDialog", "Перейти"));
   auto* layout = new QVBoxLayout(this);
-  auto* frame = new QGroupBox(QStringLiteral("Объект перехода"), this);
+  auto* frame = new QGroupBox(QCoreApplication::translate("FindPageDialog", "Объект перехода"), this);
   frame->setObjectName(QStringLiteral("frObject"));
   auto* options = new QHBoxLayout(frame);
-  optPage_ = new QRadioButton(QStringLiteral("Страница"), frame);
+  optPage_ = new QRadioButton(QCoreApplication::translate("FindPageDialog", "Страница"), frame);
   optPage_->setObjectName(QStringLiteral("OptObject0"));
-  optPaper_ = new QRadioButton(QStringLiteral("Документ"), frame);
+  optPaper_ = new QRadioButton(QCoreApplication::translate("FindPageDialog", "Документ"), frame);
   optPaper_->setObjectName(QStringLiteral("OptObject1"));
   options->addWidget(optPage_);
   options->addWidget(optPaper_);
@@ -38,11 +39,11 @@ FindPageDialog::FindPageDialog(SettingsStore& settings, MessageSink& messages, Q
   txtInputNumber_->setObjectName(QStringLiteral("txtInputNumber"));
   layout->addWidget(txtInputNumber_);
   auto* buttons = new QHBoxLayout;
-  cmdFind_ = new QPushButton(QStringLiteral("Перейти"), this);
+  cmdFind_ = new QPushButton(QCoreApplication::translate("FindPageDialog", "Перейти"), this);
   cmdFind_->setObjectName(QStringLiteral("cmdFind"));
   cmdFind_->setEnabled(false);
   cmdFind_->setAutoDefault(false);
-  auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("FindPageDialog", "Отмена"), this);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
   cancel->setAutoDefault(false);
   buttons->addStretch();
@@ -66,7 +67,7 @@ FindPageDialog::FindPageDialog(SettingsStore& settings, MessageSink& messages, Q
 }
 
 void FindPageDialog::OptObject_Click(int index) {
-  lblInputNumber_->setText(QString::fromUtf8(index == 0 ? kPagePrompt : kPaperPrompt));
+  lblInputNumber_->setText(Q(Tr(index == 0 ? kPagePrompt : kPaperPrompt)));
 }
 
 void FindPageDialog::cmdFind_Click() {

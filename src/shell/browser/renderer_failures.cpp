@@ -1,8 +1,11 @@
 #include "shell/browser/renderer_failures.h"
 
+#include <QCoreApplication>
+
 #include "ground/app_info.h"
 #include "ports/message_sink.h"
 #include "shell/browser/browser_pane.h"
+#include "shell/platform/qt_text.h"
 
 namespace orvelis {
 
@@ -15,8 +18,10 @@ void RendererFailures::Watch(BrowserPane* pane) {
 void RendererFailures::Report() {
   if (shown_) return;  // one box for the panes that failed together
   shown_ = true;
-  messages_.Show({"Не удалось показать страницу: обозреватель несколько раз подряд завершился аварийно. "
-                  "Откройте страницу снова или перезапустите программу.",
+  messages_.Show({S(QCoreApplication::translate(
+                      "RendererFailures",
+                      "Не удалось показать страницу: обозреватель несколько раз подряд завершился аварийно. "
+                      "Откройте страницу снова или перезапустите программу.")),
                   ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
   shown_ = false;
 }

@@ -1,5 +1,6 @@
 #include "shell/browser/word_translation.h"
 
+#include <QCoreApplication>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -7,8 +8,8 @@
 #include "book/book_store.h"
 #include "navigation/link_protocol.h"
 #include "shell/platform/qt_text.h"
-#include "words/glossary.h"
 #include "words/dictionary_section.h"
+#include "words/glossary.h"
 #include "words/glossary_page.h"
 
 namespace orvelis {
@@ -16,7 +17,7 @@ namespace orvelis {
 WordTranslation::WordTranslation(BookStore& book, QWidget* parent)
     : QDialog(parent), book_(book), dictionaryFiles_(FindEnglishRussianDictionary()) {
   setObjectName(QStringLiteral("frWordTranslation"));
-  setWindowTitle(QStringLiteral("Перевод слова"));
+  setWindowTitle(QCoreApplication::translate("WordTranslation", "Перевод слова"));
   auto* layout = new QVBoxLayout(this);
   view_ = new QTextBrowser(this);
   view_->setObjectName(QStringLiteral("txtWordTranslation"));
@@ -73,7 +74,7 @@ void WordTranslation::ShowWhenReady() {
           ? DictionarySectionHtml(dictionaryFiles_, dictionary_, dictionaryOpened_, dictionaryTried_, word_)
           : std::string();
   if (!glossary_) {
-    view_->setHtml(Q(dictionary) + QStringLiteral("<p>%1</p>").arg(Q(kGlossaryWorking)));
+    view_->setHtml(Q(dictionary) + QStringLiteral("<p>%1</p>").arg(Q(Tr(kGlossaryWorking))));
     poll_->start();
     return;
   }

@@ -1,6 +1,7 @@
 #include "shell/favorites/favorites_add_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -30,11 +31,12 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::str
       html_(std::move(html)),
       withTranslation_(std::move(withTranslation)) {
   setObjectName(QStringLiteral("frFavorAdd"));
-  setWindowTitle(QStringLiteral("Добавить в Избранное"));
+  setWindowTitle(QCoreApplication::translate("FavoritesAddDialog", "Добавить в Избранное"));
   auto* layout = new QVBoxLayout(this);
   auto* label = new QLabel(
-      QStringLiteral("Введите имя, под которым выделенный фрагмент или страница будут сохранены в списке Избранных "
-                     "фрагментов"),
+      QCoreApplication::translate("FavoritesAddDialog",
+                                  "Введите имя, под которым выделенный фрагмент или страница будут сохранены в "
+                                  "списке Избранных фрагментов"),
       this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setWordWrap(true);
@@ -42,20 +44,22 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::str
   txtAdd_ = new QLineEdit(this);
   txtAdd_->setObjectName(QStringLiteral("txtAdd"));
   layout->addWidget(txtAdd_);
-  chkTranslation_ = new QCheckBox(QStringLiteral("Сохранить вместе с переводом"), this);
+  chkTranslation_ =
+      new QCheckBox(QCoreApplication::translate("FavoritesAddDialog", "Сохранить вместе с переводом"), this);
   chkTranslation_->setObjectName(QStringLiteral("chkFavorTranslation"));
-  chkTranslation_->setToolTip(QStringLiteral("Сохранить те же абзацы на другом языке под выделенным фрагментом"));
+  chkTranslation_->setToolTip(QCoreApplication::translate(
+      "FavoritesAddDialog", "Сохранить те же абзацы на другом языке под выделенным фрагментом"));
   chkTranslation_->setChecked(KeepTranslation);
   chkTranslation_->setVisible(!withTranslation_.empty());
   layout->addWidget(chkTranslation_);
   auto* buttons = new QHBoxLayout;
   cmdShowFolders_ = new QPushButton(this);
   cmdShowFolders_->setObjectName(QStringLiteral("cmdShowFolders"));
-  auto* create = new QPushButton(QStringLiteral("Создать папку"), this);
+  auto* create = new QPushButton(QCoreApplication::translate("FavoritesAddDialog", "Создать папку"), this);
   create->setObjectName(QStringLiteral("cmdCreateFolders"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
-  auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("FavoritesAddDialog", "Отмена"), this);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
   for (QPushButton* b : {cmdShowFolders_, create, ok, cancel}) {
     b->setAutoDefault(false);
@@ -84,7 +88,7 @@ FavoritesAddDialog::FavoritesAddDialog(FavoritesStore& favorites, const std::str
 }
 
 void FavoritesAddDialog::SuggestName(const std::string& location) {
-  const std::string base = location + " - Фрагмент";
+  const std::string base = S(QCoreApplication::translate("FavoritesAddDialog", "%1 - Фрагмент").arg(Q(location)));
   const float last = CFavorites::GetDocFragLastNum(favorites_.FavoritesRoot(), base);
   txtAdd_->setText(Q(base) + QStringLiteral(" %1").arg(static_cast<long long>(last) + 1));
   txtAdd_->selectAll();
@@ -96,7 +100,8 @@ void FavoritesAddDialog::ShowHideFolderList() {
   // The translation's check box, when offered, adds its own row.
   const int translationRow = withTranslation_.empty() ? 0 : chkTranslation_->sizeHint().height() + 6;
   setFixedHeight(TwipsToPixels(ShowFolders ? 3990 : 1900) + translationRow);
-  cmdShowFolders_->setText(QStringLiteral("Папки ") + (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
+  cmdShowFolders_->setText(QCoreApplication::translate("FavoritesAddDialog", "Папки") + QLatin1Char(' ') +
+                           (ShowFolders ? QStringLiteral("<<") : QStringLiteral(">>")));
 }
 
 void FavoritesAddDialog::cmdShowFolders_Click() {
@@ -106,8 +111,8 @@ void FavoritesAddDialog::cmdShowFolders_Click() {
 }
 
 void FavoritesAddDialog::cmdCreateFolders_Click() {
-  const QString name =
-      QInputDialog::getText(this, QStringLiteral("Создание папки"), QStringLiteral("Введите имя папки"));
+  const QString name = QInputDialog::getText(this, QCoreApplication::translate("FavoritesAddDialog", "Создание папки"),
+                                             QCoreApplication::translate("FavoritesAddDialog", "Введите имя папки"));
   if (!name.isEmpty()) CreateFolder(name);
 }
 
@@ -127,8 +132,10 @@ void FavoritesAddDialog::CreateFolder(const QString& name) {
 void FavoritesAddDialog::cmdOK_Click() {
   const QString name = txtAdd_->text();
   if (name.isEmpty()) {
-    messages_.Show({"Введите имя, под которым фрагмент будет сохранен в избранном", "Добавление Избранное",
-                    MessageIcon::Critical, MessageButtons::Ok});
+    messages_.Show({S(QCoreApplication::translate("FavoritesAddDialog",
+                                                  "Введите имя, под которым фрагмент будет сохранен в избранном")),
+                    S(QCoreApplication::translate("FavoritesAddDialog", "Добавление Избранное")), MessageIcon::Critical,
+                    MessageButtons::Ok});
     return;
   }
   // A refused add (the store said why) keeps the dialog open with the reader's text.

@@ -1,5 +1,6 @@
 #include "shell/favorites/favorites_panel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +11,11 @@
 
 #include "favorites/favorites_store.h"
 #include "ground/html_escape.h"
-#include "render/stylesheet.h"
 #include "ground/text_replace.h"
 #include "navigation/link_protocol.h"
 #include "ports/setting_names.h"
 #include "ports/settings_store.h"
+#include "render/stylesheet.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/favorites/favorites_add_dialog.h"
 #include "shell/favorites/favorites_tree.h"
@@ -80,20 +81,26 @@ void FavoritesPanel::CreateTree() {
 }
 
 void FavoritesPanel::CreateMenu() {
-  menu_ = new QMenu(QStringLiteral("Контекстное меню избранное"), this);
+  menu_ = new QMenu(QCoreApplication::translate("FavoritesPanel", "Контекстное меню избранное"), this);
   menu_->setObjectName(QStringLiteral("zContFavor"));
-  menu_->addAction(QStringLiteral("Показать"), this, [this] { ShowFragment(); })
+  menu_->addAction(QCoreApplication::translate("FavoritesPanel", "Показать"), this, [this] { ShowFragment(); })
       ->setObjectName(QStringLiteral("zContFavorShow"));
-  menu_->addAction(QStringLiteral("Печать"), this, [this] { emit printRequested(); })
+  menu_->addAction(QCoreApplication::translate("FavoritesPanel", "Печать"), this, [this] { emit printRequested(); })
       ->setObjectName(QStringLiteral("zContFavorPrint"));
   menu_->addSeparator()->setObjectName(QStringLiteral("zContFavorSep1"));
-  menu_->addAction(QStringLiteral("Переименовать"), this, [this] {
-    if (QTreeWidgetItem* item = tree_->currentItem()) tree_->editItem(item);
-  })->setObjectName(QStringLiteral("zContFavorRename"));
-  menu_->addAction(QStringLiteral("Удалить"), this, [this] {
-    QTreeWidgetItem* item = tree_->currentItem();
-    if (item && FavoriteKey(item) != QLatin1String("f")) Delete(FavoriteKey(item), item->text(0));
-  })->setObjectName(QStringLiteral("zContFavorDelete"));
+  menu_
+      ->addAction(QCoreApplication::translate("FavoritesPanel", "Переименовать"), this,
+                  [this] {
+                    if (QTreeWidgetItem* item = tree_->currentItem()) tree_->editItem(item);
+                  })
+      ->setObjectName(QStringLiteral("zContFavorRename"));
+  menu_
+      ->addAction(QCoreApplication::translate("FavoritesPanel", "Удалить"), this,
+                  [this] {
+                    QTreeWidgetItem* item = tree_->currentItem();
+                    if (item && FavoriteKey(item) != QLatin1String("f")) Delete(FavoriteKey(item), item->text(0));
+                  })
+      ->setObjectName(QStringLiteral("zContFavorDelete"));
 }
 
 void FavoritesPanel::CreateView(QWidget* viewParent, DocumentScheme& documents) {
@@ -107,13 +114,13 @@ void FavoritesPanel::CreateView(QWidget* viewParent, DocumentScheme& documents) 
   top->setObjectName(QStringLiteral("picFavTop"));
   auto* topRow = new QHBoxLayout(top);
   topRow->setContentsMargins(6, 2, 2, 2);
-  label_ = new QLabel(QStringLiteral("Избранное"), top);
+  label_ = new QLabel(QCoreApplication::translate("FavoritesPanel", "Избранное"), top);
   label_->setObjectName(QStringLiteral("lblFavor"));
   label_->setTextFormat(Qt::PlainText);  // it shows the user's names, which are never markup
   auto* close = new QToolButton(top);
   close->setObjectName(QStringLiteral("tbFavortop"));
   close->setIcon(NamedIcon(QStringLiteral("close")));
-  close->setToolTip(QStringLiteral("Закрыть окно текста избранного"));
+  close->setToolTip(QCoreApplication::translate("FavoritesPanel", "Закрыть окно текста избранного"));
   close->setAutoRaise(true);
   connect(close, &QToolButton::clicked, this, [this] { SetViewShown(false); });
   topRow->addWidget(label_, 1);

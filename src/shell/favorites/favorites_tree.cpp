@@ -1,5 +1,6 @@
 #include "shell/favorites/favorites_tree.h"
 
+#include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 
@@ -66,7 +67,8 @@ QTreeWidgetItem* NewFavoriteNode(const QString& key, const QString& text, const 
 }
 
 void FillFavoritesTree(CFavorites& root, QTreeWidget* tree, bool fragments) {
-  QTreeWidgetItem* top = NewFavoriteNode(QStringLiteral("f"), QStringLiteral("Избранное"), QStringLiteral("favor"));
+  QTreeWidgetItem* top = NewFavoriteNode(QStringLiteral("f"), QCoreApplication::translate("FavoritesTree", "Избранное"),
+                                         QStringLiteral("favor"));
   tree->addTopLevelItem(top);
   top->setExpanded(true);
   tree->setCurrentItem(top);

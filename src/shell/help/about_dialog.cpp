@@ -1,7 +1,8 @@
 #include "shell/help/about_dialog.h"
 
-#include <QHBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -17,7 +18,7 @@ namespace orvelis {
 AboutDialog::AboutDialog(int textMajor, int textMinor, MessageSink& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("  О программе"));
+  setWindowTitle(QCoreApplication::translate("AboutDialog", "  О программе"));
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel(Q(ApplicationTitle()), this);
   title->setObjectName(QStringLiteral("lblTitle"));
@@ -25,19 +26,22 @@ AboutDialog::AboutDialog(int textMajor, int textMinor, MessageSink& messages, QW
   big.setPointSizeF(big.pointSizeF() * 1.4);
   big.setBold(true);
   title->setFont(big);
-  auto* version = new QLabel(QStringLiteral("электронная версия текста: %1.%2").arg(textMajor).arg(textMinor), this);
+  auto* version = new QLabel(
+      QCoreApplication::translate("AboutDialog", "электронная версия текста: %1.%2").arg(textMajor).arg(textMinor),
+      this);
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* description = new QLabel(
-      QStringLiteral("Книга на русском и английском языках для чтения, поиска и собирания избранных "
-                     "фрагментов. Текст Книги принадлежит его правообладателям и предоставляется для личного "
-                     "чтения; программа лишь показывает его."),
+      QCoreApplication::translate("AboutDialog",
+                                  "Книга на русском и английском языках для чтения, поиска и собирания избранных "
+                                  "фрагментов. Текст Книги принадлежит его правообладателям и предоставляется для "
+                                  "личного чтения; программа лишь показывает его."),
       this);
   description->setObjectName(QStringLiteral("lblDescription"));
   description->setWordWrap(true);
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   auto* buttons = new QHBoxLayout;
-  auto* sysInfo = new QPushButton(QStringLiteral("О системе..."), this);
+  auto* sysInfo = new QPushButton(QCoreApplication::translate("AboutDialog", "О системе..."), this);
   sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));

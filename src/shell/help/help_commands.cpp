@@ -3,6 +3,7 @@
 #include "shell/help/help_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMenuBar>
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include "help/update_check.h"
 #include "ports/message_sink.h"
 #include "render/stylesheet.h"
+#include "shell/app/qt_translations.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/help/about_dialog.h"
 #include "shell/help/help_window.h"
@@ -48,23 +50,29 @@ HelpCommands::HelpCommands(QWidget* window, BookStore& book, SettingsStore& sett
 }
 
 void HelpCommands::AddMenu(QMenuBar* bar) {
-  QMenu* about = bar->addMenu(QStringLiteral("О программе"));
+  QMenu* about = bar->addMenu(QCoreApplication::translate("HelpCommands", "О программе"));
   about->setObjectName(QStringLiteral("zAbout"));
-  about->addAction(QStringLiteral("Справка"), this, &HelpCommands::ShowHelp)->setObjectName(QStringLiteral("zHelp"));
+  about->addAction(QCoreApplication::translate("HelpCommands", "Справка"), this, &HelpCommands::ShowHelp)
+      ->setObjectName(QStringLiteral("zHelp"));
   about->addAction(QUrl(Q(WebSiteAddress(settings_))).host(), this, &HelpCommands::OpenSite)
       ->setObjectName(QStringLiteral("zAboutOrvel"));
-  about->addAction(QStringLiteral("Форум читателей"), this, [this] { openUrl_(Q(WebSiteAddress(settings_) + kForumPath)); })
+  about
+      ->addAction(QCoreApplication::translate("HelpCommands", "Форум читателей"), this,
+                  [this] { openUrl_(Q(WebSiteAddress(settings_) + kForumPath)); })
       ->setObjectName(QStringLiteral("zAboutPhor"));
-  zAboutAutoUpd_ = about->addAction(QStringLiteral("Автоматически проверять наличие новых версий"), this, [this] {
-    SetAutoCheckUpdates(!autoCheck_);
-    emit settingsChanged();
-  });
+  zAboutAutoUpd_ = about->addAction(
+      QCoreApplication::translate("HelpCommands", "Автоматически проверять наличие новых версий"), this, [this] {
+        SetAutoCheckUpdates(!autoCheck_);
+        emit settingsChanged();
+      });
   zAboutAutoUpd_->setObjectName(QStringLiteral("zAboutAutoUpd"));
   zAboutAutoUpd_->setCheckable(true);
   zAboutAutoUpd_->setChecked(autoCheck_);
-  about->addAction(QStringLiteral("Проверить обновление"), this, &HelpCommands::CheckForUpdate)
+  about
+      ->addAction(QCoreApplication::translate("HelpCommands", "Проверить обновление"), this,
+                  &HelpCommands::CheckForUpdate)
       ->setObjectName(QStringLiteral("zAboutUpd"));
-  about->addAction(QStringLiteral("О программе"), this, &HelpCommands::ShowAbout)
+  about->addAction(QCoreApplication::translate("HelpCommands", "О программе"), this, &HelpCommands::ShowAbout)
       ->setObjectName(QStringLiteral("zAboutVer"));
   // Without a site address nothing that needs the site is offered.
   for (QAction* action : about->actions()) {
@@ -80,7 +88,8 @@ void HelpCommands::SetAutoCheckUpdates(bool on) {
 }
 
 std::string HelpCommands::HelpPageHtml(bool rules) const {
-  return HelpWindowDocument(stylesheet_.StyleSheetHtml(), rules ? RulesText() : HelpText());
+  const HelpLanguage language = RussianInterface() ? HelpLanguage::Russian : HelpLanguage::English;
+  return HelpWindowDocument(stylesheet_.StyleSheetHtml(), rules ? RulesText(language) : HelpText(language), language);
 }
 
 void HelpCommands::ShowHelp() {

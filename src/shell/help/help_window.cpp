@@ -17,7 +17,7 @@ HelpWindow::HelpWindow(Kind kind, DocumentScheme& documents, SettingsStore& sett
                        std::function<std::string()> page, QWidget* parent)
     : QDialog(parent), kind_(kind), settings_(settings), page_(std::move(page)) {
   setObjectName(kind == Kind::Help ? QStringLiteral("frHelp") : QStringLiteral("frSearchRule"));
-  setWindowTitle(QString::fromUtf8(kind == Kind::Help ? kHelpCaption : kRulesCaption));
+  setWindowTitle(Q(Tr(kind == Kind::Help ? kHelpCaption : kRulesCaption)));
   setAttribute(Qt::WA_DeleteOnClose, false);
   resize(640, 560);
   auto* layout = new QVBoxLayout(this);

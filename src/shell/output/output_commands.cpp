@@ -1,7 +1,10 @@
 // Output: saving the shown document as HTML, text or PDF; printing and print preview.
 
+#include "shell/output/output_commands.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -17,18 +20,17 @@
 #include <memory>
 #include <optional>
 
-#include "ground/cp1251.h"
-#include "output/save_rules.h"
 #include "book/book_key.h"
 #include "book/book_tables.h"
+#include "ground/cp1251.h"
+#include "output/save_rules.h"
+#include "ports/message_sink.h"
 #include "render/page_composer.h"
 #include "render/parallel_export.h"
-#include "ports/message_sink.h"
 #include "shell/browser/browser_pane.h"
-#include "shell/output/output_commands.h"
+#include "shell/platform/qt_text.h"
 #include "shell/reading/reading_area.h"
 #include "shell/window/pane_focus.h"
-#include "shell/platform/qt_text.h"
 
 namespace orvelis {
 namespace {
@@ -81,12 +83,11 @@ void OutputCommands::SaveDialog(const QString& proposedName) {
 
 bool OutputCommands::ChooseSaveFile(const QString& proposed, QString& path, int& typeIndex, bool withText) {
   if (chooseSaveFile_) return chooseSaveFile_(proposed, path, typeIndex);
-  const QStringList all = {QString::fromUtf8(kHtmlFileType), QString::fromUtf8(kTextFileType),
-                           QString::fromUtf8(kPdfFileType)};
+  const QStringList all = {Q(Tr(kHtmlFileType)), Q(Tr(kTextFileType)), Q(Tr(kPdfFileType))};
   QStringList types = all;
   if (!withText) types.removeAt(1);
   QString chosenType = types.first();
-  path = QFileDialog::getSaveFileName(window_, QString::fromUtf8(kSaveDialogTitle), proposed, types.join(QStringLiteral(";;")),
+  path = QFileDialog::getSaveFileName(window_, Q(Tr(kSaveDialogTitle)), proposed, types.join(QStringLiteral(";;")),
                                       &chosenType, QFileDialog::DontConfirmOverwrite);
   typeIndex = static_cast<int>(all.indexOf(chosenType)) + 1;
   return !path.isEmpty();
@@ -143,7 +144,7 @@ std::string OutputCommands::WritePdf(BrowserPane* browser, const QString& full) 
   browser->page()->printToPdf(temp);
   if (!WaitFor(browser->page(), &QWebEnginePage::pdfPrintingFinished, 60000) || !QFileInfo(temp).size()) {
     QFile::remove(temp);
-    return "Не удалось записать файл " + S(full);
+    return S(QCoreApplication::translate("OutputCommands", "Не удалось записать файл %1").arg(full));
   }
   std::error_code ec;
   std::filesystem::rename(temp.toStdString(), full.toStdString(), ec);  // replaces the old file at once

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <optional>
 
+#include "ground/ui_text.h"
 #include "shell/platform/qt_text.h"
 
 namespace orvelis {
@@ -22,6 +23,10 @@ std::optional<MessageAnswer> ScriptedAnswer() {
   return MessageAnswer::Yes;
 }
 
+// A message's text in the interface's language: the core's marked constants reach the sink as
+// their Russian originals; a text the core composed has been translated already and stays.
+QString Shown(const std::string& text) { return Q(Tr(text.c_str())); }
+
 MessageAnswer DefaultAnswer(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::YesNo:
@@ -36,15 +41,15 @@ MessageAnswer QtMessageSink::Show(const Message& m) {
   if (const QString log = qEnvironmentVariable("ORVELIS_MESSAGE_LOG"); !log.isEmpty()) {
     QFile file(log);
     if (file.open(QIODevice::Append | QIODevice::Text)) {
-      QTextStream(&file) << Q(m.caption) << '|' << Q(m.text) << '\n';
+      QTextStream(&file) << Shown(m.caption) << '|' << Shown(m.text) << '\n';
     }
     if (m.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return ScriptedAnswer().value_or(DefaultAnswer(m.buttons));
   }
   QMessageBox box(parent_);
-  box.setWindowTitle(Q(m.caption));
+  box.setWindowTitle(Shown(m.caption));
   box.setTextFormat(Qt::PlainText);  // messages quote names and queries the user typed
-  box.setText(Q(m.text));
+  box.setText(Shown(m.text));
   switch (m.icon) {
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;

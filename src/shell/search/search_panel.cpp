@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
@@ -15,11 +16,11 @@
 #include <QVBoxLayout>
 
 #include "book/book_key.h"
-#include "search/search_engine.h"
-#include "window_rules/book_tree_model.h"
 #include "navigation/link_protocol.h"
+#include "search/search_engine.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/platform/qt_text.h"
+#include "window_rules/book_tree_model.h"
 
 namespace orvelis {
 namespace {
@@ -49,12 +50,12 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   auto* search = new QVBoxLayout(this);
   search->setContentsMargins(6, 6, 6, 6);
   auto* wordRow = new QHBoxLayout;
-  auto* word = new QLabel(QStringLiteral("Введите фразу для поиска:"), this);
+  auto* word = new QLabel(QCoreApplication::translate("SearchPanel", "Введите фразу для поиска:"), this);
   word->setObjectName(QStringLiteral("lblSearchWord"));
   imgHelp_ = new QLabel(this);
   imgHelp_->setObjectName(QStringLiteral("imgHelp"));
   imgHelp_->setPixmap(HelpPicture(false));
-  imgHelp_->setToolTip(QStringLiteral("Правила написания запросов в строку поиска"));
+  imgHelp_->setToolTip(QCoreApplication::translate("SearchPanel", "Правила написания запросов в строку поиска"));
   imgHelp_->installEventFilter(this);
   wordRow->addWidget(word, 1);
   wordRow->addWidget(imgHelp_);
@@ -64,7 +65,7 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   txtSearch_ = new QLineEdit(this);
   txtSearch_->setObjectName(QStringLiteral("txtSearch"));
   txtSearch_->installEventFilter(this);
-  cmdSearch_ = new QPushButton(QStringLiteral("Искать"), this);
+  cmdSearch_ = new QPushButton(QCoreApplication::translate("SearchPanel", "Искать"), this);
   cmdSearch_->setObjectName(QStringLiteral("cmdSearch"));
   cmdSearch_->setEnabled(false);
   row->addWidget(txtSearch_, 1);
@@ -80,20 +81,22 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   cmbParts_ = new QComboBox(this);
   cmbParts_->setObjectName(QStringLiteral("cmbParts"));
   for (const std::string& entry : PartsSelectorEntries(kRussian)) cmbParts_->addItem(Q(entry));
-  auto* show = new QPushButton(QStringLiteral("Показать"), this);
+  auto* show = new QPushButton(QCoreApplication::translate("SearchPanel", "Показать"), this);
   show->setObjectName(QStringLiteral("cmdSearchShow"));
   partsRow->addWidget(cmbParts_, 1);
   partsRow->addWidget(show);
   search->addLayout(partsRow);
-  chkBothLanguages_ = new QCheckBox(QStringLiteral("Искать на обоих языках"), this);
+  chkBothLanguages_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "Искать на обоих языках"), this);
   chkBothLanguages_->setObjectName(QStringLiteral("chkSearchBothLanguages"));
-  chkBothLanguages_->setToolTip(QStringLiteral("Искать в русском и в английском тексте"));
-  chkCounterparts_ = new QCheckBox(QStringLiteral("С переводом абзаца"), this);
+  chkBothLanguages_->setToolTip(QCoreApplication::translate("SearchPanel", "Искать в русском и в английском тексте"));
+  chkCounterparts_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "С переводом абзаца"), this);
   chkCounterparts_->setObjectName(QStringLiteral("chkSearchCounterparts"));
-  chkCounterparts_->setToolTip(QStringLiteral("Под каждой находкой показывать начало того же абзаца на другом языке"));
-  chkWordForms_ = new QCheckBox(QStringLiteral("все формы слова"), this);
+  chkCounterparts_->setToolTip(QCoreApplication::translate(
+      "SearchPanel", "Под каждой находкой показывать начало того же абзаца на другом языке"));
+  chkWordForms_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "все формы слова"), this);
   chkWordForms_->setObjectName(QStringLiteral("chkSearchWordForms"));
-  chkWordForms_->setToolTip(QStringLiteral("Искать каждое слово запроса во всех его формах"));
+  chkWordForms_->setToolTip(
+      QCoreApplication::translate("SearchPanel", "Искать каждое слово запроса во всех его формах"));
   search->addWidget(chkWordForms_);
   connect(chkWordForms_, &QCheckBox::toggled, this, [this](bool on) {
     if (!options_ || options_->wordForms == on) return;
@@ -113,7 +116,7 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
     emit optionsChanged();
   });
 
-  lblSearchres_ = new QLabel(QStringLiteral("Результаты (страниц: 0)"), this);
+  lblSearchres_ = new QLabel(QCoreApplication::translate("SearchPanel", "Результаты (страниц: 0)"), this);
   lblSearchres_->setObjectName(QStringLiteral("lblSearchres"));
   search->addWidget(lblSearchres_);
   auto* line = new QFrame(this);
@@ -123,7 +126,7 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   results_ = new BrowserPane(QStringLiteral("wbSearch"), documents, this);
   results_->SetNavigationHandler([this](const std::string& url) { return OnResultsNavigation(url); });
   search->addWidget(results_, 1);
-  chkSearchInFound_ = new QCheckBox(QStringLiteral("Искать в найденном"), this);
+  chkSearchInFound_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "Искать в найденном"), this);
   chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
   chkSearchInFound_->setEnabled(false);
   search->addWidget(chkSearchInFound_);

@@ -1,6 +1,7 @@
 #include "shell/window/left_panel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -9,14 +10,14 @@
 
 #include "book/book_store.h"
 #include "shell/favorites/favorites_panel.h"
-#include "shell/search/search_panel.h"
-#include "shell/window/window_commands.h"
-#include "window_rules/book_tree_model.h"
-#include "window_rules/layout_rules.h"
 #include "shell/platform/qt_text.h"
+#include "shell/search/search_panel.h"
 #include "shell/window/splitter_bar.h"
 #include "shell/window/toolbar_ctl.h"
 #include "shell/window/toolbar_icons.h"
+#include "shell/window/window_commands.h"
+#include "window_rules/book_tree_model.h"
+#include "window_rules/layout_rules.h"
 
 namespace orvelis {
 namespace {
@@ -36,7 +37,7 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
       commands_(commands),
       book_(book),
       picLeftMenuHead_(new QWidget(form)),
-      lblLeftMenuCapt_(new QLabel(QStringLiteral("Книга"), picLeftMenuHead_)),
+      lblLeftMenuCapt_(new QLabel(QCoreApplication::translate("LeftPanel", "Книга"), picLeftMenuHead_)),
       tbClose_(new QToolButton(picLeftMenuHead_)),
       picSplitter_(new SplitterBar(Qt::Vertical, QStringLiteral("picSplitter"), form)) {
   panels_[0]->setObjectName(QStringLiteral("fraBook"));
@@ -49,7 +50,7 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
   lblLeftMenuCapt_->setObjectName(QStringLiteral("lblLeftMenuCapt"));
   tbClose_->setObjectName(QStringLiteral("tbClose"));
   tbClose_->setIcon(NamedIcon(QStringLiteral("close")));
-  tbClose_->setToolTip(QStringLiteral("Закрыть"));
+  tbClose_->setToolTip(QCoreApplication::translate("LeftPanel", "Закрыть"));
   tbClose_->setAutoRaise(true);
   connect(tbClose_, &QToolButton::clicked, this, [this] { Show(0); });
   head->addWidget(lblLeftMenuCapt_, 1);

@@ -15,6 +15,7 @@
 #include "shell/reading/navigation_commands.h"
 #include "shell/reading/reading_area.h"
 #include "shell/search/search_panel.h"
+#include "shell/window/interface_language_menu.h"
 #include "shell/window/left_panel.h"
 #include "shell/window/main_window.h"
 #include "shell/window/pane_focus.h"
@@ -60,6 +61,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
   Action(Cmd::Site)->setVisible(help_->HasSite());
+  new InterfaceLanguageMenu(commands_->LanguageMenu(), settings_, messages);
 
   words_ = new WordTranslation(book_, this);
   connect(words_, &WordTranslation::pageRequested, this, [this](const std::string& key, int paragraph) {

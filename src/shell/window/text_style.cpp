@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
@@ -9,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "render/font_choices.h"
 #include "ports/setting_names.h"
 #include "ports/settings_store.h"
+#include "render/font_choices.h"
 #include "shell/platform/qt_text.h"
 
 namespace orvelis {
@@ -25,13 +26,13 @@ TextStyle::TextStyle(Stylesheet& stylesheet, SettingsStore& settings, QWidget* d
     : QObject(dialogParent), stylesheet_(stylesheet), settings_(settings), dialogParent_(dialogParent) {}
 
 void TextStyle::FillMenu(QMenu* menu, const MenuNames& names) {
-  QMenu* family = menu->addMenu(QStringLiteral("Тип шрифта"));
+  QMenu* family = menu->addMenu(QCoreApplication::translate("TextStyle", "Тип шрифта"));
   family->setObjectName(QString::fromLatin1(names.family));
   familyMenus_.append(family);
   familyActions_.append(QList<QAction*>());
-  menu->addAction(QStringLiteral("Цвет"), this, &TextStyle::ChooseColour)
+  menu->addAction(QCoreApplication::translate("TextStyle", "Цвет"), this, &TextStyle::ChooseColour)
       ->setObjectName(QString::fromLatin1(names.colour));
-  QMenu* size = menu->addMenu(QStringLiteral("Размер"));
+  QMenu* size = menu->addMenu(QCoreApplication::translate("TextStyle", "Размер"));
   size->setObjectName(QString::fromLatin1(names.size));
   QList<QAction*> sizes;
   for (int i = 0; i < 9; ++i) {
@@ -67,7 +68,7 @@ void TextStyle::BuildFontMenus() {
     fallback.setFamilies({chosen, QStringLiteral("Verdana"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
                           QStringLiteral("Tahoma")});
     used = QFontInfo(fallback).family();
-    notice = QStringLiteral("Шрифт «%1» не установлен, используется «%2»").arg(chosen, used);
+    notice = QCoreApplication::translate("TextStyle", "Шрифт «%1» не установлен, используется «%2»").arg(chosen, used);
   }
   for (qsizetype m = 0; m < familyMenus_.size(); ++m) {
     QMenu* menu = familyMenus_[m];

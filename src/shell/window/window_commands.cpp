@@ -1,6 +1,7 @@
 #include "shell/window/window_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
@@ -23,9 +24,9 @@ QAction* Named(QAction* action, const char* name) {
 WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(window) {
   for (const CommandSpec& spec : ToolbarCommands()) {
     const int position = static_cast<int>(spec.cmd);
-    auto* action = new QAction(ToolbarIcon(position), QString::fromUtf8(spec.menuText), window);
+    auto* action = new QAction(ToolbarIcon(position), QCoreApplication::translate("Commands", spec.menuText), window);
     action->setObjectName(QString::fromLatin1(spec.objectName));
-    action->setToolTip(QString::fromUtf8(spec.tooltip));
+    action->setToolTip(QCoreApplication::translate("Commands", spec.tooltip));
     action->setCheckable(spec.checkable);
     if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut), QKeySequence::PortableText));
     toolbar_[static_cast<std::size_t>(position)] = action;
@@ -33,23 +34,40 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window), window_(w
   // The history is empty at start; the locator enables these as it fills.
   Action(Cmd::Back)->setEnabled(false);
   Action(Cmd::Forward)->setEnabled(false);
-  fixHeaders_ = Named(new QAction(QStringLiteral("Фиксировать заголовки"), window), "zContextFixTop");
+  fixHeaders_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Фиксировать заголовки"), window),
+                      "zContextFixTop");
   fixHeaders_->setCheckable(true);
-  syncByParagraph_ = Named(new QAction(QStringLiteral("Синхронизировать прокрутку по абзацам"), window), "zLangSyncPar");
+  syncByParagraph_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Синхронизировать прокрутку по абзацам"), window),
+            "zLangSyncPar");
   syncByParagraph_->setCheckable(true);
-  syncByParagraph_->setToolTip(QStringLiteral("Держать в обоих окнах один и тот же абзац"));
-  parallelText_ = Named(new QAction(QStringLiteral("Параллельный текст"), window), "zLangPar");
+  syncByParagraph_->setToolTip(
+      QCoreApplication::translate("WindowCommands", "Держать в обоих окнах один и тот же абзац"));
+  parallelText_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Параллельный текст"), window), "zLangPar");
   parallelText_->setCheckable(true);
-  parallelText_->setToolTip(QStringLiteral("Текст на двух языках в одном окне, абзац рядом с абзацем"));
-  printPreview_ = Named(new QAction(QStringLiteral("Предпросмотр печати из основного окна"), window), "zFilePrintPreview");
-  saveParallelPage_ = Named(new QAction(QStringLiteral("Сохранить страницу параллельным текстом..."), window), "zFileParSavePage");
-  saveParallelPaper_ = Named(new QAction(QStringLiteral("Сохранить Документ параллельным текстом..."), window), "zFileParSavePaper");
-  printParallelPage_ = Named(new QAction(QStringLiteral("Печать страницы параллельным текстом"), window), "zFileParPrintPage");
-  printParallelPaper_ = Named(new QAction(QStringLiteral("Печать Документа параллельным текстом"), window), "zFileParPrintPaper");
+  parallelText_->setToolTip(
+      QCoreApplication::translate("WindowCommands", "Текст на двух языках в одном окне, абзац рядом с абзацем"));
+  printPreview_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Предпросмотр печати из основного окна"), window),
+            "zFilePrintPreview");
+  saveParallelPage_ = Named(
+      new QAction(QCoreApplication::translate("WindowCommands", "Сохранить страницу параллельным текстом..."), window),
+      "zFileParSavePage");
+  saveParallelPaper_ = Named(
+      new QAction(QCoreApplication::translate("WindowCommands", "Сохранить Документ параллельным текстом..."), window),
+      "zFileParSavePaper");
+  printParallelPage_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать страницы параллельным текстом"), window),
+            "zFileParPrintPage");
+  printParallelPaper_ =
+      Named(new QAction(QCoreApplication::translate("WindowCommands", "Печать Документа параллельным текстом"), window),
+            "zFileParPrintPaper");
   for (QAction* action : {saveParallelPage_, saveParallelPaper_, printParallelPage_, printParallelPaper_}) {
-    action->setToolTip(QStringLiteral("Текст на двух языках, абзац рядом с абзацем, с названием Документа на обоих"));
+    action->setToolTip(QCoreApplication::translate(
+        "WindowCommands", "Текст на двух языках, абзац рядом с абзацем, с названием Документа на обоих"));
   }
-  exit_ = Named(new QAction(QStringLiteral("Выход"), window), "zFileExit");
+  exit_ = Named(new QAction(QCoreApplication::translate("WindowCommands", "Выход"), window), "zFileExit");
 }
 
 void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
@@ -66,14 +84,14 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   }
   QMenuBar* bar = window_->menuBar();
   const auto menu = [bar](const char* title, const char* name) {
-    QMenu* m = bar->addMenu(QString::fromUtf8(title));
+    QMenu* m = bar->addMenu(QCoreApplication::translate("WindowCommands", title));
     m->setObjectName(QString::fromLatin1(name));
     return m;
   };
   const auto addAll = [this](QMenu* m, auto commands) {
     for (Cmd cmd : commands) m->addAction(Action(cmd));
   };
-  QMenu* file = menu("Файл", "zFile");
+  QMenu* file = menu(QT_TRANSLATE_NOOP("WindowCommands", "Файл"), "zFile");
   addAll(file, kFileMenuHistory);
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep1"));
   file->addAction(printPreview_);
@@ -84,16 +102,17 @@ void WindowCommands::BuildBars(TextStyle& style, HelpCommands& help) {
   }
   fileSeparators_.append(Named(file->addSeparator(), "zFileSep2"));
   file->addAction(exit_);
-  addAll(menu("Инструменты", "zTools"), kToolsMenu);
-  navigation_ = menu("Навигация", "zNavig");
+  addAll(menu(QT_TRANSLATE_NOOP("WindowCommands", "Инструменты"), "zTools"), kToolsMenu);
+  navigation_ = menu(QT_TRANSLATE_NOOP("WindowCommands", "Навигация"), "zNavig");
   addAll(navigation_, kNavigationMenu);
-  language_ = menu("Язык", "zLang");
+  language_ = menu(QT_TRANSLATE_NOOP("WindowCommands", "Язык"), "zLang");
   addAll(language_, kLanguageMenu);
   language_->addSeparator();
   addAll(language_, kLayoutMenu);
   language_->insertAction(Action(Cmd::SyncScroll), parallelText_);
   language_->addAction(syncByParagraph_);
-  style.FillMenu(menu("Настройка текста", "zPreferences"), {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
+  style.FillMenu(menu(QT_TRANSLATE_NOOP("WindowCommands", "Настройка текста"), "zPreferences"),
+                 {"zPrefFontName", "zPrefColor", "zPrefSize", "zPrefSizeSz"});
   help.AddMenu(bar);
   CToolbarCtl flat;  // flat, as the main window has always shown its toolbar
   flat.Attach(toolbar);

@@ -38,6 +38,8 @@ class WindowCommands final : public QObject {
   QAction* PrintParallelPage() const { return printParallelPage_; }
   QAction* PrintParallelPaper() const { return printParallelPaper_; }
   QAction* Exit() const { return exit_; }
+  // The "Язык" menu, once the bars are built.
+  QMenu* LanguageMenu() const { return language_; }
 
   // The toolbar, then the menus; the text style fills its menu, help adds the last one.
   void BuildBars(TextStyle& style, HelpCommands& help);
