@@ -662,6 +662,30 @@ sudo apt install %2</translation>
         <source>Оценка: коэффициент Дайса по парам абзацев; число: пары, где есть оба слова.</source>
         <translation>Score: the Dice coefficient over pairs of paragraphs; number: the pairs that hold both words.</translation>
     </message>
+    <message>
+        <source>Файл книги не найден. Искали:</source>
+        <translation>The book file was not found. Looked in:</translation>
+    </message>
+    <message>
+        <source>Книга не найдена</source>
+        <translation>Book Not Found</translation>
+    </message>
+    <message>
+        <source>Перевод слова</source>
+        <translation>Word Translation</translation>
+    </message>
+    <message>
+        <source>Здесь нет слова: выделите одно слово на странице книги или вызовите меню на нём.</source>
+        <translation>There is no word here: select one word on a page of the book or open the menu on it.</translation>
+    </message>
+    <message>
+        <source>Перевод абзаца</source>
+        <translation>Paragraph Translation</translation>
+    </message>
+    <message>
+        <source>Здесь нет абзаца книги: выделите текст в абзаце на странице книги или вызовите меню на нём.</source>
+        <translation>There is no paragraph of the book here: select text in a paragraph on a page of the book or open the menu on it.</translation>
+    </message>
 </context>
 <context>
     <name>FavoritesAddDialog</name>

@@ -41,7 +41,7 @@ BookLocation FindBook(const std::optional<std::filesystem::path>& given, const s
 std::filesystem::path HelpersFromProgram() { return ORVELIS_HELPERS_FROM_BIN; }
 
 std::string MissingBookText(const BookLocation& location) {
-  std::string text = "Файл книги не найден. Искали:";
+  std::string text = Tr(ORVELIS_TR_NOOP("Core", "Файл книги не найден. Искали:"));
   for (const auto& place : location.lookedAt) text += "\n" + place.string();
   return text;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ground/ui_text.h"
+
 namespace orvelis {
 
 struct BookLocation {
@@ -23,7 +25,7 @@ BookLocation FindBook(const std::optional<std::filesystem::path>& given, const s
 // This build's helper programs' folder relative to the program's folder (libexec/orvelis).
 std::filesystem::path HelpersFromProgram();
 
-inline constexpr const char* kMissingBookCaption = "Книга не найдена";
+inline constexpr const char* kMissingBookCaption = ORVELIS_TR_NOOP("Core", "Книга не найдена");
 // Names every place looked at, one per line.
 std::string MissingBookText(const BookLocation& location);
 

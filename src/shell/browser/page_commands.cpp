@@ -3,6 +3,7 @@
 #include <QShortcut>
 #include <QVariantList>
 
+#include "ground/ui_text.h"
 #include "shell/browser/browser_pane.h"
 #include "render/page_composer.h"
 #include "shell/browser/find_bar.h"
@@ -16,11 +17,12 @@
 namespace orvelis {
 namespace {
 
-constexpr const char* kWordCaption = "Перевод слова";
-constexpr const char* kNoWord = "Здесь нет слова: выделите одно слово на странице книги или вызовите меню на нём.";
-constexpr const char* kParagraphCaption = "Перевод абзаца";
-constexpr const char* kNoParagraph =
-    "Здесь нет абзаца книги: выделите текст в абзаце на странице книги или вызовите меню на нём.";
+constexpr const char* kWordCaption = ORVELIS_TR_NOOP("Core", "Перевод слова");
+constexpr const char* kNoWord =
+    ORVELIS_TR_NOOP("Core", "Здесь нет слова: выделите одно слово на странице книги или вызовите меню на нём.");
+constexpr const char* kParagraphCaption = ORVELIS_TR_NOOP("Core", "Перевод абзаца");
+constexpr const char* kNoParagraph = ORVELIS_TR_NOOP(
+    "Core", "Здесь нет абзаца книги: выделите текст в абзаце на странице книги или вызовите меню на нём.");
 
 }  // namespace
 
