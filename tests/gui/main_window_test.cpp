@@ -21,6 +21,9 @@
 #include "gui_support.h"
 #include "shell/browser/word_translation.h"
 #include "shell/browser/browser_pane.h"
+#include "shell/favorites/favorites_panel.h"
+#include "shell/output/output_commands.h"
+#include "shell/search/search_panel.h"
 #include "shell/window/main_window.h"
 
 using namespace orvelis;
@@ -50,6 +53,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(w_->Locator().LayoutMode(), 20);
     QVERIFY(!w_->Pane(ReadingPane::Web2)->isVisible());
     QVERIFY(QFile::exists(env_.Path() + QStringLiteral("/data/OrvelisBook/1x1.gif")));
+  }
+
+  // Each pane that has loaded a document holds a renderer process of the browser's own; the
+  // favourite's view and the print pane are hidden at start and get none until they are used.
+  // The search results are loaded at once, so the first search does not wait for one.
+  void hiddenPanesGetTheirRendererWhenFirstUsed() {
+    QVERIFY(w_->Favorites().ViewPane()->url().isEmpty());
+    QVERIFY(w_->Output().PrintPane()->url().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(w_->Search().ResultsPane()->IsLoaded(), 10000);
+    QVERIFY(!w_->Search().ResultsPane()->url().isEmpty());
   }
 
   // The pane's pixels show the page: the page's own background around the text, and glyphs
