@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <memory>
 
 #include "shell/app/startup.h"
@@ -172,6 +173,13 @@ class HelpUpdateTest : public QObject {
       }
       QVERIFY(w_->findChild<QAction*>(QStringLiteral("zAboutVer"))->isVisible());
       QCOMPARE(w_->Action(Cmd::Site)->isVisible(), hasSite);
+      // The toolbar ends on a button, never on the separator that stands before the site's.
+      QAction* last = nullptr;
+      for (QAction* action : w_->findChild<QToolBar*>(QStringLiteral("tbToolbar"))->actions()) {
+        if (action->isVisible()) last = action;
+      }
+      QVERIFY(last && !last->isSeparator());
+      QCOMPARE(last == w_->Action(Cmd::Site), hasSite);
       // The check's page is asked for at start-up or never.
       QCOMPARE(w_->Help().UpdateCheckPane()->url().path(), hasSite ? QString::fromLatin1(kCheckPath) : QString());
       Stop();

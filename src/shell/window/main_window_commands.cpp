@@ -60,7 +60,7 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   on(Action(Cmd::Site), [this] { help_->OpenSite(); });
   on(commands_->Exit(), [this] { close(); });
   commands_->BuildBars(*textStyle_, *help_);
-  Action(Cmd::Site)->setVisible(help_->HasSite());
+  commands_->ShowSite(help_->HasSite());
   new InterfaceLanguageMenu(commands_->LanguageMenu(), settings_, messages);
 
   words_ = new WordTranslation(book_, this);

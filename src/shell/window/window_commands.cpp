@@ -129,6 +129,15 @@ void WindowCommands::SetReadingCommandsVisible(bool visible) {
   language_->menuAction()->setVisible(visible);
   for (int position : kReadingSeparators) toolbarSeparators_.value(position)->setVisible(visible);
   for (Cmd cmd : kReadingCommands) Action(cmd)->setVisible(visible);
+  ShowSite(Action(Cmd::Site)->isVisible());
+}
+
+void WindowCommands::ShowSite(bool shown) {
+  Action(Cmd::Site)->setVisible(shown);
+  // The separator before the site button would otherwise end the toolbar on its own.
+  QAction* separator = toolbarSeparators_.value(kToolbarPositions - 1);
+  if (separator && !shown) separator->setVisible(false);
+  if (separator && shown) separator->setVisible(Action(Cmd::Print)->isVisible());
 }
 
 }  // namespace orvelis

@@ -45,6 +45,8 @@ class WindowCommands final : public QObject {
   void BuildBars(TextStyle& style, HelpCommands& help);
   // What the favourites view hides while it covers the reading area.
   void SetReadingCommandsVisible(bool visible);
+  // The site button and the separator before it; hidden in a build without a site address.
+  void ShowSite(bool shown);
 
  private:
   QMainWindow* window_;
