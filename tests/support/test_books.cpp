@@ -54,11 +54,16 @@ void PutUInt16(std::string& bytes, std::size_t offset, std::uint16_t value) {
 #include "book/book_store.h"
 
 namespace orvelis::test {
-void OpenTinyBook(BookStore& store) {
-  ASSERT_TRUE(store.OpenBook(std::make_unique<MemoryByteSource>(TinyBookBytes())));
+namespace {
+void OpenWhole(BookStore& store, const std::string& bytes) {
+  ASSERT_TRUE(store.OpenBook(std::make_unique<MemoryByteSource>(bytes)));
   ASSERT_TRUE(store.LoadPartRecords());
   ASSERT_TRUE(store.LoadPaperRecords());
   ASSERT_TRUE(store.LoadPageTexts(kEnglish));
   ASSERT_TRUE(store.LoadPageTexts(kRussian));
 }
+}  // namespace
+
+void OpenTinyBook(BookStore& store) { OpenWhole(store, TinyBookBytes()); }
+void OpenSampleBook(BookStore& store) { OpenWhole(store, SampleBookBytes()); }
 }  // namespace orvelis::test

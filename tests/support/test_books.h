@@ -27,4 +27,6 @@ class BookStore;
 namespace orvelis::test {
 // Opens the tiny book in `store` with Parts, Papers and both languages loaded.
 void OpenTinyBook(BookStore& store);
+// Opens the sample book in `store` the same way.
+void OpenSampleBook(BookStore& store);
 }  // namespace orvelis::test

@@ -25,9 +25,7 @@ class RulesExamples : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     book = new BookStore;
-    ASSERT_TRUE(book->OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
-    ASSERT_TRUE(book->LoadPaperRecords());
-    ASSERT_TRUE(book->LoadPageTexts(kRussian));
+    ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(*book));
     book->SetCurrentLanguage(kRussian);
   }
   static void TearDownTestSuite() { delete book; }
@@ -92,9 +90,7 @@ class EnglishRulesExamples : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     book = new BookStore;
-    ASSERT_TRUE(book->OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
-    ASSERT_TRUE(book->LoadPaperRecords());
-    ASSERT_TRUE(book->LoadPageTexts(kEnglish));
+    ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(*book));
     book->SetCurrentLanguage(kEnglish);
   }
   static void TearDownTestSuite() { delete book; }

@@ -119,9 +119,7 @@ TEST(SampleBook, PapersAndSectionsHaveCorrespondingTitles) {
 // so what the book learns from its aligned paragraphs is that translation.
 TEST(SampleBook, TheGlossaryLearnsTheDemonstrationWordsInBothDirections) {
   BookStore book;
-  ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
-  ASSERT_TRUE(book.LoadPageTexts(kEnglish));
-  ASSERT_TRUE(book.LoadPageTexts(kRussian));
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
   const Glossary glossary(book);
   const auto best = [&](std::string_view word, Language from) {
     const auto candidates = glossary.Lookup(word, from, 1);
@@ -138,9 +136,7 @@ TEST(SampleBook, TheGlossaryLearnsTheDemonstrationWordsInBothDirections) {
 // A demonstration word stands in several cases, so every form of it finds more pages than the word.
 TEST(SampleBook, EveryFormOfADemonstrationWordFindsMoreThanTheWordAlone) {
   BookStore book;
-  ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
-  ASSERT_TRUE(book.LoadPartRecords());
-  ASSERT_TRUE(book.LoadPaperRecords());
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
   book.SetCurrentLanguage(kRussian);
   HeadlessReader reader{book, "/u/"};
   const auto pages = [&](const std::string& word, bool forms) {

@@ -83,9 +83,7 @@ TEST(WordFormsQuery, OnlyPlainWordsStandForTheirForms) {
 // The sample's Russian has "Иисус" in five cases and no other word with their stem.
 TEST(WordFormsSearch, IsTheSearchOfTheAlternationOfTheForms) {
   BookStore book;
-  ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(test::SampleBookBytes())));
-  ASSERT_TRUE(book.LoadPartRecords());
-  ASSERT_TRUE(book.LoadPaperRecords());
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
   book.SetCurrentLanguage(kRussian);
   HeadlessReader reader{book, "/u/"};
   SearchEngine& engine = reader.engine;
