@@ -90,37 +90,66 @@ BookResult BookStore::LoadPaperRecords() {
   return {};
 }
 
+namespace {
+
+// Each page is a 16-bit length and that many bytes; the pages are found in place in the bytes
+// from `position` to `end`. On failure the last of `stored.starts` is the page that failed.
+bool FindStoredPages(ByteSource& source, std::int64_t position, std::int64_t end, StoredPageTexts& stored) {
+  stored.file = source.ViewAt(position, static_cast<std::size_t>(end - position));
+  const std::string_view bytes = stored.file.bytes;
+  stored.starts.assign(1, 0);
+  stored.ends.assign(1, 0);
+  std::size_t at = 0;
+  for (int page = 1; page <= kPageCount; ++page) {
+    const std::size_t left = bytes.size() - at;
+    std::size_t length = 0;
+    if (left >= 2) length = static_cast<unsigned char>(bytes[at]) | std::size_t{static_cast<unsigned char>(bytes[at + 1])} << 8;
+    stored.starts.push_back(at + 2);
+    if (left < 2 || left - 2 < length) return false;
+    at += 2 + length;
+    stored.ends.push_back(at);
+  }
+  return true;
+}
+
+}  // namespace
+
+BookResult BookStore::ReadStoredPageTexts(Language language, StoredPageTexts& stored) {
+  if (!source_) return BookResult::Damaged("the book is not open");
+  const std::int64_t position = (language == kEnglish ? header_.EnglishTextPos : header_.RussianTextPos) - 1;
+  // The pages are seen up to the next table, which is where they end in every book written so
+  // far; pages that run on past it are seen again to the end of the file.
+  const std::int64_t size = source_->Size();
+  std::int64_t nextTable = size;
+  for (const std::int32_t table : {header_.PartsPos, header_.PapersPos, header_.RussianTextPos, header_.EnglishTextPos}) {
+    if (table - 1 > position) nextTable = std::min<std::int64_t>(nextTable, table - 1);
+  }
+  if (FindStoredPages(*source_, position, nextTable, stored) ||
+      (nextTable < size && FindStoredPages(*source_, position, size, stored))) {
+    extents_.pagesEnd[language] = position + static_cast<std::int64_t>(stored.ends.back());
+    return {};
+  }
+  return BookResult::Damaged("page " + std::to_string(stored.starts.size() - 1) + " runs past the end of the file");
+}
+
 BookResult BookStore::LoadPageTexts(Language language) {
   if (pageTextLoaded_[language]) return {};
-  if (!source_) return BookResult::Damaged("the book is not open");
-  const std::int32_t position = language == kEnglish ? header_.EnglishTextPos : header_.RussianTextPos;
   // The stored bytes are gathered first and decoded after, in two halves at once.
-  RecordReader reader(*source_, position - 1);
-  std::string raw;
-  raw.reserve(static_cast<std::size_t>(std::max<std::int64_t>(0, source_->Size() - position)));
-  std::vector<std::size_t> ends(kPageCount + 1, 0);
-  for (int page = 1; page <= kPageCount; ++page) {
-    if (!reader.AppendRawString(raw)) {
-      return BookResult::Damaged("page " + std::to_string(page) + " runs past the end of the file");
-    }
-    ends[page] = raw.size();
-  }
+  StoredPageTexts stored;
+  if (BookResult r = ReadStoredPageTexts(language, stored); !r) return r;
   std::vector<std::string> pages(kPageCount + 2);
   InTwoHalves(1, kPageCount, [&](int first, int last) {
-    for (int page = first; page <= last; ++page) {
-      const std::string_view bytes = std::string_view(raw).substr(ends[page - 1], ends[page] - ends[page - 1]);
-      AppendDecodedCp1251(bytes, pages[page]);
-    }
+    for (int page = first; page <= last; ++page) AppendDecodedCp1251(stored.Page(page), pages[page]);
   });
   pageText_[language] = std::move(pages);
   pageTextLoaded_[language] = true;
-  extents_.pagesEnd[language] = reader.Position();
   return {};
 }
 
 const std::string& BookStore::GetPageText(int page, Language language) const {
-  if (page < 0 || page > kPageCount + 1) return kEmpty;
-  return pageText_[language][page];
+  const std::vector<std::string>& pages = pageText_[language];
+  if (page < 0 || static_cast<std::size_t>(page) >= pages.size()) return kEmpty;
+  return pages[page];
 }
 
 const std::string& BookStore::GetPartName(int part, Language language) const { return parts_[part].name[language]; }
@@ -155,7 +184,7 @@ void BookStore::CloseBook() {
   header_ = {};
   parts_ = {};
   for (auto& paper : papers_) paper = {};
-  for (auto& pages : pageText_) pages.assign(kPageCount + 2, std::string());
+  for (auto& pages : pageText_) pages.clear();
   pageTextLoaded_ = {false, false};
   extents_ = {};
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "book/book_format.h"
@@ -37,6 +38,14 @@ struct TableExtents {
   std::array<std::int64_t, kLanguageCount> pagesEnd{-1, -1};
 };
 
+// A language's pages as the file stores them (Windows-1251), for readers that decode as they go.
+struct StoredPageTexts {
+  ByteView file;                   // the file from the language's first page on
+  std::vector<std::size_t> starts;  // starts[p], ends[p]: where page p lies in `file`
+  std::vector<std::size_t> ends;
+  std::string_view Page(int page) const { return file.bytes.substr(starts[page], ends[page] - starts[page]); }
+};
+
 class BookStore {
  public:
   BookStore() = default;
@@ -53,6 +62,8 @@ class BookStore {
   // Reads all pages of a language once; later calls for that language read nothing.
   [[nodiscard]] BookResult LoadPageTexts(Language language);
   bool PageTextLoaded(Language language) const { return pageTextLoaded_[language]; }
+  // Reads all pages of a language without decoding them, for a caller that needs no page as text.
+  [[nodiscard]] BookResult ReadStoredPageTexts(Language language, StoredPageTexts& stored);
 
   const std::string& GetPageText(int page, Language language) const;
   const std::string& GetPartName(int part, Language language) const;
@@ -86,9 +97,8 @@ class BookStore {
   BookHeader header_;
   std::array<PartRecord, kPartCount> parts_;
   std::array<PaperRecord, kPaperCount> papers_;
-  // Slots 0 and 2098 exist and stay empty.
-  std::array<std::vector<std::string>, kLanguageCount> pageText_{
-      std::vector<std::string>(kPageCount + 2), std::vector<std::string>(kPageCount + 2)};
+  // Empty until the language is loaded; then slots 0 and 2098 exist and stay empty.
+  std::array<std::vector<std::string>, kLanguageCount> pageText_;
   std::array<bool, kLanguageCount> pageTextLoaded_{false, false};
   TableExtents extents_;
   Language currentLanguage_ = kRussian;

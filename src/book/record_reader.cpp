@@ -48,11 +48,4 @@ bool RecordReader::ReadString(std::string& out) {
   return true;
 }
 
-bool RecordReader::AppendRawString(std::string& raw) {
-  std::string_view bytes;
-  if (!TakeCounted(bytes)) return false;
-  raw.append(bytes);
-  return true;
-}
-
 }  // namespace orvelis

@@ -18,8 +18,6 @@ class RecordReader {
   // Appends the decoded (UTF-8) string to `out` after clearing it. Returns false, leaving the
   // reader failed, when the count or the text would run past the end of the source.
   bool ReadString(std::string& out);
-  // Appends the string's stored (Windows-1251) bytes to `raw`, for decoding later. Fails like ReadString.
-  bool AppendRawString(std::string& raw);
 
   std::int64_t Position() const { return position_; }
 

@@ -183,6 +183,58 @@ TEST(BookStoreOpen, ReadsARealFileFromDisk) {
   EXPECT_EQ(store.GetPageText(42, kEnglish), "en page 42");
 }
 
+// A language's stored pages are seen in the mapped file: the views must start at the right byte
+// although a language never starts on a page boundary, and a damaged count must not read beyond
+// the file.
+TEST(BookStoreOpen, StoredPagesOfARealFileAreSeenInPlace) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir / "book.dat", TinyBookBytes());
+  BookStore store;
+  ASSERT_TRUE(store.OpenBook(dir / "book.dat"));
+  for (const auto& [lang, prefix] : {std::pair{kRussian, "ru page "}, std::pair{kEnglish, "en page "}}) {
+    StoredPageTexts stored;
+    ASSERT_TRUE(store.ReadStoredPageTexts(lang, stored));
+    EXPECT_EQ(stored.Page(1), std::string(prefix) + "1");
+    EXPECT_EQ(stored.Page(1234), std::string(prefix) + "1234");
+    EXPECT_EQ(stored.Page(2097), std::string(prefix) + "2097");
+  }
+  EXPECT_EQ(store.Extents().pagesEnd[kEnglish], store.FileSize());
+
+  test::WriteFileBytes(dir / "damaged.dat", LastCountRunsPastTheEnd());
+  ASSERT_TRUE(store.OpenBook(dir / "damaged.dat"));
+  StoredPageTexts stored;
+  const BookResult result = store.ReadStoredPageTexts(kEnglish, stored);
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.detail, "page 2097 runs past the end of the file");
+}
+
+TEST(ByteSourceView, GivesTheBytesAtAnyOffsetCutAtTheEndAndCountsAsARead) {
+  test::TempDir dir;
+  std::string bytes(3 * 4096 + 100, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>('a' + i % 26);
+  test::WriteFileBytes(dir / "bytes", bytes);
+  auto file = FileByteSource::Open(dir / "bytes");
+  ASSERT_TRUE(file);
+  MemoryByteSource memory(bytes);
+  for (ByteSource* source : {static_cast<ByteSource*>(file.get()), static_cast<ByteSource*>(&memory)}) {
+    for (const std::int64_t offset : {0, 1, 4095, 4096, 4097, 3 * 4096 + 99}) {
+      const ByteView view = source->ViewAt(offset, 5000);
+      EXPECT_EQ(view.bytes, std::string_view(bytes).substr(static_cast<std::size_t>(offset), 5000)) << offset;
+    }
+    EXPECT_TRUE(source->ViewAt(static_cast<std::int64_t>(bytes.size()), 1).bytes.empty());
+    EXPECT_TRUE(source->ViewAt(-1, 1).bytes.empty());
+    const std::int64_t reads = source->ReadCalls();
+    const std::int64_t read = source->BytesRead();
+    (void)source->ViewAt(10, 20);
+    EXPECT_EQ(source->ReadCalls(), reads + 1);
+    EXPECT_EQ(source->BytesRead(), read + 20);
+  }
+  // The view outlives the source that gave it while its owner is held.
+  const ByteView kept = file->ViewAt(4096, 26);
+  file.reset();
+  EXPECT_EQ(kept.bytes, std::string_view(bytes).substr(4096, 26));
+}
+
 TEST(BookStoreOpen, AFailedLoadKeepsNoHalfReadLanguage) {
   BookStore store;
   ASSERT_TRUE(Open(store, LastCountRunsPastTheEnd()));
