@@ -47,6 +47,32 @@ void SearchCold(benchmark::State& state, const char* query) {
   }
 }
 
+// Preparing a language's pages for matching from the file's bytes, as the command line does: all
+// at once on both cores, and one page at a time as each is matched (what each half of a
+// command-line search does on its core).
+void PrepareStoredPages(benchmark::State& state, bool oneAtATime) {
+  const Language lang = LanguageArg(state);
+  BookStore book;
+  StoredPageTexts stored;
+  if (!book.OpenBook(bench::SampleBookPath()) || !book.ReadStoredPageTexts(lang, stored)) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  for (auto _ : state) {
+    PreparedPages prepared;
+    if (oneAtATime) {
+      prepared.StreamStored(stored, lang, 1, kPageCount);
+      std::size_t bytes = 0;
+      for (int p = 1; p <= kPageCount; ++p) bytes += prepared.Page(lang, p).size();
+      benchmark::DoNotOptimize(bytes);
+    } else {
+      prepared.PrepareStored(stored, lang);
+      benchmark::DoNotOptimize(prepared.Page(lang, kPageCount));
+    }
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(stored.ends.back()));
+}
+
 void SearchWarm(benchmark::State& state, const char* query) {
   Session session;
   if (!session.Open(LanguageArg(state))) {
@@ -112,7 +138,7 @@ void BuildVocabulary(benchmark::State& state) {
     return;
   }
   PreparedPages prepared;
-  const std::vector<std::string>& pages = prepared.Of(session.store, LanguageArg(state));
+  const PreparedPages::Pages& pages = prepared.Of(session.store, LanguageArg(state));
   std::size_t words = 0;
   for (auto _ : state) {
     const BookVocabulary vocabulary(pages, LanguageArg(state));
@@ -171,6 +197,8 @@ void ResultsPage(benchmark::State& state, const char* query) {
 
 BENCHMARK_CAPTURE(SearchCold, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(SearchCold, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(PrepareStoredPages, both_cores, false)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PrepareStoredPages, one_page_at_a_time, true)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarm, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchWarmEachLanguageInTurn, plain_word_ru, "иисус")->Unit(benchmark::kMillisecond);

@@ -99,6 +99,8 @@ void EncodeInto(std::string_view utf8Text, Unmappable policy, Sink&& sink) {
 
 }  // namespace
 
+const std::array<std::uint32_t, 256>& Cp1251ToUtf8Packed() { return Decoder().packed; }
+
 void AppendDecodedCp1251(std::string_view bytes, std::string& out) {
   // One pass into a scratch buffer sized for the worst case (3 UTF-8 bytes per byte, plus the
   // slack of the 4-byte stores), then one copy of the exact length.

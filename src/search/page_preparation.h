@@ -5,15 +5,18 @@
 // language's pages are prepared once and kept.
 
 #include <array>
+#include <string_view>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "book/book_format.h"
+#include "ground/large_buffer.h"
 
 namespace orvelis {
 
 class BookStore;
+struct StoredPageTexts;
 
 // Russian text marks a stressed vowel as <font class="emph">е</font>; the mark goes, the vowel
 // stays (lower-cased). English text is returned unchanged.
@@ -21,14 +24,43 @@ std::string StripStressMarks(std::string_view text, Language language);
 
 // "." + StripStressMarks(page) + ".", then each of . " « » &#171; &#187; , ; ) ( becomes a blank.
 std::string PrepareSearchText(std::string_view pageText, Language language);
+// The same for a page as the file stores it (Windows-1251), without decoding it first:
+// PrepareStoredSearchText(bytes) == PrepareSearchText(DecodeCp1251(bytes)).
+std::string PrepareStoredSearchText(std::string_view storedBytes, Language language);
 
 class PreparedPages {
  public:
-  // The prepared text of every page of a language (index = page, 1..2097), prepared on first use.
-  const std::vector<std::string>& Of(const BookStore& book, Language language);
+  // Index = page, 1..2097; index 0 is empty.
+  using Pages = std::vector<std::string_view>;
+
+  // The prepared text of every page of a language, prepared from the book's page texts on first
+  // use; empty while they are not loaded.
+  const Pages& Of(const BookStore& book, Language language);
+  // Prepares a language's pages `first` to `last` straight from their stored bytes, for a caller
+  // that never needs the pages as text; the other pages stay empty. Later calls of Of give these.
+  void PrepareStored(const StoredPageTexts& stored, Language language, int first = 1, int last = kPageCount);
+  // Has the pages `first` to `last` prepared from their stored bytes each time one is asked for,
+  // in memory used over and over: for a caller that reads each page once (a one-word search), no
+  // memory for the whole prepared text is ever touched. `stored` must outlive this. Of prepares
+  // them all, should a caller need them at once.
+  void StreamStored(const StoredPageTexts& stored, Language language, int first, int last);
+  bool Has(Language language) const { return !languages_[language].pages.empty() || languages_[language].stream; }
+  // The prepared text of a page of a language that Has; for streamed pages valid until the next
+  // call on the same thread.
+  std::string_view Page(Language language, int page) const;
 
  private:
-  std::array<std::vector<std::string>, kLanguageCount> pages_;
+  template <typename Page, typename PageBytes>
+  void PrepareAll(Language language, int first, int last, const PageBytes& pageBytes);
+
+  struct Prepared {
+    std::array<LargeBuffer, 2> halves;  // the pages' text, a buffer per half
+    Pages pages;                                    // views into the halves
+    const StoredPageTexts* stream = nullptr;        // pages prepared when asked for
+    int streamFirst = 1;
+    int streamLast = 0;
+  };
+  std::array<Prepared, kLanguageCount> languages_;
 };
 
 }  // namespace orvelis

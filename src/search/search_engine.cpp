@@ -60,18 +60,32 @@ void SearchEngine::ReportQueryStatus() {
   view_.SelectAndFocusSearchBox();
 }
 
+bool SearchEngine::PreparePages(Language lang) {
+  if (!prepared_.Has(lang)) {
+    (void)book_.LoadPageTexts(lang);
+    (void)prepared_.Of(book_, lang);
+  }
+  return prepared_.Has(lang);
+}
+
+void SearchEngine::PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages) {
+  prepared_.PrepareStored(stored, lang, pages.first, pages.last);
+}
+
+void SearchEngine::StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages) {
+  prepared_.StreamStored(stored, lang, pages.first, pages.last);
+}
+
 std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope, Language lang) {
   const TranslatedTerm translated = TranslateTerm(term);
   if (translated.empty) {
     ReportFormatError();
     return kEmptyResultList;
   }
-  (void)book_.LoadPageTexts(lang);
-  const std::vector<std::string>& pages = prepared_.Of(book_, lang);
-  bool rejected = !regex_.SetPattern(translated.pattern) || pages.empty();
+  bool rejected = !regex_.SetPattern(translated.pattern) || !PreparePages(lang);
   std::string list = ",";
   for (int p = scope.first; p <= scope.last && !rejected; ++p) {
-    const std::string& t = pages[p];
+    const std::string_view t = prepared_.Page(lang, p);
     // One pass per page: the count of non-overlapping matches also says whether it matches.
     const std::size_t count = translated.negated ? (regex_.Test(t) ? 1 : 0) : regex_.CountMatches(t);
     if (regex_.DeadlinePassed()) {
@@ -103,7 +117,8 @@ std::string SearchEngine::EvaluateIn(Language lang, const std::string& query, Pa
 
 std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
   const std::string& query = request.query;
-  const PageRange scope = SearchScope(request.scopeIndex);
+  const PageRange parts = SearchScope(request.scopeIndex);
+  const PageRange scope{std::max(parts.first, request.within.first), std::min(parts.last, request.within.last)};
   foundIn_ = {};
   status_ = CheckQuerySize(query);
   if (status_ != QueryStatus::Done) {
@@ -115,8 +130,7 @@ std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
   // Preparing a language's pages for matching (once per run) is no part of any query's budget.
   for (Language lang : {first, second}) {
     if (lang == second && !request.bothLanguages) break;
-    (void)book_.LoadPageTexts(lang);
-    (void)prepared_.Of(book_, lang);
+    (void)PreparePages(lang);
     if (request.wordForms) (void)Vocabulary(lang);  // gathered once per run, like the preparation
   }
   // One deadline for every term: the engine reads it between matches and inside long ones.
@@ -155,7 +169,7 @@ std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
 
 const BookVocabulary& SearchEngine::Vocabulary(Language lang) {
   if (!vocabulary_[lang]) {
-    (void)book_.LoadPageTexts(lang);
+    (void)PreparePages(lang);
     vocabulary_[lang] = std::make_unique<BookVocabulary>(prepared_.Of(book_, lang), lang);
   }
   return *vocabulary_[lang];

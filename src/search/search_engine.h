@@ -49,6 +49,9 @@ struct SearchRequest {
   bool inFound;
   bool bothLanguages;
   bool wordForms;  // each plain word stands for all its forms in the book (WithWordForms)
+  // The pages searched within the scope. A query's result on a page depends on that page alone,
+  // so the command line searches two halves of the book side by side and joins the lists.
+  PageRange within{1, kPageCount};
 };
 
 // The pages of the parts-selector index (0 whole book, 1 Foreword, 2..5 Parts I..IV).
@@ -63,6 +66,11 @@ class SearchEngine {
   void RunSearch(const SearchRequest& request);
   void ShowSearchProgress();
   std::string SearchTerm(const std::string& term, PageRange scope, Language lang);
+  // Prepares a language for matching from its stored bytes, so that a caller that only counts
+  // matches (the command line) never decodes the pages; a results page still needs them loaded.
+  void PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages = {1, kPageCount});
+  // The same, each page prepared when it is matched (PreparedPages::StreamStored).
+  void StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages);
   // Normalises and evaluates a query over its scope, combining with the last result when asked;
   // what RunSearch does before the results page, without touching the view. A query beyond the
   // size limits, or one whose matching outlasts the time budget, ends with its message and the
@@ -97,6 +105,9 @@ class SearchEngine {
  private:
   void ReportFormatError();
   void ReportQueryStatus();
+  // Makes a language's pages ready for matching, loading its page texts first if need be; false
+  // when they cannot be.
+  bool PreparePages(Language lang);
   std::string EvaluateIn(Language lang, const std::string& query, PageRange scope);
   std::string QueryIn(Language lang, const SearchRequest& request);
 

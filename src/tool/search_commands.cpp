@@ -1,15 +1,23 @@
 #include "tool/search_commands.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
+#include "ports/recording_search_view.h"
 #include "reader/headless_reader.h"
+#include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "search/page_preparation.h"
 #include "search/query_language.h"
+#include "search/search_engine.h"
 #include "tool/book_commands.h"
 #include "tool/tool_paths.h"
 #include "ports/settings_store.h"
@@ -34,9 +42,12 @@ struct SearchSession {
   SearchEngine& engine = reader.engine;
   SearchRequest request;  // the scope and "in found" of the options; the query comes per command
 
+  // What a command needs of the pages: their text, or only what matching needs.
+  enum class Pages { Text, MatchingOnly };
+
   // Returns an exit status, or -1 when the session is ready. "--lang both" searches the Russian
   // and the English text, the Russian shown first.
-  int Open(const ToolArgs& args, bool bothAllowed) {
+  int Open(const ToolArgs& args, bool bothAllowed, Pages pages = Pages::Text) {
     const std::string lang = args.Option("lang").value_or("ru");
     const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
     if ((lang != "en" && lang != "ru" && (lang != "both" || !bothAllowed)) || !scope) return kExitUsage;
@@ -44,11 +55,11 @@ struct SearchSession {
     request.wordForms = args.Flag("forms");
     const std::filesystem::path path = args.Option("book").value_or(DefaultBookPath().string());
     book.SetCurrentLanguage(lang == "en" ? kEnglish : kRussian);
-    for (BookResult r : {book.OpenBook(path), book.LoadPartRecords(), book.LoadPaperRecords(),
-                         book.LoadPageTexts(book.CurrentLanguage())}) {
-      if (!r) {
-        std::cerr << r.Text() << "\n" << r.detail << "\n";
-        return kExitFailure;
+    if (BookResult r = book.OpenBook(path); !r) return Failed(r);
+    // A result list needs the pages only; the tables are for the titles of a results page.
+    if (pages == Pages::Text) {
+      for (BookResult r : {book.LoadPartRecords(), book.LoadPaperRecords(), book.LoadPageTexts(book.CurrentLanguage())}) {
+        if (!r) return Failed(r);
       }
     }
     request.scopeIndex = static_cast<int>(*scope);
@@ -61,6 +72,17 @@ struct SearchSession {
     return -1;
   }
 
+  // The languages the search reads.
+  std::vector<Language> Languages() const {
+    if (request.bothLanguages) return {book.CurrentLanguage(), book.OtherLanguage()};
+    return {book.CurrentLanguage()};
+  }
+
+  static int Failed(const BookResult& r) {
+    std::cerr << r.Text() << "\n" << r.detail << "\n";
+    return kExitFailure;
+  }
+
   static std::string PartsEntry(int index, Language lang) {
     if (index == 0) return "-- Вся книга --";
     if (index == 1) return lang == kEnglish ? "Foreword" : "Предисловие";
@@ -69,15 +91,83 @@ struct SearchSession {
   }
 };
 
+// What one half of a search needs: a search engine without the rest of the reader, and no book
+// but the stored pages it is given.
+struct MatchingSession {
+  BookStore book;
+  RegexEngine regex;
+  Stylesheet stylesheet{"/"};
+  RecordingSearchView view;
+  RecordingMessageSink messages;
+  ResultsOptions options;
+  SearchEngine engine{book, regex, stylesheet, view, messages, options};
+};
+
+// The result list of a one-language query over each half of the book at once, each half matched
+// in a session and on a core of its own, each page prepared as it is matched. Word forms and
+// suggestions need the words of the whole book, and a search within found pages the whole of the
+// earlier list, so those are searched as one. Nothing when the search is not made this way, or when
+// anything went wrong or had something to say (bad options, a damaged book, a refused pattern, a
+// spent budget): the search is then made again as one, so that its messages and list are those of
+// one search.
+std::optional<std::string> SearchInHalves(const ToolArgs& args, const std::string& query) {
+  const std::string langOption = args.Option("lang").value_or("ru");
+  const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
+  if ((langOption != "ru" && langOption != "en") || !scope || args.Flag("forms") || args.Flag("suggest") ||
+      args.Option("in-found")) {
+    return std::nullopt;
+  }
+  const Language lang = langOption == "en" ? kEnglish : kRussian;
+  BookStore book;
+  StoredPageTexts stored;
+  if (!book.OpenBook(args.Option("book").value_or(DefaultBookPath().string())) ||
+      !book.ReadStoredPageTexts(lang, stored)) {
+    return std::nullopt;
+  }
+  const PageRange halves[] = {{1, kPageCount / 2}, {kPageCount / 2 + 1, kPageCount}};
+  std::array<std::string, 2> lists;
+  std::array<bool, 2> clean{false, false};
+  const auto searchHalf = [&](int half) {
+    MatchingSession session;
+    session.book.SetCurrentLanguage(lang);
+    session.engine.StreamStoredPages(stored, lang, halves[half]);
+    SearchRequest request(query, static_cast<int>(*scope), SearchSession::PartsEntry(static_cast<int>(*scope), lang));
+    request.within = halves[half];
+    lists[half] = session.engine.EvaluateWholeQuery(request);
+    clean[half] = session.messages.shown.empty() && session.engine.LastQueryStatus() == QueryStatus::Done;
+  };
+  std::thread second;
+  try {
+    second = std::thread(searchHalf, 1);
+  } catch (const std::system_error&) {
+    return std::nullopt;
+  }
+  searchHalf(0);
+  second.join();
+  if (!clean[0] || !clean[1]) return std::nullopt;
+  return lists[0] + lists[1].substr(1);  // both start with the list's leading comma
+}
+
 }  // namespace
 
 int RunSearchCommand(const ToolArgs& args) {
   if (args.positional().size() != 2) return Usage(kSearchUsage);
+  if (const auto list = SearchInHalves(args, args.positional()[1])) {
+    std::cout << *list << "\n";
+    return kExitOk;
+  }
   SearchSession session;
-  if (const int status = session.Open(args, true); status >= 0) {
+  if (const int status = session.Open(args, true, SearchSession::Pages::MatchingOnly); status >= 0) {
     return status == kExitUsage ? Usage(kSearchUsage) : status;
   }
   session.request.query = args.positional()[1];
+  // Counting matches needs the pages prepared, never decoded: they are prepared from the stored
+  // bytes of each language the search reads.
+  std::array<StoredPageTexts, kLanguageCount> stored;
+  for (const Language l : session.Languages()) {
+    if (BookResult r = session.book.ReadStoredPageTexts(l, stored[l]); !r) return SearchSession::Failed(r);
+    session.engine.PrepareStoredPages(stored[l], l);
+  }
   const std::string list = session.engine.EvaluateWholeQuery(session.request);
   std::cout << list << "\n";
   // A query that finds nothing: each word the book lacks, a tab, the close words it has.
@@ -138,7 +228,7 @@ int RunExportPrepared(const ToolArgs& args) {
   std::error_code error;
   std::filesystem::create_directories(dir, error);
   PreparedPages prepared;
-  const std::vector<std::string>& pages = prepared.Of(book, language);
+  const PreparedPages::Pages& pages = prepared.Of(book, language);
   for (int page = 1; page <= kPageCount; ++page) {
     const std::filesystem::path file = dir / (std::to_string(page) + ".txt");
     std::ofstream out(file, std::ios::binary);

@@ -28,7 +28,7 @@ void SortByFrequency(std::vector<std::string>& words, const Counts& counts) {
 
 // One pass over the bytes: Latin letters are one byte, Cyrillic ones two (lead byte D0 or D1), so
 // the common letters are lower-cased and appended without decoding; anything else ends a word.
-void CountWords(const std::string& text, std::unordered_map<std::string, int>& counts) {
+void CountWords(std::string_view text, std::unordered_map<std::string, int>& counts) {
   std::string word;
   const auto flush = [&] {
     if (word.empty()) return;
@@ -68,7 +68,7 @@ void CountWords(const std::string& text, std::unordered_map<std::string, int>& c
 
 }  // namespace
 
-BookVocabulary::BookVocabulary(const std::vector<std::string>& pages, Language language) : stemmer_(language) {
+BookVocabulary::BookVocabulary(const std::vector<std::string_view>& pages, Language language) : stemmer_(language) {
   // Two halves of the book counted side by side, then added up: the machine has two cores.
   std::unordered_map<std::string, int> secondHalf;
   const std::size_t middle = pages.size() / 2;

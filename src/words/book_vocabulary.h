@@ -16,7 +16,7 @@ namespace orvelis {
 class BookVocabulary {
  public:
   // `pages` are prepared page texts (index 0 unused, as PreparedPages keeps them).
-  BookVocabulary(const std::vector<std::string>& pages, Language language);
+  BookVocabulary(const std::vector<std::string_view>& pages, Language language);
 
   // The words of the book whose stem is the stem of `word` (any case), most frequent first;
   // empty when the book has none.

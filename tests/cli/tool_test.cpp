@@ -302,6 +302,17 @@ TEST(ToolSearch, PrintsTheResultListAndFormatMessages) {
   EXPECT_EQ(Tool("search").status, 1);
 }
 
+// A one-language search runs over two halves of the book side by side and joins their lists;
+// every page must come once, in order, across the join as anywhere else.
+TEST(ToolSearch, AListJoinedFromTwoHalvesHasEveryPageOnceInOrder) {
+  std::string everyPage = ",";
+  for (int page = 1; page <= 2097; ++page) everyPage += std::to_string(page) + "|0,";
+  const ToolRun absent = Tool("search '!qqqqq' --lang ru");
+  ASSERT_EQ(absent.status, 0) << absent.err;
+  EXPECT_EQ(absent.out, everyPage + "\n");
+  EXPECT_EQ(Tool("search '!qqqqq' --lang en").out, everyPage + "\n");
+}
+
 // Each page once, ascending, with the higher of its two counts: checked against the two
 // one-language lists of the same word pair.
 TEST(ToolSearch, BothLanguagesListEachPageOnceWithItsHigherCount) {

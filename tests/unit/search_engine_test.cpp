@@ -129,6 +129,42 @@ TEST_F(Search, PreparationStripsStressMarksAndBlanksMarksTogether) {
   EXPECT_EQ(PrepareSearchText("", kRussian), "  ");
 }
 
+// The command line prepares the pages from the file's bytes without decoding them first; each
+// place where the two forms differ in bytes (a stressed vowel is one byte here, two in UTF-8; the
+// quotes are one byte; any byte may be the start of a character) must give the same text.
+TEST(StoredPagePreparation, GivesWhatTheDecodedPageGives) {
+  const std::string stressed = "<font class=\"emph\">\xC5</font>";  // a stressed capital Е
+  EXPECT_EQ(PrepareStoredSearchText("(\xE2" + stressed + "\xF0\xE0).", kRussian), "  вера   ");
+  EXPECT_EQ(PrepareStoredSearchText("&#171;" + stressed + "&#187;", kRussian), "  е  ");
+  EXPECT_EQ(PrepareStoredSearchText("\xAB" + stressed + "\xBB,", kRussian), "  е   ");
+  EXPECT_EQ(PrepareStoredSearchText("a" + stressed, kEnglish), " a<font class= emph >Е</font> ");
+  EXPECT_EQ(PrepareStoredSearchText("x&#171", kRussian), " x&#171 ");
+  EXPECT_EQ(PrepareStoredSearchText("x\xC2", kRussian), " xВ ");  // C2 leads a quote in UTF-8 only
+  EXPECT_EQ(PrepareStoredSearchText("\xE2<font class=\"emph\">\xE5</fon", kRussian),
+            " в<font class= emph >е</fon ");
+  EXPECT_EQ(PrepareStoredSearchText("\xB9 \x98 \xA0", kRussian), " № \xC2\x98 \xC2\xA0 ");
+  EXPECT_EQ(PrepareStoredSearchText("", kRussian), "  ");
+}
+
+TEST(StoredPagePreparation, EveryPageOfTheSampleBookPreparesAlikeInBothForms) {
+  BookStore book;
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
+  for (Language lang : {kRussian, kEnglish}) {
+    StoredPageTexts stored;
+    ASSERT_TRUE(book.ReadStoredPageTexts(lang, stored));
+    PreparedPages fromStored;
+    fromStored.PrepareStored(stored, lang);
+    PreparedPages fromText;
+    const PreparedPages::Pages& expected = fromText.Of(book, lang);
+    const PreparedPages::Pages& actual = fromStored.Of(book, lang);
+    ASSERT_EQ(actual.size(), expected.size());
+    int differing = 0;
+    for (int p = 1; p <= kPageCount; ++p) differing += actual[p] != expected[p] ? 1 : 0;
+    EXPECT_EQ(differing, 0) << "language " << lang;
+    EXPECT_EQ(expected[1].substr(0, 1), " ");
+  }
+}
+
 TEST_F(Search, EmptyTermsAndRejectedPatternsReportOnceAndContributeNothing) {
   EXPECT_EQ(Find(" слово"), ",");
   ASSERT_EQ(messages.shown.size(), 1u);

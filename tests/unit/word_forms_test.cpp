@@ -29,9 +29,16 @@ TEST(Stems, SnowballStemsOfBothLanguages) {
   EXPECT_EQ(LowerWord("ИИСУСА Ёлка Jesus"), "иисуса ёлка jesus");
 }
 
-std::vector<std::string> Prepared(std::initializer_list<const char*> pages, Language lang) {
-  std::vector<std::string> prepared{""};
-  for (const char* page : pages) prepared.push_back(PrepareSearchText(page, lang));
+// Prepared pages and views of them, as PreparedPages gives; the views live as long as the whole.
+struct PreparedTexts {
+  std::vector<std::string> texts;
+  std::vector<std::string_view> views;
+};
+
+PreparedTexts Prepared(std::initializer_list<const char*> pages, Language lang) {
+  PreparedTexts prepared{{""}, {}};
+  for (const char* page : pages) prepared.texts.push_back(PrepareSearchText(page, lang));
+  prepared.views.assign(prepared.texts.begin(), prepared.texts.end());
   return prepared;
 }
 
@@ -39,7 +46,8 @@ TEST(Vocabulary, WordsAreLetterRunsOutsideMarkupWithoutStressMarks) {
   const BookVocabulary words(
       Prepared({"((1:1:1))Иисус сказал: <i>иисуса</i> и Иисусу, вид<font class=\"emph\">е</font>ний.",
                 "((2:1:2))иисус, Иисус! ёлка<sup>1</sup> 12 слов"},
-               kRussian),
+               kRussian)
+          .views,
       kRussian);
   EXPECT_EQ(words.FormsOf("ИИСУС"), (std::vector<std::string>{"иисус", "иисуса", "иисусу"}));  // 3, 1, 1
   EXPECT_EQ(words.CountOf("видений"), 1);  // the stress mark is gone, the word whole
@@ -51,7 +59,7 @@ TEST(Vocabulary, WordsAreLetterRunsOutsideMarkupWithoutStressMarks) {
 }
 
 TEST(Vocabulary, SuggestionsAreWordsWithinTwoEditsTheMoreFrequentFirst) {
-  const BookVocabulary words(Prepared({"jesus jesus jesus judas judas jesse peter", "jeans"}, kEnglish), kEnglish);
+  const BookVocabulary words(Prepared({"jesus jesus jesus judas judas jesse peter", "jeans"}, kEnglish).views, kEnglish);
   // 3, 2, 1 and 1 occurrences; one, two, two and two edits away; "peter" is further.
   EXPECT_EQ(words.Suggestions("jesas"), (std::vector<std::string>{"jesus", "judas", "jeans", "jesse"}));
   EXPECT_EQ(words.Suggestions("Jseus"), (std::vector<std::string>{"jesus"}));  // a swap is one edit
@@ -64,7 +72,7 @@ TEST(Vocabulary, SuggestionsAreWordsWithinTwoEditsTheMoreFrequentFirst) {
 }
 
 TEST(WordFormsQuery, OnlyPlainWordsStandForTheirForms) {
-  const BookVocabulary words(Prepared({"иисус иисуса иисусу христос христа мир мира свет"}, kRussian), kRussian);
+  const BookVocabulary words(Prepared({"иисус иисуса иисусу христос христа мир мира свет"}, kRussian).views, kRussian);
   EXPECT_EQ(WithWordForms("Иисус", words), "(иисус|иисуса|иисусу)");
   // Forms as frequent as each other come in the order of their letters. The stemmer keeps
   // "христос" whole and cuts "христа" to "христ": they are no forms of each other.
