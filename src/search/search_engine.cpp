@@ -1,6 +1,9 @@
 #include "search/search_engine.h"
 
 #include <algorithm>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
@@ -68,6 +71,10 @@ bool SearchEngine::PreparePages(Language lang) {
   return prepared_.Has(lang);
 }
 
+void SearchEngine::PrepareAhead(Language lang) {
+  if (book_.PageTextLoaded(lang)) (void)PreparePages(lang);
+}
+
 void SearchEngine::PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages) {
   prepared_.PrepareStored(stored, lang, pages.first, pages.last);
 }
@@ -76,37 +83,80 @@ void SearchEngine::StreamStoredPages(const StoredPageTexts& stored, Language lan
   prepared_.StreamStored(stored, lang, pages.first, pages.last);
 }
 
-std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope, Language lang) {
-  const TranslatedTerm translated = TranslateTerm(term);
-  if (translated.empty) {
-    ReportFormatError();
-    return kEmptyResultList;
-  }
-  bool rejected = !regex_.SetPattern(translated.pattern) || !PreparePages(lang);
-  std::string list = ",";
-  for (int p = scope.first; p <= scope.last && !rejected; ++p) {
+// The pages from `first` to `last` that a term's pattern (already set on `regex`) finds, as list
+// entries "page|count,"; stops at the first page where the deadline passed or a limit was hit.
+SearchEngine::PageMatches SearchEngine::MatchPages(RegexEngine& regex, bool negated, Language lang, int first,
+                                                   int last) const {
+  PageMatches found;
+  for (int p = first; p <= last; ++p) {
     const std::string_view t = prepared_.Page(lang, p);
     // One pass per page: the count of non-overlapping matches also says whether it matches.
-    const std::size_t count = translated.negated ? (regex_.Test(t) ? 1 : 0) : regex_.CountMatches(t);
-    if (regex_.DeadlinePassed()) {
-      status_ = QueryStatus::OverBudget;
-      return kEmptyResultList;
-    }
-    if (regex_.LimitHit()) {
-      rejected = true;
+    const std::size_t count = negated ? (regex.Test(t) ? 1 : 0) : regex.CountMatches(t);
+    if (regex.DeadlinePassed()) {
+      found.deadlinePassed = true;
       break;
     }
-    if (!translated.negated && count > 0) {
-      list += std::to_string(p) + "|" + std::to_string(count) + ",";
-    } else if (translated.negated && count == 0) {
-      list += std::to_string(p) + "|0,";
+    if (regex.LimitHit()) {
+      found.limitHit = true;
+      break;
+    }
+    if (!negated && count > 0) {
+      found.entries += std::to_string(p) + "|" + std::to_string(count) + ",";
+    } else if (negated && count == 0) {
+      found.entries += std::to_string(p) + "|0,";
     }
   }
-  if (rejected) {
+  return found;
+}
+
+// Over a large scope the second half of the pages is matched on another core by an engine of its
+// own, under a copy of the deadline. A page's result depends on that page alone, so the joined
+// entries are those of one pass. An injected clock (tests) is read from one thread only, so then
+// the pages are matched in one pass.
+SearchEngine::PageMatches SearchEngine::MatchScope(const TranslatedTerm& term, Language lang, PageRange scope) {
+  constexpr int kPagesWorthASecondCore = 256;
+  const int middle = scope.first + (scope.last - scope.first) / 2;
+  if (clock_ || scope.last - scope.first + 1 < kPagesWorthASecondCore) {
+    return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
+  }
+  if (!helperRegex_) helperRegex_ = std::make_unique<RegexEngine>();
+  if (!helperRegex_->SetPattern(term.pattern)) return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
+  std::optional<MatchDeadline> helperDeadline;
+  if (regex_.Deadline()) helperDeadline.emplace(*regex_.Deadline());
+  PageMatches second;
+  std::thread helper;
+  try {
+    helper = std::thread([&] {
+      const ScopedMatchDeadline watched(*helperRegex_, helperDeadline ? &*helperDeadline : nullptr);
+      second = MatchPages(*helperRegex_, term.negated, lang, middle + 1, scope.last);
+    });
+  } catch (const std::system_error&) {
+    return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
+  }
+  PageMatches found = MatchPages(regex_, term.negated, lang, scope.first, middle);
+  helper.join();
+  found.entries += second.entries;
+  found.deadlinePassed = found.deadlinePassed || second.deadlinePassed;
+  found.limitHit = found.limitHit || second.limitHit;
+  return found;
+}
+
+std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope, Language lang) {
+  const TranslatedTerm translated = TranslateTerm(term);
+  if (translated.empty || !regex_.SetPattern(translated.pattern) || !PreparePages(lang)) {
     ReportFormatError();
     return kEmptyResultList;
   }
-  return list;
+  const PageMatches found = MatchScope(translated, lang, scope);
+  if (found.deadlinePassed) {
+    status_ = QueryStatus::OverBudget;
+    return kEmptyResultList;
+  }
+  if (found.limitHit) {
+    ReportFormatError();
+    return kEmptyResultList;
+  }
+  return "," + found.entries;
 }
 
 std::string SearchEngine::EvaluateIn(Language lang, const std::string& query, PageRange scope) {
@@ -117,8 +167,7 @@ std::string SearchEngine::EvaluateIn(Language lang, const std::string& query, Pa
 
 std::string SearchEngine::EvaluateWholeQuery(const SearchRequest& request) {
   const std::string& query = request.query;
-  const PageRange parts = SearchScope(request.scopeIndex);
-  const PageRange scope{std::max(parts.first, request.within.first), std::min(parts.last, request.within.last)};
+  const PageRange scope = SearchScope(request.scopeIndex);
   foundIn_ = {};
   status_ = CheckQuerySize(query);
   if (status_ != QueryStatus::Done) {

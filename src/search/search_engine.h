@@ -10,6 +10,7 @@
 
 #include "book/book_format.h"
 #include "ground/match_deadline.h"
+#include "ground/regex_engine.h"
 #include "ground/ui_text.h"
 #include "search/page_preparation.h"
 #include "search/query_limits.h"
@@ -19,6 +20,7 @@
 namespace orvelis {
 
 class BookStore;
+struct TranslatedTerm;
 class MessageSink;
 class RegexEngine;
 class SearchView;
@@ -49,9 +51,6 @@ struct SearchRequest {
   bool inFound;
   bool bothLanguages;
   bool wordForms;  // each plain word stands for all its forms in the book (WithWordForms)
-  // The pages searched within the scope. A query's result on a page depends on that page alone,
-  // so the command line searches two halves of the book side by side and joins the lists.
-  PageRange within{1, kPageCount};
 };
 
 // The pages of the parts-selector index (0 whole book, 1 Foreword, 2..5 Parts I..IV).
@@ -66,11 +65,15 @@ class SearchEngine {
   void RunSearch(const SearchRequest& request);
   void ShowSearchProgress();
   std::string SearchTerm(const std::string& term, PageRange scope, Language lang);
+  // Gets a loaded language's pages ready for matching ahead of the first search (the window does it
+  // while the reader is idle); a language whose pages are not loaded is left alone.
+  void PrepareAhead(Language lang);
+  bool PagesReady(Language lang) const { return prepared_.Has(lang); }
   // Prepares a language for matching from its stored bytes, so that a caller that only counts
   // matches (the command line) never decodes the pages; a results page still needs them loaded.
   void PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages = {1, kPageCount});
   // The same, each page prepared when it is matched (PreparedPages::StreamStored).
-  void StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages);
+  void StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages = {1, kPageCount});
   // Normalises and evaluates a query over its scope, combining with the last result when asked;
   // what RunSearch does before the results page, without touching the view. A query beyond the
   // size limits, or one whose matching outlasts the time budget, ends with its message and the
@@ -108,11 +111,19 @@ class SearchEngine {
   // Makes a language's pages ready for matching, loading its page texts first if need be; false
   // when they cannot be.
   bool PreparePages(Language lang);
+  struct PageMatches {
+    std::string entries;  // "page|count," for each page found
+    bool deadlinePassed = false;
+    bool limitHit = false;
+  };
+  PageMatches MatchPages(RegexEngine& regex, bool negated, Language lang, int first, int last) const;
+  PageMatches MatchScope(const TranslatedTerm& term, Language lang, PageRange scope);
   std::string EvaluateIn(Language lang, const std::string& query, PageRange scope);
   std::string QueryIn(Language lang, const SearchRequest& request);
 
   BookStore& book_;
   RegexEngine& regex_;
+  std::unique_ptr<RegexEngine> helperRegex_;  // matches the second half of a large scope
   const Stylesheet& stylesheet_;
   SearchView& view_;
   MessageSink& messages_;

@@ -4,16 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <optional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "book/book_store.h"
 #include "favorites/user_data_folder.h"
-#include "ports/recording_search_view.h"
 #include "reader/headless_reader.h"
-#include "render/stylesheet.h"
 #include "search/highlight.h"
 #include "search/page_preparation.h"
 #include "search/query_language.h"
@@ -91,82 +86,22 @@ struct SearchSession {
   }
 };
 
-// What one half of a search needs: a search engine without the rest of the reader, and no book
-// but the stored pages it is given.
-struct MatchingSession {
-  BookStore book;
-  RegexEngine regex;
-  Stylesheet stylesheet{"/"};
-  RecordingSearchView view;
-  RecordingMessageSink messages;
-  ResultsOptions options;
-  SearchEngine engine{book, regex, stylesheet, view, messages, options};
-};
-
-// The result list of a one-language query over each half of the book at once, each half matched
-// in a session and on a core of its own, each page prepared as it is matched. Word forms and
-// suggestions need the words of the whole book, and a search within found pages the whole of the
-// earlier list, so those are searched as one. Nothing when the search is not made this way, or when
-// anything went wrong or had something to say (bad options, a damaged book, a refused pattern, a
-// spent budget): the search is then made again as one, so that its messages and list are those of
-// one search.
-std::optional<std::string> SearchInHalves(const ToolArgs& args, const std::string& query) {
-  const std::string langOption = args.Option("lang").value_or("ru");
-  const auto scope = ParseInteger(args.Option("scope").value_or("0"), 0, 5);
-  if ((langOption != "ru" && langOption != "en") || !scope || args.Flag("forms") || args.Flag("suggest") ||
-      args.Option("in-found")) {
-    return std::nullopt;
-  }
-  const Language lang = langOption == "en" ? kEnglish : kRussian;
-  BookStore book;
-  StoredPageTexts stored;
-  if (!book.OpenBook(args.Option("book").value_or(DefaultBookPath().string())) ||
-      !book.ReadStoredPageTexts(lang, stored)) {
-    return std::nullopt;
-  }
-  const PageRange halves[] = {{1, kPageCount / 2}, {kPageCount / 2 + 1, kPageCount}};
-  std::array<std::string, 2> lists;
-  std::array<bool, 2> clean{false, false};
-  const auto searchHalf = [&](int half) {
-    MatchingSession session;
-    session.book.SetCurrentLanguage(lang);
-    session.engine.StreamStoredPages(stored, lang, halves[half]);
-    SearchRequest request(query, static_cast<int>(*scope), SearchSession::PartsEntry(static_cast<int>(*scope), lang));
-    request.within = halves[half];
-    lists[half] = session.engine.EvaluateWholeQuery(request);
-    clean[half] = session.messages.shown.empty() && session.engine.LastQueryStatus() == QueryStatus::Done;
-  };
-  std::thread second;
-  try {
-    second = std::thread(searchHalf, 1);
-  } catch (const std::system_error&) {
-    return std::nullopt;
-  }
-  searchHalf(0);
-  second.join();
-  if (!clean[0] || !clean[1]) return std::nullopt;
-  return lists[0] + lists[1].substr(1);  // both start with the list's leading comma
-}
-
 }  // namespace
 
 int RunSearchCommand(const ToolArgs& args) {
   if (args.positional().size() != 2) return Usage(kSearchUsage);
-  if (const auto list = SearchInHalves(args, args.positional()[1])) {
-    std::cout << *list << "\n";
-    return kExitOk;
-  }
   SearchSession session;
   if (const int status = session.Open(args, true, SearchSession::Pages::MatchingOnly); status >= 0) {
     return status == kExitUsage ? Usage(kSearchUsage) : status;
   }
   session.request.query = args.positional()[1];
-  // Counting matches needs the pages prepared, never decoded: they are prepared from the stored
-  // bytes of each language the search reads.
+  // Counting matches needs the pages prepared, never decoded: each page is prepared from its
+  // stored bytes as it is matched, in memory used over and over (the whole language's prepared
+  // text only where word forms or suggestions need every word of the book).
   std::array<StoredPageTexts, kLanguageCount> stored;
   for (const Language l : session.Languages()) {
     if (BookResult r = session.book.ReadStoredPageTexts(l, stored[l]); !r) return SearchSession::Failed(r);
-    session.engine.PrepareStoredPages(stored[l], l);
+    session.engine.StreamStoredPages(stored[l], l);
   }
   const std::string list = session.engine.EvaluateWholeQuery(session.request);
   std::cout << list << "\n";

@@ -58,6 +58,13 @@ class MainWindowTest : public QObject {
   // Each pane that has loaded a document holds a renderer process of the browser's own; the
   // favourite's view and the print pane are hidden at start and get none until they are used.
   // The search results are loaded at once, so the first search does not wait for one.
+  // A moment after start the current language is ready for the first search; the other one waits
+  // for a search of its own.
+  void searchPagesArePreparedWhileTheReaderIsIdle() {
+    QTRY_VERIFY_WITH_TIMEOUT(w_->SearchPagesReady(w_->CurrentLanguage()), 10000);
+    QVERIFY(!w_->SearchPagesReady(w_->CurrentLanguage() == kRussian ? kEnglish : kRussian));
+  }
+
   void hiddenPanesGetTheirRendererWhenFirstUsed() {
     QVERIFY(w_->Favorites().ViewPane()->url().isEmpty());
     QVERIFY(w_->Output().PrintPane()->url().isEmpty());

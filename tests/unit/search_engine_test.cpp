@@ -165,6 +165,28 @@ TEST(StoredPagePreparation, EveryPageOfTheSampleBookPreparesAlikeInBothForms) {
   }
 }
 
+// Over a large scope the second half of the pages is matched on another core; an engine given a
+// clock of its own matches in one pass. Both must give the same lists, negations and scopes that
+// straddle the middle page included, and the same refusal of a pattern that hits a limit.
+TEST(SearchOnTwoCores, GivesTheListsOfOnePass) {
+  BookStore book;
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
+  book.SetCurrentLanguage(kRussian);
+  HeadlessReader twoCores{book};
+  HeadlessReader onePass{book};
+  onePass.engine.SetQueryBudget(kQueryTimeBudget, [] { return std::chrono::steady_clock::now(); });
+  for (const char* query : {"иисус", "!иисус", "иисус христос", "иисус | бог", "бог* !свет", "'иисус христос'",
+                            "и", "[", "(а{1,}){1,}б"}) {
+    for (const int scope : {0, 3, 4}) {
+      const SearchRequest request(query, scope);
+      EXPECT_EQ(twoCores.engine.EvaluateWholeQuery(request), onePass.engine.EvaluateWholeQuery(request))
+          << query << " in scope " << scope;
+      EXPECT_EQ(twoCores.messages.shown.size(), onePass.messages.shown.size()) << query;
+    }
+  }
+  EXPECT_GT(twoCores.engine.EvaluateWholeQuery({"!иисус"}).size(), 2000u);  // pages on both sides of the middle
+}
+
 TEST_F(Search, EmptyTermsAndRejectedPatternsReportOnceAndContributeNothing) {
   EXPECT_EQ(Find(" слово"), ",");
   ASSERT_EQ(messages.shown.size(), 1u);

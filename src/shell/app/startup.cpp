@@ -86,6 +86,7 @@ bool Reader::StartUp() {
   window_->BuildStylesheet();
   window_->LoadSettings();
   window_->show();
+  window_->PrepareSearchWhenIdle();
   instance_->Listen([window = window_.get()] {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->showNormal();

@@ -1,6 +1,7 @@
 #include "shell/window/main_window.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "book/book_store.h"
 #include "ground/app_info.h"
@@ -99,6 +100,16 @@ void MainWindow::PrimePanes() {
     rendererFailures_->Watch(pane);
   }
 }
+
+void MainWindow::PrepareSearchWhenIdle() {
+  // Well after the first page's paint, which the preparation (tens of milliseconds on this
+  // thread, more on a larger book) must not hold up; a search made sooner prepares the pages
+  // itself, and this then finds them ready.
+  constexpr int kAfterStartMs = 1500;
+  QTimer::singleShot(kAfterStartMs, this, [this] { core_->Search().PrepareAhead(book_.CurrentLanguage()); });
+}
+
+bool MainWindow::SearchPagesReady(Language lang) const { return core_->Search().PagesReady(lang); }
 
 void MainWindow::LayoutForm() {
   left_->Layout();

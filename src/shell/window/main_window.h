@@ -58,6 +58,9 @@ class MainWindow final : public QMainWindow {
   void ResetHistory();
   void BuildStylesheet();
   void LoadSettings();
+  // Once the window has been up a moment, gets the current language's pages ready for matching,
+  // which the first search of a run would otherwise do while the reader waits.
+  void PrepareSearchWhenIdle();
 
   // The panels and command objects, for whoever drives the window (the tests among them).
   ReadingArea& Reading() const { return *reading_; }
@@ -74,6 +77,7 @@ class MainWindow final : public QMainWindow {
   QAction* ContextAction(const QString& name) const;
   FindBar* FindOnPage() const;
   Language CurrentLanguage() const;
+  bool SearchPagesReady(Language lang) const;
   bool FixedHeaders() const;
   int LeftPanelShown() const;
 
