@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ground/heap_policy.h"
 #include "reader/reader_command_line.h"
 #include "shell/app/app_icon.h"
 #include "shell/app/startup.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   // The command line is read before anything needs a display: --help and --version work anywhere.
   const orvelis::ReaderCommandLine line = orvelis::ParseReaderCommandLine({argv, argv + argc});
   if (const std::optional<int> status = orvelis::AnswerWithoutWindow(line)) return *status;
+  orvelis::KeepLargeBlocksInTheHeap();
   std::vector<std::string> toolkitWords = line.toolkitArguments;
   std::vector<char*> toolkitArgv;
   for (std::string& word : toolkitWords) toolkitArgv.push_back(word.data());
