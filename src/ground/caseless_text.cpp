@@ -42,10 +42,13 @@ char* Encode(char32_t cp, char* d) {
 // Each code point upper-cased and written again. A match of one folded text in another starts on
 // a code point, UTF-8 being self-synchronising, so byte search is code point search here. ASCII is
 // folded without decoding; upper-casing never makes a code point longer than three bytes of input.
-void AppendUpperFolded(std::string& out, std::string_view text) {
-  const std::size_t start = out.size();
-  out.resize(start + text.size() * 3);
-  char* d = out.data() + start;
+// Written into a buffer of the thread's own, grown when needed and never cleared, so that folding
+// costs no allocation and no zeroing; the view is valid until the thread's next call.
+std::string_view UpperFolded(std::string_view text) {
+  thread_local std::string scratch;
+  if (scratch.size() < text.size() * 3) scratch.resize(text.size() * 3);
+  char* const begin = scratch.data();
+  char* d = begin;
   for (std::size_t pos = 0; pos < text.size();) {
     const char c = text[pos];
     if (static_cast<unsigned char>(c) < 0x80) {
@@ -69,7 +72,7 @@ void AppendUpperFolded(std::string& out, std::string_view text) {
     }
     d = Encode(utf8::ToUpper(utf8::Next(text, pos)), d);
   }
-  out.resize(static_cast<std::size_t>(d - out.data()));
+  return std::string_view(begin, static_cast<std::size_t>(d - begin));
 }
 
 }  // namespace
@@ -77,19 +80,18 @@ void AppendUpperFolded(std::string& out, std::string_view text) {
 void CaselessText::Append(std::string_view piece) {
   text_.append(piece);
   AppendAsciiLowered(asciiLowered_, piece);
-  AppendUpperFolded(upperFolded_, piece);
+  upperFolded_.append(UpperFolded(piece));
 }
 
 bool CaselessText::Contains(std::string_view needle) const {
   if (needle.empty()) return true;
   if (IsAscii(needle)) {
-    std::string lowered;
+    thread_local std::string lowered;
+    lowered.clear();
     AppendAsciiLowered(lowered, needle);
     return asciiLowered_.find(lowered) != std::string::npos;
   }
-  std::string folded;
-  AppendUpperFolded(folded, needle);
-  return upperFolded_.find(folded) != std::string::npos;
+  return upperFolded_.find(UpperFolded(needle)) != std::string::npos;
 }
 
 }  // namespace orvelis

@@ -240,15 +240,22 @@ std::string BuildSnippets(const BookStore& book, RegexEngine& regex, int page, c
     ReplaceAllExact(lit, "*", "");
     if (!regex.SetPattern("(" + std::string(kLeading) + pat + std::string(kTrailing) + ")")) continue;
     const std::vector<RegexMatch> matches = regex.Execute(t);
+    // A sentence found again (the word twice in it) in the same paragraph gives the snippet it gave
+    // before, which is then in the list already: it is passed over before it is built again.
+    std::string previousSentence;
+    std::string previousRef;
     for (const RegexMatch& match : matches) {
       const std::size_t pos = match.position + 1;
       std::string s = SentenceAt(t, pos);
+      std::string ref = ParagraphRefAt(t, pos, lit);
+      if (s == previousSentence && ref == previousRef) continue;
+      previousSentence = s;
+      previousRef = ref;
       regex.SetPattern("(<[^>]*>)");
       s = regex.ReplaceAll(s, " ");
       ReplaceAllExact(s, "\r\n", "");
       ReplaceAllExact(s, "\t", "");
       s = "..." + TrimBlanks(s) + "...";
-      const std::string ref = ParagraphRefAt(t, pos, lit);
       s = SearchResultParagraph(page, ref, lang, s);
       s = HighlightWords(regex, s, query, lang, true);
       if (snippets.Contains(s)) continue;
