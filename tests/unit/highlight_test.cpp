@@ -96,6 +96,7 @@ class Snippets : public ::testing::Test {
                              " много, [[b]]иисус[[/b]] тоже.";
     c.pages[kRussian][2] = "((4:0:4))Здесь иисус.";
     c.pages[kRussian][18] = "((19:1:19))Иисус сказал 19 слов.";
+    c.pages[kRussian][40] = "((5:1:1))Иисус видел, иисус сказал. ((5:1:2))Иисус видел, иисус сказал.";
     ASSERT_TRUE(book.OpenBook(std::make_unique<MemoryByteSource>(WriteBook(c).bytes)));
     ASSERT_TRUE(book.LoadPaperRecords());
     ASSERT_TRUE(book.LoadPageTexts(kRussian));
@@ -113,6 +114,17 @@ TEST_F(Snippets, ASentenceWithBothWordsAppearsOnceWithBothMarked) {
       << s;
   const std::string sentence = "Христос</font> пришли";
   EXPECT_EQ(s.find(sentence, s.find(sentence) + 1), std::string::npos);
+}
+
+// A sentence with the word twice gives one snippet; the same sentence in the next paragraph is
+// another snippet, with that paragraph's reference.
+TEST_F(Snippets, ASentenceFoundTwiceIsOneSnippetButEachParagraphHasItsOwn) {
+  const std::string s = BuildSnippets(book, regex, 41, "иисус");
+  std::size_t links = 0;
+  for (std::size_t at = s.find("<a "); at != std::string::npos; at = s.find("<a ", at + 1)) ++links;
+  EXPECT_EQ(links, 2u) << s;
+  EXPECT_NE(s.find("title=\" 41:5 [2:1:1] \""), std::string::npos) << s;
+  EXPECT_NE(s.find("title=\" 41:5 [2:1:2] \""), std::string::npos) << s;
 }
 
 TEST_F(Snippets, StressedWordsAndDoubleBracketTags) {
