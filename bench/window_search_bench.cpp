@@ -77,6 +77,10 @@ BENCHMARK(BM_WindowSearchOneWord)->UseManualTime()->Unit(benchmark::kMillisecond
 void BM_WindowSearchThreeWords(benchmark::State& state) { Report(state, QStringLiteral("иисус христос учитель")); }
 BENCHMARK(BM_WindowSearchThreeWords)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// A word in nearly every sentence: a results page of some 15 MB.
+void BM_WindowSearchEverySentence(benchmark::State& state) { Report(state, QStringLiteral("и")); }
+BENCHMARK(BM_WindowSearchEverySentence)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
