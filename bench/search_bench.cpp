@@ -61,7 +61,7 @@ void PrepareStoredPages(benchmark::State& state, bool oneAtATime) {
   for (auto _ : state) {
     PreparedPages prepared;
     if (oneAtATime) {
-      prepared.StreamStored(stored, lang, 1, kPageCount);
+      prepared.StreamStored(stored, lang);
       std::size_t bytes = 0;
       for (int p = 1; p <= kPageCount; ++p) bytes += prepared.Page(lang, p).size();
       benchmark::DoNotOptimize(bytes);

@@ -214,12 +214,12 @@ std::string PrepareStoredSearchText(std::string_view storedBytes, Language langu
 }
 
 template <typename Page, typename PageBytes>
-void PreparedPages::PrepareAll(Language language, int first, int last, const PageBytes& pageBytes) {
+void PreparedPages::PrepareAll(Language language, const PageBytes& pageBytes) {
   Prepared& prepared = languages_[language];
   prepared.pages.assign(kPageCount + 1, std::string_view());
   // Each half writes its pages one after another into a buffer of its own, sized for the most
   // they can take; what is never written is never touched.
-  InTwoHalves(first, last, [&](int from, int to) {
+  InTwoHalves(1, kPageCount, [&](int from, int to) {
     std::size_t most = 0;
     for (int p = from; p <= to; ++p) most += Page::MostOutput(pageBytes(p).size());
     LargeBuffer buffer(most);
@@ -229,32 +229,28 @@ void PreparedPages::PrepareAll(Language language, int first, int last, const Pag
       prepared.pages[p] = std::string_view(d, static_cast<std::size_t>(pageEnd - d));
       d = pageEnd;
     }
-    prepared.halves[from == first ? 0 : 1] = std::move(buffer);
+    prepared.halves[from == 1 ? 0 : 1] = std::move(buffer);
   });
 }
 
 const PreparedPages::Pages& PreparedPages::Of(const BookStore& book, Language language) {
   if (const Prepared& streamed = languages_[language]; streamed.stream && streamed.pages.empty()) {
-    PrepareStored(*streamed.stream, language, streamed.streamFirst, streamed.streamLast);
+    PrepareStored(*streamed.stream, language);
   } else if (!Has(language) && book.PageTextLoaded(language)) {
     // Preparing is most of a first search's time.
-    PrepareAll<Utf8Page>(language, 1, kPageCount,
-                         [&](int p) -> std::string_view { return book.GetPageText(p, language); });
+    PrepareAll<Utf8Page>(language, [&](int p) -> std::string_view { return book.GetPageText(p, language); });
   }
   return languages_[language].pages;
 }
 
-void PreparedPages::StreamStored(const StoredPageTexts& stored, Language language, int first, int last) {
-  Prepared& prepared = languages_[language];
-  prepared.stream = &stored;
-  prepared.streamFirst = std::max(first, 1);
-  prepared.streamLast = std::min(last, kPageCount);
+void PreparedPages::StreamStored(const StoredPageTexts& stored, Language language) {
+  languages_[language].stream = &stored;
 }
 
 std::string_view PreparedPages::Page(Language language, int page) const {
   const Prepared& prepared = languages_[language];
   if (!prepared.pages.empty()) return prepared.pages[page];
-  if (!prepared.stream || page < prepared.streamFirst || page > prepared.streamLast) return {};
+  if (!prepared.stream || page < 1 || page > kPageCount) return {};
   thread_local std::string scratch;
   const std::string_view bytes = prepared.stream->Page(page);
   if (scratch.size() < Cp1251Page::MostOutput(bytes.size())) scratch.resize(Cp1251Page::MostOutput(bytes.size()));
@@ -262,9 +258,8 @@ std::string_view PreparedPages::Page(Language language, int page) const {
   return std::string_view(scratch.data(), static_cast<std::size_t>(end - scratch.data()));
 }
 
-void PreparedPages::PrepareStored(const StoredPageTexts& stored, Language language, int first, int last) {
-  PrepareAll<Cp1251Page>(language, std::max(first, 1), std::min(last, kPageCount),
-                         [&](int p) { return stored.Page(p); });
+void PreparedPages::PrepareStored(const StoredPageTexts& stored, Language language) {
+  PrepareAll<Cp1251Page>(language, [&](int p) { return stored.Page(p); });
 }
 
 }  // namespace orvelis

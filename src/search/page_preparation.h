@@ -5,7 +5,6 @@
 // language's pages are prepared once and kept.
 
 #include <array>
-#include <string_view>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,14 +35,14 @@ class PreparedPages {
   // The prepared text of every page of a language, prepared from the book's page texts on first
   // use; empty while they are not loaded.
   const Pages& Of(const BookStore& book, Language language);
-  // Prepares a language's pages `first` to `last` straight from their stored bytes, for a caller
-  // that never needs the pages as text; the other pages stay empty. Later calls of Of give these.
-  void PrepareStored(const StoredPageTexts& stored, Language language, int first = 1, int last = kPageCount);
-  // Has the pages `first` to `last` prepared from their stored bytes each time one is asked for,
-  // in memory used over and over: for a caller that reads each page once (a one-word search), no
-  // memory for the whole prepared text is ever touched. `stored` must outlive this. Of prepares
-  // them all, should a caller need them at once.
-  void StreamStored(const StoredPageTexts& stored, Language language, int first, int last);
+  // Prepares a language straight from its stored bytes, for a caller that never needs the pages
+  // as text. Later calls of Of give these pages.
+  void PrepareStored(const StoredPageTexts& stored, Language language);
+  // Has each page prepared from its stored bytes when it is asked for, in memory used over and
+  // over: for a caller that reads each page once (a one-word search), no memory for the whole
+  // prepared text is ever touched. `stored` must outlive this. Of prepares them all, should a
+  // caller need them at once.
+  void StreamStored(const StoredPageTexts& stored, Language language);
   bool Has(Language language) const { return !languages_[language].pages.empty() || languages_[language].stream; }
   // The prepared text of a page of a language that Has; for streamed pages valid until the next
   // call on the same thread.
@@ -51,14 +50,12 @@ class PreparedPages {
 
  private:
   template <typename Page, typename PageBytes>
-  void PrepareAll(Language language, int first, int last, const PageBytes& pageBytes);
+  void PrepareAll(Language language, const PageBytes& pageBytes);
 
   struct Prepared {
-    std::array<LargeBuffer, 2> halves;  // the pages' text, a buffer per half
-    Pages pages;                                    // views into the halves
-    const StoredPageTexts* stream = nullptr;        // pages prepared when asked for
-    int streamFirst = 1;
-    int streamLast = 0;
+    std::array<LargeBuffer, 2> halves;        // the pages' text, a buffer per half
+    Pages pages;                              // views into the halves
+    const StoredPageTexts* stream = nullptr;  // pages prepared when asked for
   };
   std::array<Prepared, kLanguageCount> languages_;
 };

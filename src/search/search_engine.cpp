@@ -75,12 +75,8 @@ void SearchEngine::PrepareAhead(Language lang) {
   if (book_.PageTextLoaded(lang)) (void)PreparePages(lang);
 }
 
-void SearchEngine::PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages) {
-  prepared_.PrepareStored(stored, lang, pages.first, pages.last);
-}
-
-void SearchEngine::StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages) {
-  prepared_.StreamStored(stored, lang, pages.first, pages.last);
+void SearchEngine::StreamStoredPages(const StoredPageTexts& stored, Language lang) {
+  prepared_.StreamStored(stored, lang);
 }
 
 // The pages from `first` to `last` that a term's pattern (already set on `regex`) finds, as list

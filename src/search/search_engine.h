@@ -69,11 +69,10 @@ class SearchEngine {
   // while the reader is idle); a language whose pages are not loaded is left alone.
   void PrepareAhead(Language lang);
   bool PagesReady(Language lang) const { return prepared_.Has(lang); }
-  // Prepares a language for matching from its stored bytes, so that a caller that only counts
-  // matches (the command line) never decodes the pages; a results page still needs them loaded.
-  void PrepareStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages = {1, kPageCount});
-  // The same, each page prepared when it is matched (PreparedPages::StreamStored).
-  void StreamStoredPages(const StoredPageTexts& stored, Language lang, PageRange pages = {1, kPageCount});
+  // Has a language matched from its stored bytes, each page prepared as it is matched
+  // (PreparedPages::StreamStored), so that a caller that only counts matches (the command line)
+  // never decodes the pages; a results page still needs them loaded. `stored` must outlive this.
+  void StreamStoredPages(const StoredPageTexts& stored, Language lang);
   // Normalises and evaluates a query over its scope, combining with the last result when asked;
   // what RunSearch does before the results page, without touching the view. A query beyond the
   // size limits, or one whose matching outlasts the time budget, ends with its message and the
