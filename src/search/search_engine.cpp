@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/regex_engine.h"
+#include "ground/two_halves.h"
 #include "ground/ui_text.h"
 #include "ground/utf8.h"
 #include "ports/message_sink.h"
@@ -111,7 +110,6 @@ SearchEngine::PageMatches SearchEngine::MatchPages(RegexEngine& regex, bool nega
 // the pages are matched in one pass.
 SearchEngine::PageMatches SearchEngine::MatchScope(const TranslatedTerm& term, Language lang, PageRange scope) {
   constexpr int kPagesWorthASecondCore = 256;
-  const int middle = scope.first + (scope.last - scope.first) / 2;
   if (clock_ || scope.last - scope.first + 1 < kPagesWorthASecondCore) {
     return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
   }
@@ -119,22 +117,19 @@ SearchEngine::PageMatches SearchEngine::MatchScope(const TranslatedTerm& term, L
   if (!helperRegex_->SetPattern(term.pattern)) return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
   std::optional<MatchDeadline> helperDeadline;
   if (regex_.Deadline()) helperDeadline.emplace(*regex_.Deadline());
-  PageMatches second;
-  std::thread helper;
-  try {
-    helper = std::thread([&] {
-      const ScopedMatchDeadline watched(*helperRegex_, helperDeadline ? &*helperDeadline : nullptr);
-      second = MatchPages(*helperRegex_, term.negated, lang, middle + 1, scope.last);
-    });
-  } catch (const std::system_error&) {
-    return MatchPages(regex_, term.negated, lang, scope.first, scope.last);
-  }
-  PageMatches found = MatchPages(regex_, term.negated, lang, scope.first, middle);
-  helper.join();
-  found.entries += second.entries;
-  found.deadlinePassed = found.deadlinePassed || second.deadlinePassed;
-  found.limitHit = found.limitHit || second.limitHit;
-  return found;
+  std::array<PageMatches, 2> halves;
+  InTwoHalves(scope.first, scope.last, [&](int first, int last) {
+    if (first == scope.first) {
+      halves[0] = MatchPages(regex_, term.negated, lang, first, last);
+      return;
+    }
+    const ScopedMatchDeadline watched(*helperRegex_, helperDeadline ? &*helperDeadline : nullptr);
+    halves[1] = MatchPages(*helperRegex_, term.negated, lang, first, last);
+  });
+  halves[0].entries += halves[1].entries;
+  halves[0].deadlinePassed = halves[0].deadlinePassed || halves[1].deadlinePassed;
+  halves[0].limitHit = halves[0].limitHit || halves[1].limitHit;
+  return halves[0];
 }
 
 std::string SearchEngine::SearchTerm(const std::string& term, PageRange scope, Language lang) {

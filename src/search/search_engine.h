@@ -22,7 +22,6 @@ namespace orvelis {
 class BookStore;
 struct TranslatedTerm;
 class MessageSink;
-class RegexEngine;
 class SearchView;
 class Stylesheet;
 
