@@ -1,7 +1,6 @@
 #include "shell/window/main_window.h"
 
 #include <QApplication>
-#include <memory>
 #include <QTimer>
 
 #include "book/book_store.h"
@@ -87,20 +86,14 @@ void MainWindow::CreatePanels(FavoritesStore& favorites, MessageSink& messages, 
 }
 
 void MainWindow::PrimePanes() {
-  // The browser gives each page that has loaded a document a renderer process of its own (60 to
-  // 100 MB), and starting one takes a good part of a second on two cores. The panes the settings
-  // show start theirs with the first page; the search results and the reading panes still hidden
-  // get a document once the first page is in, so that neither the first search nor a change of
-  // layout waits for a renderer, and the first page does not share the machine with four of them
-  // starting. The favourite's view and the print pane start theirs when first written to.
-  auto primed = std::make_shared<QMetaObject::Connection>();
-  *primed = connect(Pane(ReadingPane::Web1), &BrowserPane::loaded, this, [this, primed] {
-    disconnect(*primed);
-    for (BrowserPane* pane : {searchPanel_->ResultsPane(), Pane(ReadingPane::Web2), Pane(ReadingPane::Top1),
-                              Pane(ReadingPane::Top2)}) {
-      if (pane->url().isEmpty()) pane->Prime();
-    }
-  });
+  // The reading panes and the search results get a document now, so that the first page and the
+  // first search do not wait for the browser to start their renderer processes. The browser gives
+  // each page that has loaded a document a renderer process of its own (60 to 100 MB): the
+  // favourite's view and the print pane start theirs when they are first written to.
+  for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
+                            Pane(ReadingPane::Top1), Pane(ReadingPane::Top2)}) {
+    pane->Prime();
+  }
   for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
                             favoritesPanel_->ViewPane(), output_->PrintPane(), Pane(ReadingPane::Top1),
                             Pane(ReadingPane::Top2)}) {
