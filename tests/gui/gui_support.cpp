@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMainWindow>
+#include <QPointer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -49,26 +50,36 @@ void IsolatedEnvironment::Reset() const {
   QFile::remove(MessageLog());
 }
 
+// The waits sleep in an event loop rather than polling: on a two-core machine a polling test
+// would take a core from the browser processes it waits for.
 bool WaitLoaded(BrowserPane* pane, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!pane->IsLoaded() && timer.elapsed() < timeoutMs) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
+  if (pane->IsLoaded()) return true;
+  QEventLoop loop;
+  QObject::connect(pane, &BrowserPane::loaded, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
   return pane->IsLoaded();
 }
 
 QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs) {
-  QVariant result;
-  bool done = false;
-  pane->RunScript(script, [&](const QVariant& value) {
-    result = value;
-    done = true;
+  struct Wait {
+    QVariant result;
+    bool done = false;
+    QPointer<QEventLoop> loop;
+  };
+  const auto wait = std::make_shared<Wait>();
+  pane->RunScript(script, [wait](const QVariant& value) {
+    wait->result = value;
+    wait->done = true;
+    if (wait->loop) wait->loop->quit();
   });
-  QElapsedTimer timer;
-  timer.start();
-  while (!done && timer.elapsed() < timeoutMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  return result;
+  if (!wait->done) {
+    QEventLoop loop;
+    wait->loop = &loop;
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return wait->result;
 }
 
 QString Title(BrowserPane* pane) { return Eval(pane, QStringLiteral("document.title")).toString(); }
@@ -100,10 +111,7 @@ QAction* FindAction(const QList<QAction*>& actions, const QString& text) {
 }
 
 bool WaitVisible(QWidget* widget) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!widget->isVisible() && timer.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  return widget->isVisible();
+  return QTest::qWaitFor([widget] { return widget->isVisible(); }, 5000);
 }
 
 }  // namespace
@@ -191,9 +199,7 @@ bool ClickElement(BrowserPane* pane, const QString& selector) {
   QVariantList at;
   QElapsedTimer timer;
   timer.start();
-  while ((at = Eval(pane, script).toList()).size() != 2 && timer.elapsed() < 5000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-  }
+  while ((at = Eval(pane, script).toList()).size() != 2 && timer.elapsed() < 5000) QTest::qWait(50);
   if (at.size() != 2) return false;
   QWidget* target = pane->focusProxy() ? pane->focusProxy() : pane;
   QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
@@ -240,15 +246,14 @@ bool GoTo(MainWindow* window, int page, bool paper) {
   if (!QTest::qWaitForWindowActive(window)) return false;
   QTest::keyClick(window, Qt::Key_G, Qt::ControlModifier);
   const std::string key = "page" + std::to_string(page);
-  QElapsedTimer timer;
-  timer.start();
-  while ((QApplication::activeModalWidget() || !window->Pane(ReadingPane::Web1)->IsLoaded() ||
-          (!paper && window->Locator().CurrentKey() != key)) &&
-         timer.elapsed() < 15000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
+  const bool arrived = QTest::qWaitFor(
+      [&] {
+        return !QApplication::activeModalWidget() && window->Pane(ReadingPane::Web1)->IsLoaded() &&
+               (paper || window->Locator().CurrentKey() == key);
+      },
+      15000);
   window->activateWindow();
-  return QTest::qWaitForWindowActive(window) && WaitLoaded(window->Pane(ReadingPane::Web1));
+  return arrived && QTest::qWaitForWindowActive(window) && WaitLoaded(window->Pane(ReadingPane::Web1));
 }
 
 MainWindow* StartReader(std::unique_ptr<Reader>& reader) {

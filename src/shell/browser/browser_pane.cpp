@@ -1,8 +1,9 @@
 #include "shell/browser/browser_pane.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -16,6 +17,10 @@
 #include "shell/platform/qt_text.h"
 
 namespace orvelis {
+
+namespace {
+constexpr int kSelectionWaitMs = 3000;
+}  // namespace
 
 // The page class only decides navigation; everything else is the pane's.
 class BrowserPane::Page final : public QWebEnginePage {
@@ -106,34 +111,56 @@ void BrowserPane::RunScript(const QString& script, std::function<void(const QVar
 }
 
 std::vector<std::string> BrowserPane::SelectedParagraphTitles() {
-  const auto answer = std::make_shared<std::optional<QString>>();
-  RunScript(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount||s.isCollapsed)return '';"
-                           "var out=[];var ps=document.querySelectorAll('p[title]');"
-                           "for(var i=0;i<ps.length;i++){for(var r=0;r<s.rangeCount;r++){"
-                           "if(s.getRangeAt(r).intersectsNode(ps[i])){out.push(ps[i].title);break;}}}"
-                           "return out.join('\\n');})()"),
-            [answer](const QVariant& result) { *answer = result.toString(); });
-  QElapsedTimer timer;
-  timer.start();
-  while (!*answer && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  const auto answer =
+      Evaluate(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount||s.isCollapsed)return '';"
+                              "var out=[];var ps=document.querySelectorAll('p[title]');"
+                              "for(var i=0;i<ps.length;i++){for(var r=0;r<s.rangeCount;r++){"
+                              "if(s.getRangeAt(r).intersectsNode(ps[i])){out.push(ps[i].title);break;}}}"
+                              "return out.join('\\n');})()"),
+               kSelectionWaitMs);
   std::vector<std::string> titles;
-  for (const QString& title : answer->value_or(QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+  for (const QString& title : answer.value_or(QVariant()).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
     titles.push_back(S(title));
   }
   return titles;
 }
 
 std::string BrowserPane::SelectedHtml() {
+  const auto answer =
+      Evaluate(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount)return '';"
+                              "var d=document.createElement('div');for(var i=0;i<s.rangeCount;i++)"
+                              "d.appendChild(s.getRangeAt(i).cloneContents());return d.innerHTML;})()"),
+               kSelectionWaitMs);
+  return S(answer.value_or(QVariant()).toString());
+}
+
+std::optional<QVariant> BrowserPane::Evaluate(const QString& script, int timeoutMs) {
   // Shared with the callback: a page that answers after the wait must not write into a frame gone.
-  const auto answer = std::make_shared<std::optional<QString>>();
-  RunScript(QStringLiteral("(function(){var s=window.getSelection();if(!s||!s.rangeCount)return '';"
-                           "var d=document.createElement('div');for(var i=0;i<s.rangeCount;i++)"
-                           "d.appendChild(s.getRangeAt(i).cloneContents());return d.innerHTML;})()"),
-            [answer](const QVariant& result) { *answer = result.toString(); });
-  QElapsedTimer timer;
-  timer.start();
-  while (!*answer && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  return S(answer->value_or(QString()));
+  struct Wait {
+    std::optional<QVariant> answer;
+    QPointer<QEventLoop> loop;
+  };
+  const auto wait = std::make_shared<Wait>();
+  RunScript(script, [wait](const QVariant& result) {
+    wait->answer = result;
+    if (wait->loop) wait->loop->quit();
+  });
+  if (!wait->answer) {
+    QEventLoop loop;
+    wait->loop = &loop;
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  return wait->answer;
+}
+
+bool BrowserPane::WaitUntilLoaded(int timeoutMs) {
+  if (loaded_) return true;
+  QEventLoop loop;
+  connect(this, &BrowserPane::loaded, &loop, &QEventLoop::quit);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  return loaded_;
 }
 
 }  // namespace orvelis

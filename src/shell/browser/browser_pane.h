@@ -9,6 +9,7 @@
 #include <QWebEngineView>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,12 @@ class BrowserPane final : public QWebEngineView {
 
   // Runs script in the current document; `done` gets its result (invalid when it failed).
   void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
+  // Runs script and waits for its result, up to timeoutMs; nothing when the page did not answer.
+  // The wait sleeps in an event loop that holds back user input: the browser's processes need the
+  // machine's cores meanwhile.
+  std::optional<QVariant> Evaluate(const QString& script, int timeoutMs);
+  // Waits, as Evaluate does, until the document written last has loaded; false on timeout.
+  bool WaitUntilLoaded(int timeoutMs);
   // The HTML of the selection (what a favourite is made of); waits up to 3 s for the page.
   std::string SelectedHtml();
   // The tooltips of the paragraphs (p[title]) the selection touches, in page order.

@@ -3,10 +3,8 @@
 #include "shell/output/output_commands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -50,13 +48,7 @@ bool WaitFor(Sender* sender, Signal signal, int timeoutMs) {
 }
 
 QString Evaluated(BrowserPane* pane, const QString& script) {
-  // Shared with the callback: a page that answers after the wait must not write into a frame gone.
-  const auto answer = std::make_shared<std::optional<QString>>();
-  pane->RunScript(script, [answer](const QVariant& value) { *answer = value.toString(); });
-  QElapsedTimer timer;
-  timer.start();
-  while (!*answer && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  return answer->value_or(QString());
+  return pane->Evaluate(script, 5000).value_or(QVariant()).toString();
 }
 
 }  // namespace

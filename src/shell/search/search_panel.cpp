@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -224,11 +223,7 @@ void SearchPanel::WriteSearchDocument(const std::string& html) { results_->Write
 void SearchPanel::ProcessEvents() {
   if (awaitingProgressPage_) {
     awaitingProgressPage_ = false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!results_->IsLoaded() && timer.elapsed() < 1000) {
-      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    }
+    results_->WaitUntilLoaded(1000);
   }
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 30);
 }
