@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +176,35 @@ class SearchPanelTest : public QObject {
     const int entries = test::Eval(Results(), QStringLiteral("document.querySelectorAll('a[href^=\"@page\"]:not(.search_res)').length")).toInt();
     QVERIFY2(entries > 1000, qPrintable(QString::number(entries)));
     QVERIFY(test::Eval(Results(), QStringLiteral("document.body.innerHTML.indexOf('</table>') > 0")).toBool());
+  }
+
+  // The pane lets the browser skip laying out entries off screen; the page must still look as
+  // designed and its far entries must come alive when reached.
+  void aLongResultsPageKeepsItsLayoutAndItsLastEntryOpens() {
+    Search(QStringLiteral("иисус"));
+    // The rating bar stays at the right edge: a table made a block must not shrink to its content.
+    const QVariantList bar = test::Eval(Results(), QStringLiteral(
+        "(function(){var f=document.querySelector('body>table font[title]').getBoundingClientRect();"
+        "var a=document.querySelector('body>table a').getBoundingClientRect();"
+        "return [f.left,f.top,f.right,document.documentElement.clientWidth,a.left];})()")).toList();
+    QCOMPARE(bar.size(), 5);
+    const double barRight = bar[2].toDouble(), width = bar[3].toDouble();
+    QVERIFY2(width - barRight <= 10 && bar[4].toDouble() < width / 4,
+             qPrintable(QStringLiteral("bar ends at %1 of %2").arg(barRight).arg(width)));
+    // The bar's frame reaches a little above its row; it must be drawn, not clipped to the row.
+    const QImage shot = Results()->grab().toImage();
+    const int x = static_cast<int>((bar[0].toDouble() + barRight) / 2);
+    const int top = static_cast<int>(bar[1].toDouble());
+    bool frameDrawn = false;
+    for (int y = top; y <= top + 1; ++y) frameDrawn = frameDrawn || qGray(shot.pixel(x, y)) < 100;
+    QVERIFY2(frameDrawn, "the top of the rating bar's frame is not drawn");
+    // The last entry, never laid out until scrolled to, opens its page.
+    const QString last = test::Eval(Results(), QStringLiteral(
+        "(function(){var a=document.querySelectorAll('body>table a[href^=\"@page\"]');"
+        "return a[a.length-1].getAttribute('href');})()")).toString();
+    QVERIFY(last.startsWith(QStringLiteral("@page")));
+    Click(QStringLiteral("a[href=\"%1\"]").arg(last));
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(w_->Locator().CurrentKey()), last.mid(1), 10000);
   }
 
   void findOnPageCountsMatchesAndEscapeCloses() {

@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineLoadingInfo>
@@ -100,6 +102,19 @@ void BrowserPane::RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminat
   emit reloadingAfterRendererDeath();
   // Not from inside the page's own signal: the page sets up its next render process first.
   QMetaObject::invokeMethod(this, [this] { Load(document_); }, Qt::QueuedConnection);
+}
+
+void BrowserPane::AdoptStylesheet(const QString& css) {
+  QWebEngineScript script;
+  script.setName(QStringLiteral("adopted-style"));
+  // Before the parser starts, so that the browser never lays the document out without it.
+  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  script.setWorldId(QWebEngineScript::MainWorld);
+  const QString literal = QString::fromUtf8(QJsonDocument(QJsonArray{css}).toJson(QJsonDocument::Compact));
+  script.setSourceCode(QStringLiteral("(function(){var s=new CSSStyleSheet();s.replaceSync(%1[0]);"
+                                      "document.adoptedStyleSheets=document.adoptedStyleSheets.concat([s]);})();")
+                           .arg(literal));
+  page()->scripts().insert(script);
 }
 
 void BrowserPane::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuWanted(event->globalPos()); }

@@ -38,6 +38,9 @@ class BrowserPane final : public QWebEngineView {
   bool hasSelection() const { return page()->hasSelection(); }
   void triggerPageAction(QWebEnginePage::WebAction action) { page()->triggerAction(action); }
 
+  // Every document this pane shows from now on also follows `css`, which no document's bytes carry.
+  void AdoptStylesheet(const QString& css);
+
   // Runs script in the current document; `done` gets its result (invalid when it failed).
   void RunScript(const QString& script, std::function<void(const QVariant&)> done = {});
   // Runs script and waits for its result, up to timeoutMs; nothing when the page did not answer.

@@ -19,6 +19,7 @@
 #include "search/search_engine.h"
 #include "shell/browser/browser_pane.h"
 #include "shell/platform/qt_text.h"
+#include "shell/search/results_layout_help.h"
 #include "window_rules/book_tree_model.h"
 
 namespace orvelis {
@@ -124,6 +125,7 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   search->addWidget(line);
   results_ = new BrowserPane(QStringLiteral("wbSearch"), documents, this);
   results_->SetNavigationHandler([this](const std::string& url) { return OnResultsNavigation(url); });
+  results_->AdoptStylesheet(QString::fromLatin1(kResultsLayoutHelp));
   search->addWidget(results_, 1);
   chkSearchInFound_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "Искать в найденном"), this);
   chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
