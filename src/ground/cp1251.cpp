@@ -140,9 +140,29 @@ std::string DecodeCp1251(std::string_view bytes) {
 }
 
 std::string EncodeCp1251(std::string_view utf8Text, Unmappable policy) {
+  // Documents are mostly markup: runs of ASCII are copied whole, eight bytes at a time, and only
+  // the characters between them go through the table. A results page runs to megabytes.
   std::string out;
   out.reserve(utf8Text.size());
-  EncodeInto(utf8Text, policy, [&](char c) { out.push_back(c); });
+  const char* const begin = utf8Text.data();
+  const std::size_t size = utf8Text.size();
+  std::size_t pos = 0;
+  while (pos < size) {
+    std::size_t run = pos;
+    while (size - run >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, begin + run, 8);
+      if (word & 0x8080808080808080ULL) break;
+      run += 8;
+    }
+    while (run < size && static_cast<unsigned char>(begin[run]) < 0x80) ++run;
+    out.append(begin + pos, run - pos);
+    if (run == size) break;
+    std::size_t next = run;
+    utf8::Next(utf8Text, next);
+    EncodeInto(utf8Text.substr(run, next - run), policy, [&](char c) { out.push_back(c); });
+    pos = next;
+  }
   return out;
 }
 

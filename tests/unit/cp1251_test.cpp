@@ -45,6 +45,17 @@ TEST(Cp1251, MalformedUtf8IsReplacedNotCopied) {
   EXPECT_EQ(EncodeCp1251("\xE2\x82", Unmappable::Question), "??");
 }
 
+// Markup runs are copied eight bytes at a time: letters and faults must come out right wherever
+// they fall against those blocks, at the very start and end included.
+TEST(Cp1251, LongAsciiRunsAroundLettersAndFaults) {
+  EXPECT_EQ(EncodeCp1251("<p class=x>Бог</p>", Unmappable::Question), "<p class=x>\xC1\xEE\xE3</p>");
+  EXPECT_EQ(EncodeCp1251("abcdefgЖ", Unmappable::Question), "abcdefg\xC6");
+  EXPECT_EQ(EncodeCp1251("Яabcdefghijklmnop", Unmappable::Question), "\xDF" "abcdefghijklmnop");
+  EXPECT_EQ(EncodeCp1251("abcdefgh中ijklmnop\xC3", Unmappable::NumericReference), "abcdefgh&#20013;ijklmnop&#65533;");
+  EXPECT_EQ(EncodeCp1251("abcdefgh\xC3ijklmnop", Unmappable::Question), "abcdefgh?ijklmnop");
+  EXPECT_EQ(EncodeCp1251("", Unmappable::Question), "");
+}
+
 TEST(Utf8, UpperCaseCoversLatinAndCyrillic) {
   EXPECT_EQ(utf8::ToUpper("The Universe of Universes"), "THE UNIVERSE OF UNIVERSES");
   EXPECT_EQ(utf8::ToUpper("вселенная ёжик ўі"), "ВСЕЛЕННАЯ ЁЖИК ЎІ");
