@@ -6,6 +6,7 @@
 
 #include "bench_support.h"
 #include "book/book_store.h"
+#include "ground/cp1251.h"
 #include "reader/headless_reader.h"
 #include "search/page_preparation.h"
 #include "words/book_vocabulary.h"
@@ -195,6 +196,19 @@ void ResultsPage(benchmark::State& state, const char* query) {
   state.counters["result_pages"] = std::stod(session.view.resultCountText.substr(session.view.resultCountText.find(':') + 2));
 }
 
+// Every document handed to a browser pane is encoded to Windows-1251 first.
+void EncodeResultsPage(benchmark::State& state, const char* query) {
+  Session session;
+  if (!session.Open(LanguageArg(state))) {
+    state.SkipWithError("the sample book did not load");
+    return;
+  }
+  session.engine.RunSearch({query});
+  const std::string page = session.view.documents.back();
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeCp1251(page, Unmappable::NumericReference).size());
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(page.size()));
+}
+
 BENCHMARK_CAPTURE(SearchCold, plain_word, "иисус")->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(SearchCold, plain_word_en, "jesus")->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK_CAPTURE(PrepareStoredPages, both_cores, false)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -217,5 +231,6 @@ BENCHMARK_CAPTURE(SearchWarm, three_terms, "иисус христос учите
 BENCHMARK_CAPTURE(ResultsPage, word_on_1000_pages, "иисус")->Arg(1)->Unit(benchmark::kMillisecond);
 // "и" stands in nearly every sentence of every page: some 15 MB of snippets.
 BENCHMARK_CAPTURE(ResultsPage, word_in_every_sentence, "и")->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(EncodeResultsPage, word_in_every_sentence, "и")->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

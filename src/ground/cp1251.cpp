@@ -54,26 +54,19 @@ const DecodeTable& Decoder() {
   return table;
 }
 
-// Returns the byte for a code point, or -1 when Windows-1251 has none.
-int ByteOf(char32_t cp) {
-  if (cp < 0x80) return static_cast<int>(cp);
-  for (int i = 0; i < 128; ++i) {
-    if (kHighHalf[i] == cp) return 0x80 + i;
-  }
-  return -1;
-}
-
 struct EncodeTable {
-  // Cyrillic block U+0400..U+045F is by far the most common; other code points fall back to a scan.
-  std::array<short, 0x60> cyrillic{};
+  // Every code point Windows-1251 has lies below U+2123 (the trade mark sign); a direct table of
+  // that range answers each in one step.
+  static constexpr char32_t kEnd = 0x2123;
+  std::array<short, kEnd> bytes{};
   EncodeTable() {
-    for (char32_t cp = 0x400; cp < 0x460; ++cp) cyrillic[cp - 0x400] = static_cast<short>(ByteOf(cp));
+    bytes.fill(-1);
+    for (int b = 0; b < 256; ++b) {
+      const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHighHalf[b - 0x80];
+      bytes[cp] = static_cast<short>(b);
+    }
   }
-  int Lookup(char32_t cp) const {
-    if (cp < 0x80) return static_cast<int>(cp);
-    if (cp >= 0x400 && cp < 0x460) return cyrillic[cp - 0x400];
-    return ByteOf(cp);
-  }
+  int Lookup(char32_t cp) const { return cp < kEnd ? bytes[cp] : -1; }
 };
 
 const EncodeTable& Encoder() {
@@ -140,29 +133,38 @@ std::string DecodeCp1251(std::string_view bytes) {
 }
 
 std::string EncodeCp1251(std::string_view utf8Text, Unmappable policy) {
-  // Documents are mostly markup: runs of ASCII are copied whole, eight bytes at a time, and only
-  // the characters between them go through the table. A results page runs to megabytes.
-  std::string out;
-  out.reserve(utf8Text.size());
-  const char* const begin = utf8Text.data();
+  // Documents run to megabytes (a results page for a common word, 15): runs of ASCII are copied
+  // eight bytes at a time and other characters looked up in one step, straight into the result.
+  // A mapped character never takes more bytes than its UTF-8 form, so the room left always covers
+  // the text left; only a numeric reference can need more, and then the room is made.
+  const EncodeTable& table = Encoder();
+  const char* const text = utf8Text.data();
   const std::size_t size = utf8Text.size();
+  std::string out(size + 8, '\0');
+  std::size_t written = 0;
   std::size_t pos = 0;
   while (pos < size) {
-    std::size_t run = pos;
-    while (size - run >= 8) {
+    while (size - pos >= 8) {
       std::uint64_t word;
-      std::memcpy(&word, begin + run, 8);
+      std::memcpy(&word, text + pos, 8);
       if (word & 0x8080808080808080ULL) break;
-      run += 8;
+      std::memcpy(out.data() + written, &word, 8);
+      pos += 8;
+      written += 8;
     }
-    while (run < size && static_cast<unsigned char>(begin[run]) < 0x80) ++run;
-    out.append(begin + pos, run - pos);
-    if (run == size) break;
-    std::size_t next = run;
-    utf8::Next(utf8Text, next);
-    EncodeInto(utf8Text.substr(run, next - run), policy, [&](char c) { out.push_back(c); });
-    pos = next;
+    if (pos == size) break;
+    const char32_t cp = utf8::Next(utf8Text, pos);
+    if (const int byte = table.Lookup(cp); byte >= 0) {
+      out[written++] = static_cast<char>(byte);
+      continue;
+    }
+    const std::string stand_in =
+        policy == Unmappable::NumericReference ? "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";" : "?";
+    if (out.size() - written < stand_in.size() + (size - pos) + 8) out.resize(written + stand_in.size() + 2 * (size - pos) + 8);
+    std::memcpy(out.data() + written, stand_in.data(), stand_in.size());
+    written += stand_in.size();
   }
+  out.resize(written);
   return out;
 }
 

@@ -54,6 +54,9 @@ TEST(Cp1251, LongAsciiRunsAroundLettersAndFaults) {
   EXPECT_EQ(EncodeCp1251("abcdefgh中ijklmnop\xC3", Unmappable::NumericReference), "abcdefgh&#20013;ijklmnop&#65533;");
   EXPECT_EQ(EncodeCp1251("abcdefgh\xC3ijklmnop", Unmappable::Question), "abcdefgh?ijklmnop");
   EXPECT_EQ(EncodeCp1251("", Unmappable::Question), "");
+  // References longer than the characters they stand for, one after another, then more text.
+  EXPECT_EQ(EncodeCp1251("中中中中中中中中中中abcdefghЖ", Unmappable::NumericReference),
+            "&#20013;&#20013;&#20013;&#20013;&#20013;&#20013;&#20013;&#20013;&#20013;&#20013;abcdefgh\xC6");
 }
 
 TEST(Utf8, UpperCaseCoversLatinAndCyrillic) {
