@@ -6,10 +6,38 @@
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+#include <algorithm>
+#include <cstring>
 
 #include "ground/cp1251.h"
 
 namespace orvelis {
+namespace {
+
+// Serves a document's bytes as they are, without a copy. The bytes are shared with the scheme, so
+// a document replaced while the browser is still reading it stays whole until the read is done.
+class SharedBytesDevice final : public QIODevice {
+ public:
+  SharedBytesDevice(std::shared_ptr<const std::string> bytes, QObject* parent)
+      : QIODevice(parent), bytes_(std::move(bytes)) {
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+  }
+  qint64 size() const override { return static_cast<qint64>(bytes_->size()); }
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    const qint64 n = std::min(maxSize, size() - pos());
+    if (n <= 0) return 0;
+    std::memcpy(data, bytes_->data() + pos(), static_cast<std::size_t>(n));
+    return n;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  std::shared_ptr<const std::string> bytes_;
+};
+
+}  // namespace
 
 void RegisterDocumentScheme() {
   QWebEngineUrlScheme scheme(kDocumentScheme);
@@ -27,8 +55,7 @@ DocumentScheme::~DocumentScheme() { QWebEngineProfile::defaultProfile()->removeU
 
 QUrl DocumentScheme::Put(const QString& pane, const std::string& utf8Html) {
   const QString path = QStringLiteral("/%1/%2").arg(pane).arg(++serial_);
-  const std::string bytes = EncodeCp1251(utf8Html, Unmappable::NumericReference);
-  documents_.insert(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  documents_.insert(path, std::make_shared<const std::string>(EncodeCp1251(utf8Html, Unmappable::NumericReference)));
   if (const auto old = latestOfPane_.constFind(pane); old != latestOfPane_.constEnd()) documents_.remove(*old);
   latestOfPane_.insert(pane, path);
   QUrl url;
@@ -41,9 +68,7 @@ QUrl DocumentScheme::Put(const QString& pane, const std::string& utf8Html) {
 void DocumentScheme::requestStarted(QWebEngineUrlRequestJob* job) {
   const QString path = job->requestUrl().path();
   if (const auto doc = documents_.constFind(path); doc != documents_.constEnd()) {
-    auto* buffer = new QBuffer(job);
-    buffer->setData(*doc);
-    job->reply(QByteArrayLiteral("text/html;charset=windows-1251"), buffer);
+    job->reply(QByteArrayLiteral("text/html;charset=windows-1251"), new SharedBytesDevice(*doc, job));
     return;
   }
   // Images the stylesheet and the bars name by their place in the user data folder.

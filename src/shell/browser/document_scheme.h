@@ -9,6 +9,7 @@
 #include <QString>
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
+#include <memory>
 #include <string>
 
 namespace orvelis {
@@ -34,7 +35,7 @@ class DocumentScheme final : public QWebEngineUrlSchemeHandler {
 
  private:
   QString userDataFolder_;
-  QHash<QString, QByteArray> documents_;   // path -> bytes
+  QHash<QString, std::shared_ptr<const std::string>> documents_;  // path -> bytes (Windows-1251)
   QHash<QString, QString> latestOfPane_;  // pane -> path
   quint64 serial_ = 0;
 };
