@@ -267,6 +267,10 @@ void SearchEngine::RunSearch(const SearchRequest& request) {
     (void)book_.LoadPageTexts(OtherLanguageThan(book_.CurrentLanguage()));
   }
   CSearchResults results(book_, regex_, stylesheet_, view_, options_);
+  if (!clock_) {
+    if (!helperRegex_) helperRegex_ = std::make_unique<RegexEngine>();
+    results.ShareWorkWith(helperRegex_.get());
+  }
   if (request.bothLanguages && status_ == QueryStatus::Done) {
     std::array<std::string, kLanguageCount> queries;
     for (Language lang = 0; lang < kLanguageCount; ++lang) queries[lang] = QueryIn(lang, request);

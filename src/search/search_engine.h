@@ -121,7 +121,7 @@ class SearchEngine {
 
   BookStore& book_;
   RegexEngine& regex_;
-  std::unique_ptr<RegexEngine> helperRegex_;  // matches the second half of a large scope
+  std::unique_ptr<RegexEngine> helperRegex_;  // the second core's: half a large scope, half the snippets
   const Stylesheet& stylesheet_;
   SearchView& view_;
   MessageSink& messages_;

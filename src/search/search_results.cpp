@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
 #include "ground/html_escape.h"
+#include "ground/match_deadline.h"
 #include "ground/query_link.h"
+#include "ground/regex_engine.h"
+#include "ground/two_halves.h"
 #include "ground/ui_text.h"
 #include "ports/search_view.h"
 #include "render/stylesheet.h"
@@ -81,19 +85,44 @@ std::string CSearchResults::CorrectionsHtml() const {
 
 // The snippets of one entry. After a search in both languages, each language the page was found
 // in has its own, the shown language's first, each after its language's name.
-std::string CSearchResults::Snippets(int page, const std::string& query) {
+std::string CSearchResults::Snippets(RegexEngine& regex, int page, const std::string& query) const {
   const Language shown = book_.CurrentLanguage();
-  if (foundIn_[shown].empty()) return BuildSnippets(book_, regex_, page, query, shown, options_.showCounterparts);
+  if (foundIn_[shown].empty()) return BuildSnippets(book_, regex, page, query, shown, options_.showCounterparts);
   std::string html;
   for (Language lang : {shown, OtherLanguageThan(shown)}) {
     if (!foundIn_[lang][static_cast<std::size_t>(page)]) continue;
     if (!html.empty()) html += "<br>";
     const std::string& marked = languageQueries_[lang].empty() ? query : languageQueries_[lang];
-    html += std::string("<b>") +
-            (lang == kRussian ? Tr(ORVELIS_TR_NOOP("Core", "Русский:")) : Tr(ORVELIS_TR_NOOP("Core", "Английский:"))) +
-            "</b> " + BuildSnippets(book_, regex_, page, marked, lang, options_.showCounterparts);
+    html += languageLabels_[lang] + BuildSnippets(book_, regex, page, marked, lang, options_.showCounterparts);
   }
   return html;
+}
+
+// Snippets are most of the work of a long results page, and each entry's depend on its page alone.
+// With a helper engine, rows are shared out odd and even between two threads (the list is sorted
+// by rating, so halves by position would be uneven), each under its own copy of the deadline.
+std::vector<std::string> CSearchResults::AllSnippets(const std::string& query) {
+  constexpr int kRowsWorthASecondCore = 64;
+  std::vector<std::string> snippets(pages_.size());
+  const int rows = static_cast<int>(pages_.size()) - 1;
+  const auto build = [&](RegexEngine& regex, int firstRow, int step) {
+    for (int row = firstRow; row <= rows; row += step) snippets[row] = Snippets(regex, pages_[row][0], query);
+  };
+  if (!helperRegex_ || rows < kRowsWorthASecondCore) {
+    build(regex_, 1, 1);
+    return snippets;
+  }
+  std::optional<MatchDeadline> helperDeadline;
+  if (regex_.Deadline()) helperDeadline.emplace(*regex_.Deadline());
+  InTwoHalves(1, 2, [&](int firstRow, int) {
+    if (firstRow == 1) {
+      build(regex_, 1, 2);
+      return;
+    }
+    const ScopedMatchDeadline watched(*helperRegex_, helperDeadline ? &*helperDeadline : nullptr);
+    build(*helperRegex_, 2, 2);
+  });
+  return snippets;
 }
 
 void CSearchResults::Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
@@ -162,6 +191,10 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
   const std::string pageWord(PageWord(lang));
   const std::string paperWord(PaperWord(lang));
 
+  languageLabels_[kRussian] = "<b>" + Tr(ORVELIS_TR_NOOP("Core", "Русский:")) + "</b> ";
+  languageLabels_[kEnglish] = "<b>" + Tr(ORVELIS_TR_NOOP("Core", "Английский:")) + "</b> ";
+  const std::vector<std::string> snippets = pages_.size() > 1 ? AllSnippets(query) : std::vector<std::string>{};
+
   std::string& h = html_;
   h = "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге"));
   if (!scopeTitle.empty()) h += " - " + HtmlEscape(scopeTitle);
@@ -207,7 +240,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
              "\" target=\"_self\">" + num(paper) + title(paper) + ". " + pageWord + " " + std::to_string(page) +
              "</a>";
         h += kRatingCell + pageBar(static_cast<int>(i)) + "</td></tr></table>";
-        h += "<div align=\"justify\"><font style=\"font-size:10px\">" + Snippets(page, query) +
+        h += "<div align=\"justify\"><font style=\"font-size:10px\">" + snippets[i] +
              "</font></div><br>";
       }
     } else {
@@ -228,7 +261,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
           h += "<a href=\"@page" + std::to_string(page) + "\" target=\"_self\">" + pageWord + " " +
                std::to_string(page) + "</a>";
           h += kRatingCell + pageBar(static_cast<int>(v)) + "</td></tr>";
-          h += "<tr><td colspan=\"2\" style=\"font-size:10px\">" + Snippets(page, query) +
+          h += "<tr><td colspan=\"2\" style=\"font-size:10px\">" + snippets[v] +
                "</td></tr></table></td></tr>";
         }
         h += "</table><br>";

@@ -44,6 +44,9 @@ class CSearchResults {
   // `scopeTitle` names a scope narrower than the whole book in the page's title.
   void Search(const std::string& searchStr, const std::string& arrStr, int sort, bool group,
               const std::string& scopeTitle = {});
+  // An engine for a second thread: with one, the snippets of a long list are built on two cores.
+  // Leave it unset where the highlighting's clock must be read from one thread (tests' clocks).
+  void ShareWorkWith(RegexEngine* helper) { helperRegex_ = helper; }
 
   template <std::size_t N>
   static void SortArray(int sortDim, std::vector<std::array<int, N>>& sortArr) {
@@ -65,11 +68,14 @@ class CSearchResults {
  private:
   void BuildGroups();
   void WriteResultsPage(const std::string& query, bool group, const std::string& scopeTitle);
-  std::string Snippets(int page, const std::string& query);
+  std::string Snippets(RegexEngine& regex, int page, const std::string& query) const;
+  // The snippets of every entry, by row of pages_.
+  std::vector<std::string> AllSnippets(const std::string& query);
   std::string CorrectionsHtml() const;
 
   const BookStore& book_;
   RegexEngine& regex_;
+  RegexEngine* helperRegex_ = nullptr;
   const Stylesheet& stylesheet_;
   SearchView& view_;
   const ResultsOptions& options_;
@@ -80,6 +86,7 @@ class CSearchResults {
   std::string html_;
   std::array<std::vector<bool>, 2> foundIn_;  // empty unless LabelLanguages was called
   std::array<std::string, 2> languageQueries_;
+  std::array<std::string, 2> languageLabels_;  // "<b>Русский:</b> ", read before any second thread starts
   std::string typedQuery_;
   Corrections corrections_;
 

@@ -187,6 +187,39 @@ TEST(SearchOnTwoCores, GivesTheListsOfOnePass) {
   EXPECT_GT(twoCores.engine.EvaluateWholeQuery({"!иисус"}).size(), 2000u);  // pages on both sides of the middle
 }
 
+// The snippets of a long list are built on two cores; the page must be the one a single pass
+// builds, in every layout of the results page.
+TEST(SearchOnTwoCores, GivesTheResultsPageOfOnePass) {
+  BookStore book;
+  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
+  book.SetCurrentLanguage(kRussian);
+  HeadlessReader twoCores{book};
+  HeadlessReader onePass{book};
+  onePass.engine.SetQueryBudget(kQueryTimeBudget, [] { return std::chrono::steady_clock::now(); });
+  struct Layout {
+    bool grouped, counterparts, bothLanguages;
+    int sortByRating;
+  };
+  for (const Layout layout : {Layout{false, false, false, 1}, Layout{true, false, false, 1},
+                              Layout{false, true, false, 0}, Layout{false, false, true, 1}}) {
+    for (HeadlessReader* reader : {&twoCores, &onePass}) {
+      reader->options.groupResults = layout.grouped;
+      reader->options.showCounterparts = layout.counterparts;
+      reader->options.sortByRating = layout.sortByRating;
+    }
+    for (const char* query : {"иисус", "иисус христос", "бог*"}) {
+      const SearchRequest request(query, 0, {}, false, layout.bothLanguages);
+      twoCores.engine.RunSearch(request);
+      onePass.engine.RunSearch(request);
+      ASSERT_FALSE(twoCores.view.documents.empty());
+      EXPECT_GT(twoCores.view.documents.back().size(), 100'000u) << query;  // a list long enough to share
+      EXPECT_TRUE(twoCores.view.documents.back() == onePass.view.documents.back())
+          << query << (layout.grouped ? " grouped" : "") << (layout.counterparts ? " with counterparts" : "")
+          << (layout.bothLanguages ? " in both languages" : "");
+    }
+  }
+}
+
 TEST_F(Search, EmptyTermsAndRejectedPatternsReportOnceAndContributeNothing) {
   EXPECT_EQ(Find(" слово"), ",");
   ASSERT_EQ(messages.shown.size(), 1u);
