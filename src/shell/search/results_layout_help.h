@@ -7,8 +7,9 @@
 // off screen (content-visibility: auto) until they come near the view:
 // - content-visibility does not apply to a table box, so each top-level table becomes a block
 //   whose body is the table, 100 % wide: cells, widths and spacing come out as before;
-// - content-visibility clips painting to the box, and the rating bar's border reaches a little
-//   outside its row, hence the clip margin;
+// - content-visibility clips painting to the box, and what reaches outside must still be drawn:
+//   the rating bar's frame, a pixel or two above its row, and in a narrow pane the rows that cannot
+//   wrap, up to a few hundred pixels to the right; hence the clip margin;
 // - skipped entries take an estimated height (about that of an entry of each kind, so that the
 //   scroll bar is near the truth); once drawn, an entry keeps its real height.
 
@@ -16,10 +17,10 @@ namespace orvelis {
 
 inline constexpr char kResultsLayoutHelp[] =
     "body>table{display:block;content-visibility:auto;contain-intrinsic-size:auto 20px;"
-    "overflow-clip-margin:4px}"
+    "overflow-clip-margin:300px}"
     "body>table>tbody{display:table;width:100%}"
     // A grouped page has one table per Paper, its pages nested inside.
     "body>a[href=\"!ungroup\"]~table{contain-intrinsic-size:auto 470px}"
-    "body>div[align=justify]{content-visibility:auto;contain-intrinsic-size:auto 50px;overflow-clip-margin:4px}";
+    "body>div[align=justify]{content-visibility:auto;contain-intrinsic-size:auto 50px;overflow-clip-margin:300px}";
 
 }  // namespace orvelis
