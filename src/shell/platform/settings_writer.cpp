@@ -44,6 +44,14 @@ void SettingsWriter::Changed() {
     burst_->start();
     return;
   }
+  WriteSoon();
+}
+
+void SettingsWriter::ChangedByCommand() {
+  if (active_) WriteSoon();
+}
+
+void SettingsWriter::WriteSoon() {
   changedSinceWrite_ = false;
   burst_->start();
   QTimer::singleShot(0, this, [this] {

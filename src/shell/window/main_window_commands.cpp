@@ -9,6 +9,7 @@
 #include "shell/browser/word_translation.h"
 #include "shell/favorites/favorites_panel.h"
 #include "shell/help/help_commands.h"
+#include "shell/platform/settings_writer.h"
 #include "shell/output/output_commands.h"
 #include "shell/reading/language_commands.h"
 #include "shell/reading/layout_commands.h"
@@ -29,11 +30,11 @@ void MainWindow::CreateCommands(MessageSink& messages) {
   language_ = new LanguageCommands(*commands_, book_, *treBook_, *reading_, messages, this);
   connect(language_, &LanguageCommands::languageChanged, this, [this] {
     left_->Show(left_->Shown());  // its caption
-    SettingsChanged();
+    settingsWriter_->ChangedByCommand();
   });
   layout_ = new LayoutCommands(*commands_, *reading_, core_->Composing(), this);
   connect(layout_, &LayoutCommands::relayoutWanted, this, &MainWindow::LayoutForm);
-  connect(layout_, &LayoutCommands::settingsChanged, this, &MainWindow::SettingsChanged);
+  connect(layout_, &LayoutCommands::settingsChanged, this, [this] { settingsWriter_->ChangedByCommand(); });
   output_ = new OutputCommands(this, *focus_, *reading_, core_->Composer(), core_->Composing(), core_->Regex(),
                                messages, *documents_, book_);
   connect(favoritesPanel_, &FavoritesPanel::printRequested, this,
