@@ -158,11 +158,13 @@ std::string EncodeCp1251(std::string_view utf8Text, Unmappable policy) {
       out[written++] = static_cast<char>(byte);
       continue;
     }
-    const std::string stand_in =
+    const std::string standIn =
         policy == Unmappable::NumericReference ? "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";" : "?";
-    if (out.size() - written < stand_in.size() + (size - pos) + 8) out.resize(written + stand_in.size() + 2 * (size - pos) + 8);
-    std::memcpy(out.data() + written, stand_in.data(), stand_in.size());
-    written += stand_in.size();
+    if (out.size() - written < standIn.size() + (size - pos) + 8) {
+      out.resize(written + standIn.size() + 2 * (size - pos) + 8);
+    }
+    std::memcpy(out.data() + written, standIn.data(), standIn.size());
+    written += standIn.size();
   }
   out.resize(written);
   return out;
