@@ -1,6 +1,7 @@
 #include "search/search_engine.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "book/book_store.h"
 #include "book/book_writer.h"
@@ -165,55 +166,60 @@ TEST(StoredPagePreparation, EveryPageOfTheSampleBookPreparesAlikeInBothForms) {
   }
 }
 
+// Two readers of one book: one as the window runs it, sharing large work with a second core, and
+// one given a clock of its own, which keeps every search to one pass.
+class SearchOnTwoCores : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
+    book.SetCurrentLanguage(kRussian);
+    twoCores.emplace(book);
+    onePass.emplace(book);
+    onePass->engine.SetQueryBudget(kQueryTimeBudget, [] { return std::chrono::steady_clock::now(); });
+  }
+
+  BookStore book;
+  std::optional<HeadlessReader> twoCores;
+  std::optional<HeadlessReader> onePass;
+};
+
 // Over a large scope the second half of the pages is matched on another core; an engine given a
 // clock of its own matches in one pass. Both must give the same lists, negations and scopes that
 // straddle the middle page included, and the same refusal of a pattern that hits a limit.
-TEST(SearchOnTwoCores, GivesTheListsOfOnePass) {
-  BookStore book;
-  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
-  book.SetCurrentLanguage(kRussian);
-  HeadlessReader twoCores{book};
-  HeadlessReader onePass{book};
-  onePass.engine.SetQueryBudget(kQueryTimeBudget, [] { return std::chrono::steady_clock::now(); });
+TEST_F(SearchOnTwoCores, GivesTheListsOfOnePass) {
   for (const char* query : {"иисус", "!иисус", "иисус христос", "иисус | бог", "бог* !свет", "'иисус христос'",
                             "и", "[", "(а{1,}){1,}б"}) {
     for (const int scope : {0, 3, 4}) {
       const SearchRequest request(query, scope);
-      EXPECT_EQ(twoCores.engine.EvaluateWholeQuery(request), onePass.engine.EvaluateWholeQuery(request))
+      EXPECT_EQ(twoCores->engine.EvaluateWholeQuery(request), onePass->engine.EvaluateWholeQuery(request))
           << query << " in scope " << scope;
-      EXPECT_EQ(twoCores.messages.shown.size(), onePass.messages.shown.size()) << query;
+      EXPECT_EQ(twoCores->messages.shown.size(), onePass->messages.shown.size()) << query;
     }
   }
-  EXPECT_GT(twoCores.engine.EvaluateWholeQuery({"!иисус"}).size(), 2000u);  // pages on both sides of the middle
+  EXPECT_GT(twoCores->engine.EvaluateWholeQuery({"!иисус"}).size(), 2000u);  // pages on both sides of the middle
 }
 
 // The snippets of a long list are built on two cores; the page must be the one a single pass
 // builds, in every layout of the results page.
-TEST(SearchOnTwoCores, GivesTheResultsPageOfOnePass) {
-  BookStore book;
-  ASSERT_NO_FATAL_FAILURE(test::OpenSampleBook(book));
-  book.SetCurrentLanguage(kRussian);
-  HeadlessReader twoCores{book};
-  HeadlessReader onePass{book};
-  onePass.engine.SetQueryBudget(kQueryTimeBudget, [] { return std::chrono::steady_clock::now(); });
+TEST_F(SearchOnTwoCores, GivesTheResultsPageOfOnePass) {
   struct Layout {
     bool grouped, counterparts, bothLanguages;
     int sortByRating;
   };
   for (const Layout layout : {Layout{false, false, false, 1}, Layout{true, false, false, 1},
                               Layout{false, true, false, 0}, Layout{false, false, true, 1}}) {
-    for (HeadlessReader* reader : {&twoCores, &onePass}) {
+    for (HeadlessReader* reader : {&*twoCores, &*onePass}) {
       reader->options.groupResults = layout.grouped;
       reader->options.showCounterparts = layout.counterparts;
       reader->options.sortByRating = layout.sortByRating;
     }
     for (const char* query : {"иисус", "иисус христос", "бог*"}) {
       const SearchRequest request(query, 0, {}, false, layout.bothLanguages);
-      twoCores.engine.RunSearch(request);
-      onePass.engine.RunSearch(request);
-      ASSERT_FALSE(twoCores.view.documents.empty());
-      EXPECT_GT(twoCores.view.documents.back().size(), 100'000u) << query;  // a list long enough to share
-      EXPECT_TRUE(twoCores.view.documents.back() == onePass.view.documents.back())
+      twoCores->engine.RunSearch(request);
+      onePass->engine.RunSearch(request);
+      ASSERT_FALSE(twoCores->view.documents.empty());
+      EXPECT_GT(twoCores->view.documents.back().size(), 100'000u) << query;  // a list long enough to share
+      EXPECT_TRUE(twoCores->view.documents.back() == onePass->view.documents.back())
           << query << (layout.grouped ? " grouped" : "") << (layout.counterparts ? " with counterparts" : "")
           << (layout.bothLanguages ? " in both languages" : "");
     }
