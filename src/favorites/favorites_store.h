@@ -43,6 +43,7 @@ class FavoritesStore {
   // window is up).
   bool LoadFavorites(bool deferReport = false);
   void ShowLoadReport();
+  bool HasLoadReport() const { return loadReport_.has_value(); }
   // Saves the whole collection; true when the file now holds it. A failure is reported as a
   // message box and the file stays as it was. While the collection is still all that could be read
   // of a file read in part, nothing is written; the first save after a change first copies that

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <memory>
 
 #include "shell/app/startup.h"
@@ -37,6 +39,33 @@ class JourneyTest : public QObject {
     test::StopReader(reader_, w_);
     const QString boxes = env_.TakeMessages();
     QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected message box: ") + boxes));
+  }
+
+  // Started as the program starts, from the splash: the splash stays over the window until the
+  // first page is in it, so that the reader never looks at an empty pane.
+  void theSplashStaysUntilTheFirstPageIsThere() {
+    reader_ = std::make_unique<Reader>();
+    reader_->Start();
+    const auto splashUp = [] {
+      const QWidgetList windows = QApplication::topLevelWidgets();
+      return std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+        return window->objectName() == QStringLiteral("frSplash") && window->isVisible();
+      });
+    };
+    QVERIFY(splashUp());
+    bool windowSeen = false;
+    QElapsedTimer waited;
+    waited.start();
+    while (splashUp() && waited.elapsed() < 20000) {
+      windowSeen = windowSeen || reader_->Window();
+      QTest::qWait(5);
+    }
+    QVERIFY(windowSeen);  // the window came up under the splash
+    QVERIFY(!splashUp());
+    w_ = reader_->Window();
+    QVERIFY(w_->isVisible());
+    QVERIFY(Web1()->IsLoaded());
+    QCOMPARE(test::Title(Web1()), QStringLiteral("Книга Орвелис v 3.4 - Названия Документов"));
   }
 
   void aReadersDay() {

@@ -1,13 +1,14 @@
 #include "shell/app/startup.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QTimer>
-#include <QWebEnginePage>
 
 #include "shell/app/image_extractor.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/splash_window.h"
+#include "shell/browser/browser_pane.h"
 #include "favorites/favorites_file.h"
 #include "favorites/user_data_folder.h"
 #include "ground/app_info.h"
@@ -29,17 +30,15 @@ Reader::Reader(std::optional<std::string> bookOnCommandLine)
       settings_(std::make_unique<QtSettingsStore>()),
       messages_(std::make_unique<QtMessageSink>()) {}
 
-Reader::~Reader() = default;
+Reader::~Reader() { BrowserPane::DropWarmPages(); }
 
 void Reader::Start() {
   splash_ = std::make_unique<SplashWindow>();
   splash_->show();
-  // The browser engine starts its processes on first use; doing that while the splash waits
-  // makes the first page appear sooner.
-  QTimer::singleShot(0, this, [this] {
-    warmUp_ = std::make_unique<QWebEnginePage>();
-    warmUp_->load(QUrl(QStringLiteral("about:blank")));
-  });
+  // The browser engine starts its processes on first use, a renderer process for each page:
+  // done while the splash waits, for the panes that get a document at start, the first page
+  // appears sooner.
+  QTimer::singleShot(0, this, [] { BrowserPane::WarmUpPages(MainWindow::kPanesPrimedAtStart); });
   QTimer::singleShot(1000, this, [this] {
     if (!StartUp()) QCoreApplication::exit(exitCode_);
   });
@@ -79,9 +78,9 @@ bool Reader::StartUp() {
   }
 
   window_ = std::make_unique<MainWindow>(book_, *favorites_, userData, *settings_, *messages_);
-  warmUp_.reset();
   messages_->SetParent(window_.get());
   window_->PrimePanes();
+  BrowserPane::DropWarmPages();
   window_->ResetHistory();
   window_->BuildStylesheet();
   window_->LoadSettings();
@@ -93,12 +92,39 @@ bool Reader::StartUp() {
     window->raise();
     window->activateWindow();
   });
-  splash_.reset();
+  // A message box must not open under the splash.
+  if (imagesProblem.empty() && !favorites_->HasLoadReport()) {
+    CloseSplashWhenFirstPageLoaded();
+  } else {
+    CloseSplash();
+  }
   if (!imagesProblem.empty()) {
     messages_->Show({imagesProblem, ApplicationTitle(), MessageIcon::Exclamation, MessageButtons::Ok});
   }
   favorites_->ShowLoadReport();
   return true;
+}
+
+// The browser shows the first page a few hundred milliseconds after the window is shown; the
+// splash, with its hourglass, stays over the window until then rather than leave an empty pane,
+// but no longer than a browser that is slow to start may need.
+void Reader::CloseSplashWhenFirstPageLoaded() {
+  constexpr int kLongestWaitMs = 3000;
+  BrowserPane* first = window_->Pane(ReadingPane::Web1);
+  if (!splash_ || first->IsLoaded()) {
+    CloseSplash();
+    return;
+  }
+  splash_->raise();  // over the window that has just come up, where no window manager keeps it there
+  firstPageLoaded_ = connect(first, &BrowserPane::loaded, this, &Reader::CloseSplash);
+  QTimer::singleShot(kLongestWaitMs, this, &Reader::CloseSplash);
+}
+
+void Reader::CloseSplash() {
+  disconnect(firstPageLoaded_);
+  if (!splash_) return;
+  splash_.reset();
+  splashClosedAt_ = QDateTime::currentMSecsSinceEpoch();
 }
 
 }  // namespace orvelis

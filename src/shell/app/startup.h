@@ -7,8 +7,6 @@
 #include <optional>
 #include <string>
 
-class QWebEnginePage;
-
 #include "book/book_store.h"
 #include "favorites/favorites_store.h"
 #include "reader/book_location.h"
@@ -35,15 +33,19 @@ class Reader final : public QObject {
   // ExitCode() tells how.
   bool StartUp();
   int ExitCode() const { return exitCode_; }
+  // When the splash went, in milliseconds since the epoch; 0 while it is up.
+  qint64 SplashClosedAt() const { return splashClosedAt_; }
 
   MainWindow* Window() const { return window_.get(); }
   BookStore& Book() { return book_; }
   FavoritesStore* Favorites() const { return favorites_.get(); }
 
  private:
+  void CloseSplashWhenFirstPageLoaded();
+  void CloseSplash();
+
   std::optional<std::string> bookOnCommandLine_;
   std::unique_ptr<SplashWindow> splash_;
-  std::unique_ptr<QWebEnginePage> warmUp_;
   std::unique_ptr<SingleInstance> instance_;
   std::unique_ptr<QtSettingsStore> settings_;
   std::unique_ptr<QtMessageSink> messages_;
@@ -51,6 +53,8 @@ class Reader final : public QObject {
   std::unique_ptr<FavoritesStore> favorites_;
   std::unique_ptr<MainWindow> window_;
   int exitCode_ = 0;
+  qint64 splashClosedAt_ = 0;
+  QMetaObject::Connection firstPageLoaded_;
 };
 
 // The command line's book, else book.dat beside the program, else in the installed data folder.

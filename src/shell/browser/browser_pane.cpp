@@ -24,29 +24,51 @@ namespace {
 constexpr int kSelectionWaitMs = 3000;
 }  // namespace
 
-// The page class only decides navigation; everything else is the pane's.
+// The page class only decides navigation; everything else is the pane's. A page warmed up before
+// any pane exists lets its blank document through and belongs to no pane until one adopts it.
 class BrowserPane::Page final : public QWebEnginePage {
  public:
-  Page(BrowserPane& pane) : QWebEnginePage(&pane), pane_(pane) {}
+  explicit Page(QObject* parent) : QWebEnginePage(parent) {}
+  void Attach(BrowserPane* pane) { pane_ = pane; }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-    if (!isMainFrame) return true;
+    if (!isMainFrame || !pane_) return true;
     const std::string text = DecodedUrl(url.toEncoded().toStdString());
     // The pane's own document load is always allowed; it is not a link.
-    if (url.scheme() == QLatin1String(kDocumentScheme) && url.path() == pane_.pendingPath_) return true;
-    return pane_.handler_ ? pane_.handler_(text) : false;
+    if (url.scheme() == QLatin1String(kDocumentScheme) && url.path() == pane_->pendingPath_) return true;
+    return pane_->handler_ ? pane_->handler_(text) : false;
   }
 
  private:
-  BrowserPane& pane_;
+  BrowserPane* pane_ = nullptr;
 };
+
+namespace {
+// Pages whose renderer processes were started ahead of the panes that will show them.
+std::vector<QPointer<QWebEnginePage>>& WarmPages() {
+  static std::vector<QPointer<QWebEnginePage>> pages;
+  return pages;
+}
+}  // namespace
+
+void BrowserPane::WarmUpPages(int count) {
+  for (int i = 0; i < count; ++i) {
+    auto* page = new Page(nullptr);
+    page->load(QUrl(QStringLiteral("about:blank")));
+    WarmPages().emplace_back(page);
+  }
+}
+
+void BrowserPane::DropWarmPages() {
+  for (const QPointer<QWebEnginePage>& page : WarmPages()) delete page.data();
+  WarmPages().clear();
+}
 
 BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget* parent)
     : QWebEngineView(parent), documents_(documents) {
   setObjectName(name);
   setContextMenuPolicy(Qt::DefaultContextMenu);
-  auto* page = new Page(*this);
   // Pages call window.navigate('^') from their onscroll handler, as the browser they were
   // written for provided; here it becomes an ordinary navigation that the handler cancels.
   QWebEngineScript shim;
@@ -54,9 +76,19 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
   shim.setInjectionPoint(QWebEngineScript::DocumentCreation);
   shim.setWorldId(QWebEngineScript::MainWorld);
   shim.setSourceCode(QStringLiteral("window.navigate = function (u) { window.location.href = u; };"));
-  page->scripts().insert(shim);
+  scripts_.push_back(shim);
+  UsePage(new Page(this));
+}
+
+void BrowserPane::UsePage(QWebEnginePage* page) {
+  QWebEnginePage* old = page_;
+  page_ = static_cast<Page*>(page);
+  page_->Attach(this);
+  page->setParent(this);
+  for (const QWebEngineScript& script : scripts_) page->scripts().insert(script);
   page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
   setPage(page);
+  if (old != page) delete old;
   connect(page, &QWebEnginePage::renderProcessTerminated, this, &BrowserPane::RecoverFromRendererDeath);
   // A cancelled link reports a failed load of the link, not of the document. A document written
   // while an older one was still loading may be dropped by the browser, which then reports the
@@ -71,6 +103,19 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
     loaded_ = true;
     emit loaded();
   });
+}
+
+void BrowserPane::Prime() {
+  // A pane primed while a warmed-up page waits shows that page: its renderer is already running.
+  while (!WarmPages().empty()) {
+    const QPointer<QWebEnginePage> warm = WarmPages().back();
+    WarmPages().pop_back();
+    if (warm) {
+      UsePage(warm);
+      break;
+    }
+  }
+  WriteDocument(" ");
 }
 
 void BrowserPane::WriteDocument(const std::string& html) {
@@ -114,6 +159,7 @@ void BrowserPane::AdoptStylesheet(const QString& css) {
   script.setSourceCode(QStringLiteral("(function(){var s=new CSSStyleSheet();s.replaceSync(%1[0]);"
                                       "document.adoptedStyleSheets=document.adoptedStyleSheets.concat([s]);})();")
                            .arg(literal));
+  scripts_.push_back(script);
   page()->scripts().insert(script);
 }
 

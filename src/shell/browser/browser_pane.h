@@ -6,6 +6,7 @@
 
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 #include <functional>
 #include <memory>
@@ -31,7 +32,11 @@ class BrowserPane final : public QWebEngineView {
   // Replaces the document with `html`; `loaded` fires when it is in place.
   void WriteDocument(const std::string& html);
   // The primed empty document: a single blank.
-  void Prime() { WriteDocument(" "); }
+  void Prime();
+  // Starts `count` pages, and with them their renderer processes, before any pane exists; the
+  // next panes primed show them. What no pane took is dropped with DropWarmPages.
+  static void WarmUpPages(int count);
+  static void DropWarmPages();
   const std::string& Document() const { return document_; }
   bool IsLoaded() const { return loaded_; }
 
@@ -71,10 +76,15 @@ class BrowserPane final : public QWebEngineView {
   class Page;
   static constexpr int kMaxRendererReloads = 3;
   void Load(const std::string& html);
+  // Shows `page` (a Page) from now on, with this pane's scripts and settings; the one shown
+  // before goes.
+  void UsePage(QWebEnginePage* page);
   void RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminationStatus status);
 
   DocumentScheme& documents_;
   NavigationHandler handler_;
+  std::vector<QWebEngineScript> scripts_;  // every page this pane shows runs these
+  Page* page_ = nullptr;
   std::string document_;
   QString pendingPath_;  // the document being loaded, which the page must let through
   QUrl pendingUrl_;

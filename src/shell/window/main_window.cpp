@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <array>
 
 #include "book/book_store.h"
 #include "ground/app_info.h"
@@ -90,10 +91,10 @@ void MainWindow::PrimePanes() {
   // first search do not wait for the browser to start their renderer processes. The browser gives
   // each page that has loaded a document a renderer process of its own (60 to 100 MB): the
   // favourite's view and the print pane start theirs when they are first written to.
-  for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
-                            Pane(ReadingPane::Top1), Pane(ReadingPane::Top2)}) {
-    pane->Prime();
-  }
+  const std::array<BrowserPane*, kPanesPrimedAtStart> primed{
+      Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(), Pane(ReadingPane::Top1),
+      Pane(ReadingPane::Top2)};
+  for (BrowserPane* pane : primed) pane->Prime();
   for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
                             favoritesPanel_->ViewPane(), output_->PrintPane(), Pane(ReadingPane::Top1),
                             Pane(ReadingPane::Top2)}) {

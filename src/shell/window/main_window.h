@@ -53,6 +53,9 @@ class MainWindow final : public QMainWindow {
              MessageSink& messages, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // The panes PrimePanes gives a document, and so a renderer process, at start.
+  static constexpr int kPanesPrimedAtStart = 5;
+
   // Start-up steps, in their order.
   void PrimePanes();
   void ResetHistory();
