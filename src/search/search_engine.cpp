@@ -1,6 +1,7 @@
 #include "search/search_engine.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "book/book_store.h"
@@ -10,6 +11,7 @@
 #include "ground/ui_text.h"
 #include "ground/utf8.h"
 #include "ports/message_sink.h"
+#include "ports/recording_search_view.h"
 #include "ports/search_view.h"
 #include "render/stylesheet.h"
 #include "search/query_language.h"
@@ -72,6 +74,26 @@ bool SearchEngine::PreparePages(Language lang) {
 
 void SearchEngine::PrepareAhead(Language lang) {
   if (book_.PageTextLoaded(lang)) (void)PreparePages(lang);
+}
+
+std::string SearchEngine::RehearsalPage() {
+  constexpr std::array<const char*, kLanguageCount> kCommonWord = {"and", "\xD0\xB8"};  // English "and", Russian "и"
+  constexpr int kFirstPage = 10;
+  constexpr int kEntries = 12;  // more than a screenful
+  const Language lang = book_.CurrentLanguage();
+  (void)book_.LoadPageTexts(lang);
+  const int lastPage = SearchScope(0).last;
+  std::string list = ",";
+  for (int p = kFirstPage; p < kFirstPage + kEntries && p <= lastPage; ++p) list += std::to_string(p) + "|1,";
+  RecordingSearchView unseen;
+  CSearchResults results(book_, regex_, stylesheet_, unseen, options_);
+  results.Search(kCommonWord[lang], list, options_.sortByRating, options_.groupResults);
+  std::string page = results.PageHtml();
+  // The cover is the blank the pane shows before the first search.
+  const std::size_t end = page.rfind("</BODY>");
+  page.insert(end == std::string::npos ? page.size() : end,
+              "<div style=\"position:fixed;left:0;top:0;right:0;bottom:0;background:#ffffff\"></div>");
+  return page;
 }
 
 void SearchEngine::StreamStoredPages(const StoredPageTexts& stored, Language lang) {

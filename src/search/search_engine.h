@@ -68,6 +68,11 @@ class SearchEngine {
   // while the reader is idle); a language whose pages are not loaded is left alone.
   void PrepareAhead(Language lang);
   bool PagesReady(Language lang) const { return prepared_.Has(lang); }
+  // A results page like a search's in the current language (a common word on a screenful of
+  // pages) under a blank cover, for the window's browser to load once while the reader is idle:
+  // the first real results page then finds the browser's fonts and styles ready. Changes nothing
+  // a search or the search panel keeps.
+  std::string RehearsalPage();
   // Has a language matched from its stored bytes, each page prepared as it is matched
   // (PreparedPages::StreamStored), so that a caller that only counts matches (the command line)
   // never decodes the pages; a results page still needs them loaded. `stored` must outlive this.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWebEngineHistory>
 #include <memory>
 
 #include "shell/app/startup.h"
@@ -57,6 +58,19 @@ class SearchPanelTest : public QObject {
     QCOMPARE(test::Title(Results()), QStringLiteral("Поиск по книге - [назарянин]"));
     QVERIFY(test::Eval(Results(), QStringLiteral("document.querySelectorAll('a[href^=\"@page\"]').length")).toInt() > 0);
     QVERIFY(w_->findChild<QCheckBox*>(QStringLiteral("chkSearchInFound"))->isEnabled());
+  }
+
+  // A moment after start, before any search, the results pane's browser goes once through a
+  // results page, under a blank cover, and is blank again; the panel shows no sign of it.
+  void theResultsPaneRehearsesWhileTheReaderIsIdleAndIsBlankAgain() {
+    const QString count = w_->findChild<QLabel*>(QStringLiteral("lblSearchres"))->text();
+    QTRY_VERIFY_WITH_TIMEOUT(Results()->history()->count() >= 3, 10000);  // blank, rehearsal, blank
+    QTRY_VERIFY_WITH_TIMEOUT(Results()->IsLoaded(), 5000);
+    QCOMPARE(Results()->Document(), std::string(" "));
+    QCOMPARE(test::Eval(Results(), QStringLiteral("document.body.innerText")).toString().trimmed(), QString());
+    QCOMPARE(w_->findChild<QLabel*>(QStringLiteral("lblSearchres"))->text(), count);
+    QVERIFY(w_->Search().LastQuery().empty());
+    QVERIFY(!w_->findChild<QCheckBox*>(QStringLiteral("chkSearchInFound"))->isEnabled());
   }
 
   void sortAndGroupLinksSwapAndReorder() {

@@ -168,6 +168,32 @@ TEST(StoredPagePreparation, EveryPageOfTheSampleBookPreparesAlikeInBothForms) {
 
 // Two readers of one book: one as the window runs it, sharing large work with a second core, and
 // one given a clock of its own, which keeps every search to one pass.
+// The page the window's browser rehearses on is a results page of a screenful of entries under a
+// blank cover, and leaves every search where it was: the view untouched, the last query, its
+// list (what a search within the results narrows) and what the results page links carry.
+TEST_F(Search, TheRehearsalPageIsAResultsPageAndChangesNothing) {
+  engine.RunSearch({"слово"});
+  const std::size_t written = view.documents.size();
+  const std::string countText = view.resultCountText;
+  const std::string list = engine.LastResultList();
+  ASSERT_EQ(list, ",5|2,9|1,100|1,");  // as CountsNonOverlappingWholeWordsPerPage explains
+
+  const std::string page = engine.RehearsalPage();
+  for (int p = 10; p < 22; ++p) EXPECT_NE(page.find("\"@page" + std::to_string(p) + "\""), std::string::npos) << p;
+  const std::size_t cover = page.find("position:fixed;left:0;top:0;right:0;bottom:0;background:#ffffff");
+  ASSERT_NE(cover, std::string::npos);
+  EXPECT_LT(page.find("@page21"), cover);  // over the entries, not before them
+  EXPECT_EQ(page.substr(page.size() - 14), "</BODY></HTML>");
+
+  EXPECT_EQ(view.documents.size(), written);
+  EXPECT_EQ(view.resultCountText, countText);
+  EXPECT_EQ(engine.LastQuery(), "слово");
+  EXPECT_EQ(engine.LastShownQuery(), "слово");
+  EXPECT_EQ(engine.LastResultList(), list);
+  // Within the kept list the same word finds the same pages, their counts summed.
+  EXPECT_EQ(Find("слово", true), ",5|4,9|2,100|2,");
+}
+
 class SearchOnTwoCores : public ::testing::Test {
  protected:
   void SetUp() override {

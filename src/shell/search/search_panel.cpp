@@ -126,6 +126,11 @@ SearchPanel::SearchPanel(DocumentScheme& documents, QWidget* parent) : QWidget(p
   results_ = new BrowserPane(QStringLiteral("wbSearch"), documents, this);
   results_->SetNavigationHandler([this](const std::string& url) { return OnResultsNavigation(url); });
   results_->AdoptStylesheet(QString::fromLatin1(kResultsLayoutHelp));
+  connect(results_, &BrowserPane::loaded, this, [this] {
+    if (!rehearsing_) return;
+    rehearsing_ = false;
+    results_->Prime();
+  });
   search->addWidget(results_, 1);
   chkSearchInFound_ = new QCheckBox(QCoreApplication::translate("SearchPanel", "Искать в найденном"), this);
   chkSearchInFound_->setObjectName(QStringLiteral("chkSearchInFound"));
@@ -217,7 +222,16 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
   return false;
 }
 
-void SearchPanel::WriteSearchDocument(const std::string& html) { results_->WriteDocument(html); }
+void SearchPanel::WriteSearchDocument(const std::string& html) {
+  rehearsing_ = false;
+  results_->WriteDocument(html);
+}
+
+void SearchPanel::Rehearse(const std::function<std::string()>& page) {
+  if (searching_ || !LastQuery().empty()) return;
+  rehearsing_ = true;
+  results_->WriteDocument(page());
+}
 
 // The progress page must be on screen before the search blocks the window: the first pass of a
 // search waits (briefly) for the pane to load it and paint. Later passes only let pending events

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <functional>
 #include <string>
 
 #include "book/book_format.h"
@@ -44,6 +45,10 @@ class SearchPanel final : public QWidget, public SearchView {
   // back until it ends, and a search asked for during another is refused.
   void Search(const std::string& query);
   bool Searching() const { return searching_; }
+  // Before the first search: loads the page `page` makes into the results pane and, once it has
+  // loaded, the blank again, so that the browser has been through a results page once. A search
+  // meanwhile takes the pane over.
+  void Rehearse(const std::function<std::string()>& page);
   // The query of the results page shown, empty before the first search.
   const std::string& LastQuery() const;
   // The check boxes of the options, as the options are (after the settings were read).
@@ -79,6 +84,7 @@ class SearchPanel final : public QWidget, public SearchView {
   ResultsOptions* options_ = nullptr;
   bool searching_ = false;
   bool awaitingProgressPage_ = false;
+  bool rehearsing_ = false;
   QLineEdit* txtSearch_ = nullptr;
   QPushButton* cmdSearch_ = nullptr;
   QLabel* imgHelp_ = nullptr;
