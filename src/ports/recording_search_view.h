@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ports/search_view.h"
@@ -12,7 +13,7 @@ namespace orvelis {
 
 class RecordingSearchView : public SearchView {
  public:
-  void WriteSearchDocument(const std::string& html) override { documents.push_back(html); }
+  void WriteSearchDocument(std::string html) override { documents.push_back(std::move(html)); }
   void ProcessEvents() override { ++eventPasses; }
   void SetSearchInFoundEnabled(bool enabled) override {
     searchInFoundEnabled = enabled;

@@ -8,8 +8,9 @@ namespace orvelis {
 class SearchView {
  public:
   virtual ~SearchView() = default;
-  // Refreshes wbSearch back to its empty document and writes `html` into it.
-  virtual void WriteSearchDocument(const std::string& html) = 0;
+  // Refreshes wbSearch back to its empty document and writes `html` into it. The view keeps the
+  // page (it may run to megabytes): callers hand it over.
+  virtual void WriteSearchDocument(std::string html) = 0;
   // Lets the window paint once (the progress page must be visible during a long search).
   virtual void ProcessEvents() = 0;
   // Enabling keeps the check mark; disabling also clears it.

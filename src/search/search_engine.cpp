@@ -88,7 +88,7 @@ std::string SearchEngine::RehearsalPage() {
   RecordingSearchView unseen;
   CSearchResults results(book_, regex_, stylesheet_, unseen, options_);
   results.Search(kCommonWord[lang], list, options_.sortByRating, options_.groupResults);
-  std::string page = results.PageHtml();
+  std::string page = std::move(unseen.documents.back());
   // The cover is the blank the pane shows before the first search.
   const std::size_t end = page.rfind("</BODY>");
   page.insert(end == std::string::npos ? page.size() : end,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "book/book_store.h"
 #include "book/book_tables.h"
@@ -195,8 +196,13 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
   languageLabels_[kEnglish] = "<b>" + Tr(ORVELIS_TR_NOOP("Core", "Английский:")) + "</b> ";
   const std::vector<std::string> snippets = pages_.size() > 1 ? AllSnippets(query) : std::vector<std::string>{};
 
-  std::string& h = html_;
-  h = "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге"));
+  std::string h;
+  // Sized for the whole page at once: a page for a common word runs to megabytes.
+  std::size_t snippetBytes = 0;
+  for (const std::string& snippet : snippets) snippetBytes += snippet.size();
+  constexpr std::size_t kEntryMarkupBytes = 1024;
+  h.reserve(snippetBytes + pages_.size() * kEntryMarkupBytes + stylesheet_.StyleSheetHtml().size() + 4096);
+  h += "<html><title>" + Tr(ORVELIS_TR_NOOP("Core", "Поиск по книге"));
   if (!scopeTitle.empty()) h += " - " + HtmlEscape(scopeTitle);
   // The query is the user's text: it is shown, never interpreted (a query may hold "</title>").
   h += " - [" + HtmlEscape(query) +
@@ -269,7 +275,7 @@ void CSearchResults::WriteResultsPage(const std::string& query, bool group, cons
     }
   }
   h += "<br></BODY></HTML>";
-  view_.WriteSearchDocument(h);
+  view_.WriteSearchDocument(std::move(h));
   view_.ProcessEvents();
 }
 

@@ -56,7 +56,6 @@ class CSearchResults {
   static void quick_sort(std::vector<std::array<int, N>>& sortArr, int sortDim, int first, int last);
 
   // The page as the last Search built it.
-  const std::string& PageHtml() const { return html_; }
   const std::vector<PageRow>& Pages() const { return pages_; }
   const std::vector<GroupRow>& Groups() const { return groups_; }
   int MaxPageCount() const { return maxPageCount_; }
@@ -83,7 +82,6 @@ class CSearchResults {
   std::vector<GroupRow> groups_{GroupRow{}};
   int maxPageCount_ = 0;
   int maxGroupCount_ = 0;
-  std::string html_;
   std::array<std::vector<bool>, 2> foundIn_;  // empty unless LabelLanguages was called
   std::array<std::string, 2> languageQueries_;
   std::array<std::string, 2> languageLabels_;  // "<b>Русский:</b> ", read before any second thread starts

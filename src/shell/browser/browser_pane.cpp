@@ -13,6 +13,7 @@
 #include <QWebEngineSettings>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "navigation/link_protocol.h"
 #include "shell/browser/document_scheme.h"
@@ -118,15 +119,15 @@ void BrowserPane::Prime() {
   WriteDocument(" ");
 }
 
-void BrowserPane::WriteDocument(const std::string& html) {
+void BrowserPane::WriteDocument(std::string html) {
   rendererReloads_ = 0;
-  Load(html);
+  Load(std::move(html));
 }
 
-void BrowserPane::Load(const std::string& html) {
-  document_ = html;
+void BrowserPane::Load(std::string html) {
+  document_ = std::move(html);
   loaded_ = false;
-  const QUrl url = documents_.Put(objectName(), html);
+  const QUrl url = documents_.Put(objectName(), document_);
   pendingPath_ = url.path();
   pendingUrl_ = url;
   load(url);

@@ -30,7 +30,7 @@ class BrowserPane final : public QWebEngineView {
 
   void SetNavigationHandler(NavigationHandler handler) { handler_ = std::move(handler); }
   // Replaces the document with `html`; `loaded` fires when it is in place.
-  void WriteDocument(const std::string& html);
+  void WriteDocument(std::string html);
   // The primed empty document: a single blank.
   void Prime();
   // Starts `count` pages, and with them their renderer processes, before any pane exists; the
@@ -75,7 +75,7 @@ class BrowserPane final : public QWebEngineView {
  private:
   class Page;
   static constexpr int kMaxRendererReloads = 3;
-  void Load(const std::string& html);
+  void Load(std::string html);
   // Shows `page` (a Page) from now on, with this pane's scripts and settings; the one shown
   // before goes.
   void UsePage(QWebEnginePage* page);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "book/book_key.h"
 #include "navigation/link_protocol.h"
@@ -222,9 +223,9 @@ bool SearchPanel::OnResultsNavigation(const std::string& url) {
   return false;
 }
 
-void SearchPanel::WriteSearchDocument(const std::string& html) {
+void SearchPanel::WriteSearchDocument(std::string html) {
   rehearsing_ = false;
-  results_->WriteDocument(html);
+  results_->WriteDocument(std::move(html));
 }
 
 void SearchPanel::Rehearse(const std::function<std::string()>& page) {

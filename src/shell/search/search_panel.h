@@ -59,7 +59,7 @@ class SearchPanel final : public QWidget, public SearchView {
   void Restyle(const QString& script);
 
   // SearchView.
-  void WriteSearchDocument(const std::string& html) override;
+  void WriteSearchDocument(std::string html) override;
   void ProcessEvents() override;
   void SetSearchInFoundEnabled(bool enabled) override;
   void SetResultCountText(const std::string& text) override;
