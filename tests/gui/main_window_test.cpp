@@ -55,9 +55,6 @@ class MainWindowTest : public QObject {
     QVERIFY(QFile::exists(env_.Path() + QStringLiteral("/data/OrvelisBook/1x1.gif")));
   }
 
-  // Each pane that has loaded a document holds a renderer process of the browser's own; the
-  // favourite's view and the print pane are hidden at start and get none until they are used.
-  // The search results are loaded at once, so the first search does not wait for one.
   // A moment after start the current language is ready for the first search; the other one waits
   // for a search of its own.
   void searchPagesArePreparedWhileTheReaderIsIdle() {
@@ -65,11 +62,21 @@ class MainWindowTest : public QObject {
     QVERIFY(!w_->SearchPagesReady(w_->CurrentLanguage() == kRussian ? kEnglish : kRussian));
   }
 
+  // Each pane that has loaded a document holds a renderer process of the browser's own; the
+  // favourite's view, the print pane and the search results are hidden at start and get none
+  // until they are used. The search results get theirs as soon as the panel shows, well before
+  // the reader has typed a query.
   void hiddenPanesGetTheirRendererWhenFirstUsed() {
+    QVERIFY(!w_->Search().isVisible());
+    QTest::qWait(300);
     QVERIFY(w_->Favorites().ViewPane()->url().isEmpty());
     QVERIFY(w_->Output().PrintPane()->url().isEmpty());
+    QVERIFY(w_->Search().ResultsPane()->url().isEmpty());
+    test::ClickToolbar(w_, Action(6));
+    QTRY_VERIFY(w_->Search().isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(w_->Search().ResultsPane()->IsLoaded(), 10000);
     QVERIFY(!w_->Search().ResultsPane()->url().isEmpty());
+    QVERIFY(w_->Favorites().ViewPane()->url().isEmpty());
   }
 
   // The pane's pixels show the page: the page's own background around the text, and glyphs

@@ -73,6 +73,16 @@ class SearchPanelTest : public QObject {
     QVERIFY(!w_->findChild<QCheckBox*>(QStringLiteral("chkSearchInFound"))->isEnabled());
   }
 
+  // Started again with the panel open, the results pane gets its document, and its renderer,
+  // with the reading panes, not at a click.
+  void aStartWithThePanelOpenLoadsTheResultsPaneAtOnce() {
+    test::StopReader(reader_, w_);
+    w_ = test::StartReader(reader_);
+    QVERIFY(w_);
+    QVERIFY(w_->Search().isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(Results()->IsLoaded(), 10000);
+  }
+
   void sortAndGroupLinksSwapAndReorder() {
     Search(QStringLiteral("назарянин"));
     // A first run lists pages in page order: "страницам" bold, "рейтингу" the link.

@@ -38,7 +38,7 @@ void Reader::Start() {
   // The browser engine starts its processes on first use, a renderer process for each page:
   // done while the splash waits, for the panes that get a document at start, the first page
   // appears sooner.
-  QTimer::singleShot(0, this, [] { BrowserPane::WarmUpPages(MainWindow::kPanesPrimedAtStart); });
+  QTimer::singleShot(0, this, [] { BrowserPane::WarmUpPages(MainWindow::kPanesShownAtStart); });
   QTimer::singleShot(1000, this, [this] {
     if (!StartUp()) QCoreApplication::exit(exitCode_);
   });
@@ -80,11 +80,11 @@ bool Reader::StartUp() {
   window_ = std::make_unique<MainWindow>(book_, *favorites_, userData, *settings_, *messages_);
   messages_->SetParent(window_.get());
   window_->PrimePanes();
-  BrowserPane::DropWarmPages();
   window_->ResetHistory();
   window_->BuildStylesheet();
   window_->LoadSettings();
   window_->show();
+  BrowserPane::DropWarmPages();  // the search results' page, when the search panel is not shown
   window_->PrepareSearchWhenIdle();
   instance_->Listen([window = window_.get()] {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

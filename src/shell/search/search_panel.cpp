@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
@@ -228,10 +229,22 @@ void SearchPanel::WriteSearchDocument(std::string html) {
   results_->WriteDocument(std::move(html));
 }
 
-void SearchPanel::Rehearse(const std::function<std::string()>& page) {
-  if (searching_ || !LastQuery().empty()) return;
+void SearchPanel::Rehearse() {
+  if (!engine_ || searching_ || !LastQuery().empty()) return;
   rehearsing_ = true;
-  results_->WriteDocument(page());
+  results_->WriteDocument(engine_->RehearsalPage());
+}
+
+// The results pane starts its renderer process (60 to 100 MB) when the panel first shows: at
+// start only when the panel is open then. Its rehearsal waits for a quiet moment, after the
+// first page at start, and ahead of the search the reader is typing.
+void SearchPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (resultsStarted_) return;
+  resultsStarted_ = true;
+  results_->Prime();
+  constexpr int kRehearsalDelayMs = 1500;
+  QTimer::singleShot(kRehearsalDelayMs, this, &SearchPanel::Rehearse);
 }
 
 // The progress page must be on screen before the search blocks the window: the first pass of a

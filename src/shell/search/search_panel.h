@@ -6,7 +6,6 @@
 
 #include <QWidget>
 #include <memory>
-#include <functional>
 #include <string>
 
 #include "book/book_format.h"
@@ -45,10 +44,6 @@ class SearchPanel final : public QWidget, public SearchView {
   // back until it ends, and a search asked for during another is refused.
   void Search(const std::string& query);
   bool Searching() const { return searching_; }
-  // Before the first search: loads the page `page` makes into the results pane and, once it has
-  // loaded, the blank again, so that the browser has been through a results page once. A search
-  // meanwhile takes the pane over.
-  void Rehearse(const std::function<std::string()>& page);
   // The query of the results page shown, empty before the first search.
   const std::string& LastQuery() const;
   // The check boxes of the options, as the options are (after the settings were read).
@@ -75,16 +70,22 @@ class SearchPanel final : public QWidget, public SearchView {
   void optionsChanged();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool OnResultsNavigation(const std::string& url);
+  // Before the first search: loads a results page under a blank cover into the results pane and,
+  // once it has loaded, the blank again, so that the browser has been through a results page
+  // once. A search meanwhile takes the pane over.
+  void Rehearse();
 
   SearchEngine* engine_ = nullptr;
   ResultsOptions* options_ = nullptr;
   bool searching_ = false;
   bool awaitingProgressPage_ = false;
   bool rehearsing_ = false;
+  bool resultsStarted_ = false;  // the results pane has had its first document
   QLineEdit* txtSearch_ = nullptr;
   QPushButton* cmdSearch_ = nullptr;
   QLabel* imgHelp_ = nullptr;

@@ -87,13 +87,12 @@ void MainWindow::CreatePanels(FavoritesStore& favorites, MessageSink& messages, 
 }
 
 void MainWindow::PrimePanes() {
-  // The reading panes and the search results get a document now, so that the first page and the
-  // first search do not wait for the browser to start their renderer processes. The browser gives
-  // each page that has loaded a document a renderer process of its own (60 to 100 MB): the
-  // favourite's view and the print pane start theirs when they are first written to.
-  const std::array<BrowserPane*, kPanesPrimedAtStart> primed{
-      Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(), Pane(ReadingPane::Top1),
-      Pane(ReadingPane::Top2)};
+  // The reading panes get a document now, so that the first page does not wait for the browser
+  // to start their renderer processes. The browser gives each page that has loaded a document a
+  // renderer process of its own (60 to 100 MB): the search results start theirs when the search
+  // panel first shows, the favourite's view and the print pane when they are first written to.
+  const std::array<BrowserPane*, 4> primed{Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), Pane(ReadingPane::Top1),
+                                           Pane(ReadingPane::Top2)};
   for (BrowserPane* pane : primed) pane->Prime();
   for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
                             favoritesPanel_->ViewPane(), output_->PrintPane(), Pane(ReadingPane::Top1),
@@ -105,13 +104,9 @@ void MainWindow::PrimePanes() {
 void MainWindow::PrepareSearchWhenIdle() {
   // Well after the first page's paint, which the preparation (tens of milliseconds on this
   // thread, more on a larger book) must not hold up; a search made sooner prepares the pages
-  // itself, and this then finds them ready. The results pane's browser meets its first results
-  // page then too: the first search's page paints some 25 ms sooner for it.
+  // itself, and this then finds them ready.
   constexpr int kAfterStartMs = 1500;
-  QTimer::singleShot(kAfterStartMs, this, [this] {
-    core_->Search().PrepareAhead(book_.CurrentLanguage());
-    searchPanel_->Rehearse([this] { return core_->Search().RehearsalPage(); });
-  });
+  QTimer::singleShot(kAfterStartMs, this, [this] { core_->Search().PrepareAhead(book_.CurrentLanguage()); });
 }
 
 bool MainWindow::SearchPagesReady(Language lang) const { return core_->Search().PagesReady(lang); }

@@ -53,8 +53,9 @@ class MainWindow final : public QMainWindow {
              MessageSink& messages, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The panes PrimePanes gives a document, and so a renderer process, at start.
-  static constexpr int kPanesPrimedAtStart = 5;
+  // The panes that get a document, and so a renderer process, at start: the two reading panes,
+  // their strips, and the search results when the search panel shows at start.
+  static constexpr int kPanesShownAtStart = 5;
 
   // Start-up steps, in their order.
   void PrimePanes();
