@@ -20,10 +20,16 @@ struct WindowPlacement {
   std::optional<int> top, left, width, height;  // twips
 };
 
+// The left panel shown (the setting's values).
+inline constexpr int kNoLeftPanel = 0;
+inline constexpr int kBookPanel = 1;
+inline constexpr int kSearchPanel = 2;
+inline constexpr int kFavoritesPanel = 3;
+
 struct ReadingSettings {
   WindowPlacement window;
   std::array<double, 4> panelWidth{0, 3000, 3000, 3000};  // index 1..3
-  int leftPanel = 0;
+  int leftPanel = 0;  // kNoLeftPanel, kBookPanel, kSearchPanel or kFavoritesPanel
   bool fixedHeaders = false;
   bool syncScroll = false;
   bool syncByParagraph = false;  // synchronised scrolling keeps the same paragraph at both tops

@@ -17,6 +17,7 @@
 #include "shell/platform/qt_message_sink.h"
 #include "shell/platform/qt_settings_store.h"
 #include "shell/platform/qt_text.h"
+#include "window_rules/reading_settings.h"
 
 namespace orvelis {
 
@@ -35,10 +36,13 @@ Reader::~Reader() { BrowserPane::DropWarmPages(); }
 void Reader::Start() {
   splash_ = std::make_unique<SplashWindow>();
   splash_->show();
-  // The browser engine starts its processes on first use, a renderer process for each page:
-  // done while the splash waits, for the panes that get a document at start, the first page
-  // appears sooner.
-  QTimer::singleShot(0, this, [] { BrowserPane::WarmUpPages(MainWindow::kPanesShownAtStart); });
+  // The browser engine starts a renderer process for each page that loads a document. Starting
+  // those of the panes shown at start while the splash waits lets the first page load into a
+  // running one: the reading panes', and the search results' when the panel opens at start.
+  const bool searchPanelOpens = LoadReadingSettings(*settings_).leftPanel == kSearchPanel;
+  QTimer::singleShot(0, this, [searchPanelOpens] {
+    BrowserPane::WarmUpPages(MainWindow::kPanesPrimedAtStart + (searchPanelOpens ? 1 : 0));
+  });
   QTimer::singleShot(1000, this, [this] {
     if (!StartUp()) QCoreApplication::exit(exitCode_);
   });
@@ -84,7 +88,7 @@ bool Reader::StartUp() {
   window_->BuildStylesheet();
   window_->LoadSettings();
   window_->show();
-  BrowserPane::DropWarmPages();  // the search results' page, when the search panel is not shown
+  BrowserPane::DropWarmPages();  // none is left unless the settings changed meanwhile
   window_->PrepareSearchWhenIdle();
   instance_->Listen([window = window_.get()] {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -45,13 +45,10 @@ class BrowserPane::Page final : public QWebEnginePage {
   BrowserPane* pane_ = nullptr;
 };
 
-namespace {
-// Pages whose renderer processes were started ahead of the panes that will show them.
-std::vector<QPointer<QWebEnginePage>>& WarmPages() {
-  static std::vector<QPointer<QWebEnginePage>> pages;
+std::vector<QPointer<BrowserPane::Page>>& BrowserPane::WarmPages() {
+  static std::vector<QPointer<Page>> pages;
   return pages;
 }
-}  // namespace
 
 void BrowserPane::WarmUpPages(int count) {
   for (int i = 0; i < count; ++i) {
@@ -62,7 +59,7 @@ void BrowserPane::WarmUpPages(int count) {
 }
 
 void BrowserPane::DropWarmPages() {
-  for (const QPointer<QWebEnginePage>& page : WarmPages()) delete page.data();
+  for (const QPointer<Page>& page : WarmPages()) delete page.data();
   WarmPages().clear();
 }
 
@@ -81,9 +78,9 @@ BrowserPane::BrowserPane(const QString& name, DocumentScheme& documents, QWidget
   UsePage(new Page(this));
 }
 
-void BrowserPane::UsePage(QWebEnginePage* page) {
-  QWebEnginePage* old = page_;
-  page_ = static_cast<Page*>(page);
+void BrowserPane::UsePage(Page* page) {
+  Page* old = page_;
+  page_ = page;
   page_->Attach(this);
   page->setParent(this);
   for (const QWebEngineScript& script : scripts_) page->scripts().insert(script);
@@ -106,17 +103,16 @@ void BrowserPane::UsePage(QWebEnginePage* page) {
   });
 }
 
-void BrowserPane::Prime() {
-  // A pane primed while a warmed-up page waits shows that page: its renderer is already running.
+void BrowserPane::PrimeOnWarmPage() {
   while (!WarmPages().empty()) {
-    const QPointer<QWebEnginePage> warm = WarmPages().back();
+    const QPointer<Page> warm = WarmPages().back();
     WarmPages().pop_back();
     if (warm) {
       UsePage(warm);
       break;
     }
   }
-  WriteDocument(" ");
+  Prime();
 }
 
 void BrowserPane::WriteDocument(std::string html) {

@@ -4,6 +4,7 @@
 // written in one piece through the document scheme. DOM reads go through runJavaScript; the
 // asynchrony stays in here and callers get callbacks.
 
+#include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -32,9 +33,11 @@ class BrowserPane final : public QWebEngineView {
   // Replaces the document with `html`; `loaded` fires when it is in place.
   void WriteDocument(std::string html);
   // The primed empty document: a single blank.
-  void Prime();
-  // Starts `count` pages, and with them their renderer processes, before any pane exists; the
-  // next panes primed show them. What no pane took is dropped with DropWarmPages.
+  void Prime() { WriteDocument(" "); }
+  // Primes the pane on a page warmed up ahead, when one waits: its renderer is already running.
+  void PrimeOnWarmPage();
+  // Starts `count` pages, and with them their renderer processes, before any pane exists, for
+  // PrimeOnWarmPage. What no pane took is dropped with DropWarmPages.
   static void WarmUpPages(int count);
   static void DropWarmPages();
   const std::string& Document() const { return document_; }
@@ -76,9 +79,10 @@ class BrowserPane final : public QWebEngineView {
   class Page;
   static constexpr int kMaxRendererReloads = 3;
   void Load(std::string html);
-  // Shows `page` (a Page) from now on, with this pane's scripts and settings; the one shown
-  // before goes.
-  void UsePage(QWebEnginePage* page);
+  // Shows `page` from now on, with this pane's scripts and settings; the one shown before goes.
+  void UsePage(Page* page);
+  // Pages whose renderer processes were started ahead of the panes that will show them.
+  static std::vector<QPointer<Page>>& WarmPages();
   void RecoverFromRendererDeath(QWebEnginePage::RenderProcessTerminationStatus status);
 
   DocumentScheme& documents_;

@@ -230,21 +230,29 @@ void SearchPanel::WriteSearchDocument(std::string html) {
 }
 
 void SearchPanel::Rehearse() {
-  if (!engine_ || searching_ || !LastQuery().empty()) return;
+  // A reader who has begun typing is about to search: the pane is left to that search.
+  if (!engine_ || searching_ || !LastQuery().empty() || !txtSearch_->text().isEmpty()) return;
+  std::string page = engine_->RehearsalPage();
+  if (page.empty()) return;
   rehearsing_ = true;
-  results_->WriteDocument(engine_->RehearsalPage());
+  results_->WriteDocument(std::move(page));
 }
 
 // The results pane starts its renderer process (60 to 100 MB) when the panel first shows: at
-// start only when the panel is open then. Its rehearsal waits for a quiet moment, after the
-// first page at start, and ahead of the search the reader is typing.
+// start only when the panel is open then. It rehearses a moment after its blank is in, after
+// the first page at start and before a reader who has just opened the panel has typed a query.
 void SearchPanel::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (resultsStarted_) return;
   resultsStarted_ = true;
-  results_->Prime();
-  constexpr int kRehearsalDelayMs = 1500;
-  QTimer::singleShot(kRehearsalDelayMs, this, &SearchPanel::Rehearse);
+  results_->PrimeOnWarmPage();
+  connect(
+      results_, &BrowserPane::loaded, this,
+      [this] {
+        constexpr int kRehearsalDelayMs = 500;
+        QTimer::singleShot(kRehearsalDelayMs, this, &SearchPanel::Rehearse);
+      },
+      Qt::SingleShotConnection);
 }
 
 // The progress page must be on screen before the search blocks the window: the first pass of a

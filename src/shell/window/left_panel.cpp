@@ -58,31 +58,31 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
   CToolbarCtl flat;
   flat.Attach(tbClose_);
   connect(picSplitter_, &SplitterBar::dragged, this, &LeftPanel::DragSplitter);
-  connect(commands.Action(Cmd::Book), &QAction::triggered, this, [this] { Toggle(1); });
-  connect(commands.Action(Cmd::Search), &QAction::triggered, this, [this] { Toggle(2); });
-  connect(commands.Action(Cmd::Favorites), &QAction::triggered, this, [this] { Toggle(3); });
+  connect(commands.Action(Cmd::Book), &QAction::triggered, this, [this] { Toggle(kBookPanel); });
+  connect(commands.Action(Cmd::Search), &QAction::triggered, this, [this] { Toggle(kSearchPanel); });
+  connect(commands.Action(Cmd::Favorites), &QAction::triggered, this, [this] { Toggle(kFavoritesPanel); });
 }
 
 void LeftPanel::Show(int panel) {
   const Language language = book_.CurrentLanguage();
   shown_ = panel;
-  if (panel >= 1 && panel <= 3) splitterLeftTwips_ = static_cast<int>(widths_[static_cast<std::size_t>(panel)]);
-  picLeftMenuHead_->setVisible(panel != 0);
-  picSplitter_->setVisible(panel != 0);
+  if (panel >= kBookPanel && panel <= kFavoritesPanel) splitterLeftTwips_ = static_cast<int>(widths_[static_cast<std::size_t>(panel)]);
+  picLeftMenuHead_->setVisible(panel != kNoLeftPanel);
+  picSplitter_->setVisible(panel != kNoLeftPanel);
   for (int i = 0; i < 3; ++i) panels_[static_cast<std::size_t>(i)]->setVisible(panel == i + 1);
   lblLeftMenuCapt_->setText(Q(LeftPanelCaption(panel, language)));
-  commands_.Action(Cmd::Book)->setChecked(panel == 1);
-  commands_.Action(Cmd::Search)->setChecked(panel == 2);
-  commands_.Action(Cmd::Favorites)->setChecked(panel == 3);
-  if (panel == 2) search_.ShowPartNames(language);
+  commands_.Action(Cmd::Book)->setChecked(panel == kBookPanel);
+  commands_.Action(Cmd::Search)->setChecked(panel == kSearchPanel);
+  commands_.Action(Cmd::Favorites)->setChecked(panel == kFavoritesPanel);
+  if (panel == kSearchPanel) search_.ShowPartNames(language);
   emit resized();
 }
 
 void LeftPanel::Toggle(int panel) {
-  Show(shown_ == panel ? 0 : panel);
-  if (panel == 3) return;
+  Show(shown_ == panel ? kNoLeftPanel : panel);
+  if (panel == kFavoritesPanel) return;
   favorites_.SetViewShown(false);
-  if (panel == 2 && shown_ == 2) search_.SelectAndFocusSearchBox();
+  if (panel == kSearchPanel && shown_ == kSearchPanel) search_.SelectAndFocusSearchBox();
 }
 
 void LeftPanel::Restore(const ReadingSettings& settings) {

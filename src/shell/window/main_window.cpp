@@ -91,9 +91,9 @@ void MainWindow::PrimePanes() {
   // to start their renderer processes. The browser gives each page that has loaded a document a
   // renderer process of its own (60 to 100 MB): the search results start theirs when the search
   // panel first shows, the favourite's view and the print pane when they are first written to.
-  const std::array<BrowserPane*, 4> primed{Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), Pane(ReadingPane::Top1),
-                                           Pane(ReadingPane::Top2)};
-  for (BrowserPane* pane : primed) pane->Prime();
+  const std::array<BrowserPane*, kPanesPrimedAtStart> primed{Pane(ReadingPane::Web1), Pane(ReadingPane::Web2),
+                                                             Pane(ReadingPane::Top1), Pane(ReadingPane::Top2)};
+  for (BrowserPane* pane : primed) pane->PrimeOnWarmPage();
   for (BrowserPane* pane : {Pane(ReadingPane::Web1), Pane(ReadingPane::Web2), searchPanel_->ResultsPane(),
                             favoritesPanel_->ViewPane(), output_->PrintPane(), Pane(ReadingPane::Top1),
                             Pane(ReadingPane::Top2)}) {

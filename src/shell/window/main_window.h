@@ -53,9 +53,9 @@ class MainWindow final : public QMainWindow {
              MessageSink& messages, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The panes that get a document, and so a renderer process, at start: the two reading panes,
-  // their strips, and the search results when the search panel shows at start.
-  static constexpr int kPanesShownAtStart = 5;
+  // The panes PrimePanes gives a document, and so a renderer process, at start: the two reading
+  // panes and their strips. The search results get theirs when the search panel first shows.
+  static constexpr int kPanesPrimedAtStart = 4;
 
   // Start-up steps, in their order.
   void PrimePanes();
