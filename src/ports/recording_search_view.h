@@ -1,5 +1,6 @@
 #pragma once
-// A SearchView and MessageSink without windows, for the command-line tool and the tests.
+// A SearchView and MessageSink without windows: for the command-line tool, the tests, and pages
+// the core builds unseen.
 
 #include <functional>
 #include <string>

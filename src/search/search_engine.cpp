@@ -89,10 +89,14 @@ std::string SearchEngine::RehearsalPage() {
   CSearchResults results(book_, regex_, stylesheet_, unseen, options_);
   results.Search(kCommonWord[lang], list, options_.sortByRating, options_.groupResults);
   std::string page = std::move(unseen.documents.back());
-  // The cover is the blank the pane shows before the first search.
-  const std::size_t end = page.rfind("</BODY>");
-  page.insert(end == std::string::npos ? page.size() : end,
-              "<div style=\"position:fixed;left:0;top:0;right:0;bottom:0;background:#ffffff\"></div>");
+  // The cover is the blank the pane shows before the first search. It opens the body, above
+  // everything, so that no part of the page is ever painted uncovered while it arrives.
+  const std::size_t body = page.find("<body");
+  const std::size_t bodyEnd = body == std::string::npos ? std::string::npos : page.find('>', body);
+  if (bodyEnd == std::string::npos) return {};
+  page.insert(bodyEnd + 1,
+              "<div style=\"position:fixed;left:0;top:0;right:0;bottom:0;z-index:2147483647;"
+              "background:#ffffff\"></div>");
   return page;
 }
 

@@ -71,7 +71,7 @@ class SearchEngine {
   // A results page like a search's in the current language (a common word on a screenful of
   // pages) under a blank cover, for the window's browser to load once while the reader is idle:
   // the first real results page then finds the browser's fonts and styles ready. Changes nothing
-  // a search or the search panel keeps.
+  // a search or the search panel keeps; empty if no page could be made.
   std::string RehearsalPage();
   // Has a language matched from its stored bytes, each page prepared as it is matched
   // (PreparedPages::StreamStored), so that a caller that only counts matches (the command line)

@@ -166,8 +166,6 @@ TEST(StoredPagePreparation, EveryPageOfTheSampleBookPreparesAlikeInBothForms) {
   }
 }
 
-// Two readers of one book: one as the window runs it, sharing large work with a second core, and
-// one given a clock of its own, which keeps every search to one pass.
 // The page the window's browser rehearses on is a results page of a screenful of entries under a
 // blank cover, and leaves every search where it was: the view untouched, the last query, its
 // list (what a search within the results narrows) and what the results page links carry.
@@ -180,9 +178,12 @@ TEST_F(Search, TheRehearsalPageIsAResultsPageAndChangesNothing) {
 
   const std::string page = engine.RehearsalPage();
   for (int p = 10; p < 22; ++p) EXPECT_NE(page.find("\"@page" + std::to_string(p) + "\""), std::string::npos) << p;
-  const std::size_t cover = page.find("position:fixed;left:0;top:0;right:0;bottom:0;background:#ffffff");
+  // The cover opens the body, above everything, so that no entry is painted before it arrives.
+  const std::size_t cover =
+      page.find("<div style=\"position:fixed;left:0;top:0;right:0;bottom:0;z-index:2147483647;background:#ffffff\">");
   ASSERT_NE(cover, std::string::npos);
-  EXPECT_LT(page.find("@page21"), cover);  // over the entries, not before them
+  EXPECT_EQ(page.find('>', page.find("<body")) + 1, cover);
+  EXPECT_LT(cover, page.find("@page10"));
   EXPECT_EQ(page.substr(page.size() - 14), "</BODY></HTML>");
 
   EXPECT_EQ(view.documents.size(), written);
@@ -194,6 +195,8 @@ TEST_F(Search, TheRehearsalPageIsAResultsPageAndChangesNothing) {
   EXPECT_EQ(Find("слово", true), ",5|4,9|2,100|2,");
 }
 
+// Two readers of one book: one as the window runs it, sharing large work with a second core, and
+// one given a clock of its own, which keeps every search to one pass.
 class SearchOnTwoCores : public ::testing::Test {
  protected:
   void SetUp() override {
