@@ -41,9 +41,17 @@ void ReportStartup(Reader& reader) {
         QStringLiteral("(function(){var p=performance.getEntriesByName('first-contentful-paint')[0];"
                        "return p ? performance.timeOrigin + p.startTime : -1;})()"),
         1000);
-    const double paintedAt = paint ? paint->toDouble() : -1;
-    if (paintedAt < 0) {
-      poll->start();
+    bool answered = false;
+    const double paintedAt = paint ? paint->toDouble(&answered) : -1;
+    if (!answered || paintedAt < 0) {
+      constexpr qint64 kLongestWaitMs = 10000;
+      if (QDateTime::currentMSecsSinceEpoch() - *loadedAt < kLongestWaitMs) {
+        poll->start();
+        return;
+      }
+      std::fprintf(stderr, "the first page loaded after %lld ms but reported no paint\n",
+                   static_cast<long long>(*loadedAt - ProcessStartMSecs()));
+      qApp->exit(1);
       return;
     }
     const qint64 started = ProcessStartMSecs();
