@@ -61,6 +61,19 @@ bool WaitLoaded(BrowserPane* pane, int timeoutMs) {
   return pane->IsLoaded();
 }
 
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+  if (done()) return true;
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+    if (done()) loop.quit();
+  });
+  check.start(5);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  return done();
+}
+
 QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs) {
   struct Wait {
     QVariant result;

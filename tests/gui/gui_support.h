@@ -45,6 +45,10 @@ class IsolatedEnvironment {
 
 // Waits until the pane's current document has loaded; false after the timeout.
 bool WaitLoaded(BrowserPane* pane, int timeoutMs = 15000);
+// Waits until `done` holds, asking every few milliseconds; false after the timeout. The wait
+// sleeps in an event loop: the browser's work on this thread goes on at full speed meanwhile,
+// which a wait that sleeps between rounds of events (QTest::qWaitFor) slows many times over.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000);
 // Runs script in the pane and waits for its result.
 QVariant Eval(BrowserPane* pane, const QString& script, int timeoutMs = 10000);
 // The document title as the browser has it.
