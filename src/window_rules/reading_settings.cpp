@@ -65,7 +65,7 @@ ReadingSettings LoadReadingSettings(const SettingsStore& s) {
   r.window = LoadWindowPlacement(s, kMainWindowPlacement);
   for (int i = 1; i <= 3; ++i) r.panelWidth[i] = Double(s, PanelWidthName(i)).value_or(kDefaultPanelWidth);
   r.leftPanel = Int(s, kLeftPanel).value_or(0);
-  if (r.leftPanel < 0 || r.leftPanel > 3) r.leftPanel = 0;
+  if (r.leftPanel < kNoLeftPanel || r.leftPanel > kFavoritesPanel) r.leftPanel = kNoLeftPanel;
   r.fixedHeaders = Int(s, kFixedHeaders) == 1;
   r.syncScroll = Int(s, kSyncScroll) == 1;
   r.syncByParagraph = Int(s, kSyncByParagraph) == 1;

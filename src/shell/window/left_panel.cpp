@@ -66,7 +66,9 @@ LeftPanel::LeftPanel(QWidget* form, QWidget* bookTree, SearchPanel& search, Favo
 void LeftPanel::Show(int panel) {
   const Language language = book_.CurrentLanguage();
   shown_ = panel;
-  if (panel >= kBookPanel && panel <= kFavoritesPanel) splitterLeftTwips_ = static_cast<int>(widths_[static_cast<std::size_t>(panel)]);
+  if (panel >= kBookPanel && panel <= kFavoritesPanel) {
+    splitterLeftTwips_ = static_cast<int>(widths_[static_cast<std::size_t>(panel)]);
+  }
   picLeftMenuHead_->setVisible(panel != kNoLeftPanel);
   picSplitter_->setVisible(panel != kNoLeftPanel);
   for (int i = 0; i < 3; ++i) panels_[static_cast<std::size_t>(i)]->setVisible(panel == i + 1);
